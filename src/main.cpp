@@ -1,0 +1,13 @@
+#include "mainwindow.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    Q_INIT_RESOURCE(resources);
+    MainWindow window;
+    window.startUp(QCoreApplication::arguments());
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,48 @@
+#include "appinfo.h"
+
+#include <QHostAddress>
+#include <QUrl>
+
+namespace {
+QString &endpointOverride()
+{
+    static QString endpoint;
+    return endpoint;
+}
+}
+
+namespace AppInfo {
+
+QString vendorHost()
+{
+    return QStringLiteral(TAVLO_VENDOR_HOST);
+}
+
+QString productPage()
+{
+    return QStringLiteral("https://") + vendorHost() + QStringLiteral("/en/tavlo/");
+}
+
+QString updateEndpoint()
+{
+    if (!endpointOverride().isEmpty())
+        return endpointOverride();
+    return QStringLiteral("https://") + vendorHost() + QStringLiteral("/tavlo/getLastStable.php");
+}
+
+QString vendorDomain()
+{
+    const QString host = QUrl(updateEndpoint()).host();
+    const int dot = host.indexOf(QLatin1Char('.'));
+    // A bare name or a numeric address has no label to drop; it is scrubbed whole.
+    if (dot < 0 || !QHostAddress(host).isNull())
+        return host;
+    return host.mid(dot + 1);
+}
+
+void setUpdateEndpointForTesting(const QString &endpoint)
+{
+    endpointOverride() = endpoint;
+}
+
+}

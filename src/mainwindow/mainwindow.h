@@ -1,0 +1,77 @@
+#ifndef MAINWINDOW_H
+#define MAINWINDOW_H
+
+#include <QDateTime>
+#include <QMainWindow>
+#include <QUrl>
+
+class QAction;
+class QNetworkAccessManager;
+class QNetworkReply;
+
+namespace Ui {
+class MainWindow;
+}
+
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Start-up after construction: settings, automatic update check, command-line file, title.
+    void startUp(const QStringList &arguments);
+    void saveViewSettings();
+
+    void refreshTitle(bool modified);
+    void resetDocument();
+    bool hasUnsavedChanges() const;
+    bool isModified() const { return m_modified; }
+    QString currentFile() const { return m_fileName; }
+    int sourceEncoding() const { return m_sourceMib; }
+    QString defaultPath() const { return m_defaultPath; }
+    qint64 reminderTime() const { return m_remind; }
+    void setReminderTime(qint64 msecs) { m_remind = msecs; }
+
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private slots:
+    void on_actionNew_triggered();
+    void on_textEdit_textChanged();
+    void on_actionExit_triggered();
+    void on_actionFull_Address_triggered();
+
+private:
+    // Asks "File has unsaved changes. Continue?"; true when the user chose Ok.
+    bool confirmDiscard(const QString &title);
+    void setRecordedTime(const QDateTime &time);
+
+    QString m_foldedText;
+    QString m_foldedFind;
+    qint64 m_remind = 0;
+    QString m_defaultPath;
+    bool m_matchCase = false;
+    bool m_matchLetters = false;
+    bool m_foldStale = true;
+    int m_replaceCount = 0;
+    bool m_replacing = false;
+    bool m_interactive = false;
+    bool m_requestSent = false;
+    bool m_modified = false;
+    Ui::MainWindow *ui;
+    QString m_fileName;
+    QDateTime *m_fileTime = nullptr;
+    int m_sourceMib = 106;
+    QUrl m_updateUrl;
+    QNetworkAccessManager *m_network = nullptr;
+    QNetworkReply *m_reply = nullptr;
+    QAction *m_recentSeparator = nullptr;
+    QAction *m_recentActions[10] = {};
+    QAction *m_clearRecentAction = nullptr;
+};
+
+#endif

@@ -1,0 +1,53 @@
+#ifndef TESTUTIL_H
+#define TESTUTIL_H
+
+#include <QList>
+#include <QMessageBox>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+#include <functional>
+
+// Points the settings store at a fresh temporary folder and the update check at a closed
+// loopback port, so a test never reads the developer's settings nor reaches the network.
+void isolateTestEnvironment();
+// Removes every key the program stores.
+void clearSettings();
+
+// Answers the modal windows that open while it lives, in order, by polling for them (never by
+// sleeping). A modal window nobody planned for is recorded and rejected, so the test fails
+// instead of hanging.
+class ModalBot : public QObject
+{
+public:
+    struct Seen {
+        QString className;
+        QString title;
+        QString text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        Qt::TextFormat format = Qt::AutoText;
+        bool expected = true;
+    };
+    using Action = std::function<void(QWidget *)>;
+
+    ModalBot();
+    void answer(QMessageBox::StandardButton button);
+    void act(const Action &action);
+    // Presses Escape in the next modal window.
+    void escape();
+    // Closes the next modal window as its title bar's close button would.
+    void closeWindow();
+    int pending() const { return m_actions.size(); }
+    bool sawUnexpected() const;
+
+    QList<Seen> seen;
+
+private:
+    void poll();
+
+    QTimer m_poll;
+    QList<Action> m_actions;
+    QPointer<QWidget> m_last;
+};
+
+#endif

@@ -22,6 +22,8 @@ MainWindow::MainWindow(QWidget *parent)
     ui->plainFind->installEventFilter(this);
     ui->plainReplace->installEventFilter(this);
     ui->dockWidget_2->installEventFilter(this);
+
+    createRecentActions();
 }
 
 MainWindow::~MainWindow()

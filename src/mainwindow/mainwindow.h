@@ -25,6 +25,7 @@ public:
     void startUp(const QStringList &arguments);
     void saveViewSettings();
 
+    bool loadFile(const QString &path);
     void refreshTitle(bool modified);
     void resetDocument();
     bool hasUnsavedChanges() const;
@@ -35,6 +36,10 @@ public:
     qint64 reminderTime() const { return m_remind; }
     void setReminderTime(qint64 msecs) { m_remind = msecs; }
 
+    void refreshRecentMenu();
+    void pushRecentFile(const QString &path);
+    static QString shortenPath(const QString &path);
+
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -44,11 +49,20 @@ private slots:
     void on_textEdit_textChanged();
     void on_actionExit_triggered();
     void on_actionFull_Address_triggered();
+    void on_actionOpen_triggered();
+    void on_actionReload_triggered();
+    void openRecentFile();
+    void clearRecent();
 
 private:
     // Asks "File has unsaved changes. Continue?"; true when the user chose Ok.
     bool confirmDiscard(const QString &title);
     void setRecordedTime(const QDateTime &time);
+    // A warning box whose text is shown as plain text, whatever characters a path holds.
+    void warn(const QString &title, const QString &text);
+    // The folder a file dialog starts in for a file path (or a folder path).
+    static QString dialogFolder(const QString &path);
+    void createRecentActions();
 
     QString m_foldedText;
     QString m_foldedFind;

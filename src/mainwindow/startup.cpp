@@ -17,7 +17,10 @@ void MainWindow::startUp(const QStringList &arguments)
     if (m_defaultPath == QString())
         m_defaultPath = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
 
-    Q_UNUSED(arguments)
+    // Only the last argument names a file; whatever stands between is ignored.
+    if (arguments.size() > 1 && !loadFile(arguments.last()))
+        m_modified = false;
+
     refreshTitle(m_modified);
 }
 

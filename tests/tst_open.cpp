@@ -1,0 +1,456 @@
+#include "mainwindow.h"
+#include "testutil.h"
+
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextCodec>
+#include <QTextEdit>
+#include <memory>
+#include <sys/stat.h>
+
+namespace {
+
+const QString Persian = QStringLiteral("سلام دنيا، پرونده‌اي به زبان فارسي");
+
+QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+QTextEdit *editorOf(MainWindow &w)
+{
+    return w.findChild<QTextEdit *>(QStringLiteral("textEdit"));
+}
+
+QStringList storedRecent()
+{
+    QSettings settings(QStringLiteral("Merovane"), QStringLiteral("Tavlo"));
+    return settings.value(QStringLiteral("recentFileList")).toStringList();
+}
+
+// Picks the codec with this MIB number in the encoding dialog and presses OK.
+ModalBot::Action chooseMib(int mib, QStringList *offered = nullptr)
+{
+    return [mib, offered](QWidget *w) {
+        auto *list = w->findChild<QListWidget *>(QStringLiteral("listWidget"));
+        for (int i = 0; i < list->count(); ++i) {
+            const int itemMib = list->item(i)->data(Qt::UserRole).toInt();
+            if (offered)
+                *offered << QString::number(itemMib);
+            if (itemMib == mib)
+                list->item(i)->setSelected(true);
+        }
+        w->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    };
+}
+
+}
+
+class tst_Open : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void loadsAndDecodes_data();
+    void loadsAndDecodes();
+    void refusesWithoutTouchingTheDocument_data();
+    void refusesWithoutTouchingTheDocument();
+    void cancellingTheEncodingDialogChangesNothing();
+    void reloadOfUntitledActsAsNew();
+    void reloadOfModifiedDocumentAsks_data();
+    void reloadOfModifiedDocumentAsks();
+    void reloadDecidesTheEncodingAfresh();
+    void commandLineOpensTheLastArgument();
+    void titleRule_data();
+    void titleRule();
+
+    void recentListOrder();
+    void recentListMenu();
+    void shortenPath_data();
+    void shortenPath();
+    void recentEntryOfDeletedFileWarns();
+    void recentEntryAsksWhenModifiedFlagIsSet();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void tst_Open::initTestCase()
+{
+    Q_INIT_RESOURCE(resources);
+    isolateTestEnvironment();
+    QVERIFY(m_dir.isValid());
+}
+
+void tst_Open::init()
+{
+    clearSettings();
+}
+
+void tst_Open::loadsAndDecodes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("mib");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("blocks");
+    QTest::newRow("empty file") << QByteArray() << 0 << QString() << 1;
+    QTest::newRow("ascii") << QByteArray("plain ascii") << 0 << QStringLiteral("plain ascii") << 1;
+    QTest::newRow("utf-8 persian") << Persian.toUtf8() << 0 << Persian << 1;
+    QTest::newRow("utf-8 bom is dropped") << QByteArray("\xEF\xBB\xBF") + Persian.toUtf8() << 0 << Persian << 1;
+    QTest::newRow("crlf is one line break") << QByteArray("one\r\ntwo\r\nthree") << 0
+                                            << QStringLiteral("one\ntwo\nthree") << 3;
+    QTest::newRow("lone cr ends a line") << QByteArray("one\rtwo") << 0 << QStringLiteral("one\ntwo") << 2;
+    QTest::newRow("windows-1256 persian") << QTextCodec::codecForMib(2256)->fromUnicode(Persian) << 2256
+                                          << Persian << 1;
+    QTest::newRow("utf-8 cut inside its last character") << Persian.toUtf8().chopped(1) << 4
+                                                         << QString::fromLatin1(Persian.toUtf8().chopped(1)) << 1;
+    QTest::newRow("utf-16 with bom") << QTextCodec::codecForName("UTF-16LE")->fromUnicode(QStringLiteral("\uFEFF") + Persian)
+                                     << 1015 << Persian << 1;
+}
+
+void tst_Open::loadsAndDecodes()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, mib);
+    QFETCH(QString, text);
+    QFETCH(int, blocks);
+    const QString path = writeFile(m_dir, QStringLiteral("load.txt"), bytes);
+
+    MainWindow w;
+    w.startUp({QStringLiteral("tavlo")});
+    editorOf(w)->setPlainText(QStringLiteral("previous"));
+    ModalBot bot;
+    QStringList offered;
+    if (mib)
+        bot.act(chooseMib(mib, &offered));
+    QVERIFY(w.loadFile(path));
+    QCOMPARE(bot.seen.size(), mib ? 1 : 0);
+    if (mib)
+        QVERIFY(offered.contains(QString::number(mib)));
+    QCOMPARE(editorOf(w)->toPlainText(), text);
+    QCOMPARE(editorOf(w)->document()->blockCount(), blocks);
+    QCOMPARE(w.sourceEncoding(), mib ? mib : 106);
+    QCOMPARE(w.currentFile(), path);
+    QCOMPARE(w.defaultPath(), path);
+    QVERIFY(!w.isModified());
+    QVERIFY(!editorOf(w)->document()->isUndoAvailable());
+    QCOMPARE(w.windowTitle(), QStringLiteral("load.txt - Tavlo"));
+    QCOMPARE(storedRecent().value(0), path);
+}
+
+void tst_Open::refusesWithoutTouchingTheDocument_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing file") << "missing" << "File '%1' was not found.";
+    QTest::newRow("folder") << "folder" << "Unable to open '%1'.";
+    QTest::newRow("fifo") << "fifo" << "Unable to open '%1'.";
+    QTest::newRow("device") << "device" << "Unable to open '%1'.";
+    QTest::newRow("larger than a text can hold") << "huge" << "File '%1' is too large to open.";
+    QTest::newRow("markup in the name") << "markup" << "File '%1' was not found.";
+}
+
+void tst_Open::refusesWithoutTouchingTheDocument()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, message);
+    const QString good = writeFile(m_dir, QStringLiteral("good.txt"), "good text");
+    QString path;
+    if (kind == QLatin1String("missing")) {
+        path = m_dir.filePath(QStringLiteral("nothing-here.txt"));
+    } else if (kind == QLatin1String("folder")) {
+        path = m_dir.path();
+    } else if (kind == QLatin1String("fifo")) {
+        path = m_dir.filePath(QStringLiteral("pipe"));
+        QFile::remove(path);
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == QLatin1String("device")) {
+        path = QStringLiteral("/dev/zero");
+    } else if (kind == QLatin1String("huge")) {
+        // A sparse file: large on paper, no disk space used.
+        path = m_dir.filePath(QStringLiteral("huge.txt"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(qint64(3) << 30));
+    } else {
+        path = m_dir.filePath(QStringLiteral("<b>x</b>.txt"));
+    }
+
+    MainWindow w;
+    w.startUp({QStringLiteral("tavlo")});
+    QVERIFY(w.loadFile(good));
+    const QStringList recentBefore = storedRecent();
+    ModalBot bot;
+    bot.answer(QMessageBox::Ok);
+    QVERIFY(!w.loadFile(path));
+    QCOMPARE(bot.seen.size(), 1);
+    QCOMPARE(bot.seen.first().title, QStringLiteral("Open"));
+    QCOMPARE(bot.seen.first().text, message.arg(path));
+    QCOMPARE(bot.seen.first().format, Qt::PlainText);
+    QCOMPARE(editorOf(w)->toPlainText(), QStringLiteral("good text"));
+    QCOMPARE(w.currentFile(), good);
+    QCOMPARE(storedRecent(), recentBefore);
+    QCOMPARE(w.windowTitle(), QStringLiteral("good.txt - Tavlo"));
+}
+
+void tst_Open::cancellingTheEncodingDialogChangesNothing()
+{
+    const QString good = writeFile(m_dir, QStringLiteral("first.txt"), "first");
+    const QString legacy = writeFile(m_dir, QStringLiteral("legacy.txt"),
+                                     QTextCodec::codecForMib(2256)->fromUnicode(Persian));
+    MainWindow w;
+    w.startUp({QStringLiteral("tavlo")});
+    QVERIFY(w.loadFile(good));
+    editorOf(w)->insertPlainText(QStringLiteral("edit "));
+    ModalBot bot;
+    bot.escape();
+    QVERIFY(!w.loadFile(legacy));
+    QCOMPARE(editorOf(w)->toPlainText(), QStringLiteral("edit first"));
+    QCOMPARE(w.currentFile(), good);
+    QVERIFY(w.isModified());
+    QCOMPARE(w.windowTitle(), QStringLiteral("*first.txt - Tavlo"));
+    QCOMPARE(storedRecent(), QStringList{good});
+}
+
+void tst_Open::reloadOfUntitledActsAsNew()
+{
+    MainWindow w;
+    w.startUp({QStringLiteral("tavlo")});
+    editorOf(w)->insertPlainText(QStringLiteral("draft"));
+    ModalBot bot;
+    bot.answer(QMessageBox::Ok);
+    w.findChild<QAction *>(QStringLiteral("actionReload"))->trigger();
+    QCOMPARE(bot.seen.size(), 1);
+    QCOMPARE(bot.seen.first().title, QStringLiteral("New"));
+    QVERIFY(editorOf(w)->toPlainText().isEmpty());
+    QCOMPARE(w.windowTitle(), QStringLiteral("Untitled - Tavlo"));
+}
+
+void tst_Open::reloadOfModifiedDocumentAsks_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("cancel keeps the edits") << int(QMessageBox::Cancel) << QStringLiteral("edited on disk");
+    QTest::newRow("ok reloads") << int(QMessageBox::Ok) << QStringLiteral("on disk");
+}
+
+void tst_Open::reloadOfModifiedDocumentAsks()
+{
+    QFETCH(int, answer);
+    QFETCH(QString, text);
+    const QString path = writeFile(m_dir, QStringLiteral("reload.txt"), "on disk");
+    MainWindow w;
+    w.startUp({QStringLiteral("tavlo")});
+    QVERIFY(w.loadFile(path));
+    editorOf(w)->insertPlainText(QStringLiteral("edited "));
+    ModalBot bot;
+    bot.answer(QMessageBox::StandardButton(answer));
+    w.findChild<QAction *>(QStringLiteral("actionReload"))->trigger();
+    QCOMPARE(bot.seen.size(), 1);
+    QCOMPARE(bot.seen.first().title, QStringLiteral("Reload"));
+    QCOMPARE(editorOf(w)->toPlainText(), text);
+}
+
+void tst_Open::reloadDecidesTheEncodingAfresh()
+{
+    const QString path = writeFile(m_dir, QStringLiteral("again.txt"),
+                                   QTextCodec::codecForMib(2256)->fromUnicode(Persian));
+    MainWindow w;
+    w.startUp({QStringLiteral("tavlo")});
+    ModalBot bot;
+    bot.act(chooseMib(2256));
+    QVERIFY(w.loadFile(path));
+    bot.act(chooseMib(2256));
+    w.findChild<QAction *>(QStringLiteral("actionReload"))->trigger();
+    QCOMPARE(bot.seen.size(), 2);
+    QCOMPARE(bot.seen.at(1).className, QStringLiteral("OpenDialog"));
+    QCOMPARE(editorOf(w)->toPlainText(), Persian);
+}
+
+void tst_Open::commandLineOpensTheLastArgument()
+{
+    const QString first = writeFile(m_dir, QStringLiteral("a.txt"), "first");
+    const QString second = writeFile(m_dir, QStringLiteral("b.txt"), "second");
+    MainWindow w;
+    w.startUp({QStringLiteral("tavlo"), first, second});
+    QCOMPARE(editorOf(w)->toPlainText(), QStringLiteral("second"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("b.txt - Tavlo"));
+    QCOMPARE(storedRecent(), QStringList{second});
+}
+
+void tst_Open::titleRule_data()
+{
+    QTest::addColumn<bool>("fullAddress");
+    QTest::addColumn<bool>("typed");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("name only") << false << false << QStringLiteral("notes.txt - Tavlo");
+    QTest::newRow("name, modified") << false << true << QStringLiteral("*notes.txt - Tavlo");
+    QTest::newRow("full path") << true << false << QStringLiteral("%1 - Tavlo");
+    QTest::newRow("full path, modified") << true << true << QStringLiteral("*%1 - Tavlo");
+}
+
+void tst_Open::titleRule()
+{
+    QFETCH(bool, fullAddress);
+    QFETCH(bool, typed);
+    QFETCH(QString, title);
+    const QString path = writeFile(m_dir, QStringLiteral("notes.txt"), "x");
+    MainWindow w;
+    w.startUp({QStringLiteral("tavlo"), path});
+    QCOMPARE(w.windowTitle(), QStringLiteral("notes.txt - Tavlo"));
+    if (typed)
+        editorOf(w)->insertPlainText(QStringLiteral("y"));
+    if (fullAddress)
+        w.findChild<QAction *>(QStringLiteral("actionFull_Address"))->trigger();
+    QCOMPARE(w.windowTitle(), title.arg(QDir::toNativeSeparators(path)));
+}
+
+void tst_Open::recentListOrder()
+{
+    QStringList paths;
+    for (int i = 0; i < 11; ++i)
+        paths << writeFile(m_dir, QStringLiteral("r%1.txt").arg(i), "x");
+    {
+        MainWindow w;
+        for (const QString &p : paths)
+            QVERIFY(w.loadFile(p));
+        // Eleven files: the oldest is dropped.
+        QStringList expected;
+        for (int i = 10; i >= 1; --i)
+            expected << paths.at(i);
+        QCOMPARE(storedRecent(), expected);
+
+        // Opening a listed file moves it to the top, the length stays.
+        QVERIFY(w.loadFile(paths.at(5)));
+        expected.removeAll(paths.at(5));
+        expected.prepend(paths.at(5));
+        QCOMPARE(storedRecent(), expected);
+
+        // Backslashes are stored as slashes, and the two spellings are one entry.
+        w.pushRecentFile(QStringLiteral("C:\\Docs\\x.txt"));
+        w.pushRecentFile(QStringLiteral("C:/Docs/x.txt"));
+        QCOMPARE(storedRecent().mid(0, 2), (QStringList{QStringLiteral("C:/Docs/x.txt"), paths.at(5)}));
+        // Letter case makes two entries.
+        w.pushRecentFile(QStringLiteral("C:/docs/x.txt"));
+        QCOMPARE(storedRecent().mid(0, 2), (QStringList{QStringLiteral("C:/docs/x.txt"), QStringLiteral("C:/Docs/x.txt")}));
+        QCOMPARE(storedRecent().size(), 10);
+    }
+    // The list survives a restart.
+    MainWindow again;
+    QAction *first = nullptr;
+    for (QAction *a : again.findChild<QMenu *>(QStringLiteral("menuFile"))->actions())
+        if (a->isVisible() && a->data().isValid()) {
+            first = a;
+            break;
+        }
+    QVERIFY(first);
+    QCOMPARE(first->data().toString(), QStringLiteral("C:/docs/x.txt"));
+}
+
+void tst_Open::recentListMenu()
+{
+    MainWindow w;
+    QMenu *menu = w.findChild<QMenu *>(QStringLiteral("menuFile"));
+    auto visibleTexts = [menu] {
+        QStringList texts;
+        for (QAction *a : menu->actions())
+            if (a->isVisible())
+                texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        return texts;
+    };
+    // Empty list: the form's separator stands directly above Exit.
+    QCOMPARE(visibleTexts().mid(visibleTexts().size() - 2),
+             (QStringList{QStringLiteral("-"), QStringLiteral("Exit\tAlt+F4, Ctrl+W")}));
+
+    for (int i = 1; i <= 10; ++i)
+        w.pushRecentFile(QStringLiteral("/tmp/f%1.txt").arg(11 - i));
+    const QStringList texts = visibleTexts();
+    const int first = texts.indexOf(QStringLiteral("&1: /tmp/f1.txt"));
+    QVERIFY(first > 0);
+    QCOMPARE(texts.at(first + 9), QStringLiteral("&10: /tmp/f10.txt"));
+    QCOMPARE(texts.at(first + 10), QStringLiteral("(Clear Recent Files List)"));
+    QCOMPARE(texts.at(first + 11), QStringLiteral("-"));
+
+    for (QAction *a : menu->actions())
+        if (a->text() == QLatin1String("(Clear Recent Files List)"))
+            a->trigger();
+    QVERIFY(storedRecent().isEmpty());
+    QVERIFY(!visibleTexts().contains(QStringLiteral("(Clear Recent Files List)")));
+}
+
+void tst_Open::shortenPath_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("shownLength");
+    QTest::newRow("69 characters are shown whole") << 69 << 69;
+    QTest::newRow("70 characters are cut to 3 + 9 + 58") << 70 << 70;
+    QTest::newRow("200 characters") << 200 << 70;
+}
+
+void tst_Open::shortenPath()
+{
+    QFETCH(int, length);
+    QFETCH(int, shownLength);
+    QString path;
+    for (int i = 0; i < length; ++i)
+        path += QChar('a' + i % 26);
+    const QString shown = MainWindow::shortenPath(path);
+    QCOMPARE(shown.size(), shownLength);
+    if (length <= 69) {
+        QCOMPARE(shown, path);
+    } else {
+        QCOMPARE(shown.left(12), path.left(3) + QStringLiteral("   ...   "));
+        QCOMPARE(shown.mid(12), path.right(58));
+    }
+}
+
+void tst_Open::recentEntryOfDeletedFileWarns()
+{
+    const QString path = writeFile(m_dir, QStringLiteral("gone.txt"), "x");
+    MainWindow w;
+    QVERIFY(w.loadFile(path));
+    w.findChild<QAction *>(QStringLiteral("actionNew"))->trigger();
+    QVERIFY(QFile::remove(path));
+    ModalBot bot;
+    bot.answer(QMessageBox::Ok);
+    for (QAction *a : w.findChild<QMenu *>(QStringLiteral("menuFile"))->actions())
+        if (a->data().toString() == path && a->isVisible())
+            a->trigger();
+    QCOMPARE(bot.seen.size(), 1);
+    QCOMPARE(bot.seen.first().text, QStringLiteral("File '%1' was not found.").arg(path));
+    QCOMPARE(storedRecent(), QStringList{path});
+}
+
+void tst_Open::recentEntryAsksWhenModifiedFlagIsSet()
+{
+    const QString path = writeFile(m_dir, QStringLiteral("recent.txt"), "from disk");
+    MainWindow w;
+    w.pushRecentFile(path);
+    editorOf(w)->insertPlainText(QStringLiteral("x"));
+    editorOf(w)->clear();
+    QVERIFY(w.isModified());
+    ModalBot bot;
+    bot.answer(QMessageBox::Ok);
+    for (QAction *a : w.findChild<QMenu *>(QStringLiteral("menuFile"))->actions())
+        if (a->data().toString() == path && a->isVisible())
+            a->trigger();
+    QCOMPARE(bot.seen.size(), 1);
+    QCOMPARE(bot.seen.first().title, QStringLiteral("Open"));
+    QCOMPARE(editorOf(w)->toPlainText(), QStringLiteral("from disk"));
+}
+
+QTEST_MAIN(tst_Open)
+#include "tst_open.moc"

@@ -1,0 +1,205 @@
+#include "codecscan.h"
+#include "opendialog.h"
+#include "testutil.h"
+
+#include <QDialogButtonBox>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTest>
+#include <QTextCodec>
+
+namespace {
+
+// Old Windows files write Persian with the Arabic Yeh: windows-1256 has no Farsi Yeh.
+const QString Persian = QStringLiteral("سلام دنيا، پرونده‌اي به زبان فارسي با گچ و ژاله");
+
+QByteArray encoded(const char *codec, const QString &text)
+{
+    return QTextCodec::codecForName(codec)->fromUnicode(text);
+}
+
+QListWidget *listOf(QWidget *dialog)
+{
+    return dialog->findChild<QListWidget *>(QStringLiteral("listWidget"));
+}
+
+QListWidgetItem *itemWithMib(QListWidget *list, int mib)
+{
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->data(Qt::UserRole).toInt() == mib)
+            return list->item(i);
+    return nullptr;
+}
+
+}
+
+class tst_OpenDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { isolateTestEnvironment(); }
+    void fastScanMatchesPlainLoop_data();
+    void fastScanMatchesPlainLoop();
+    void labelsGroupTheWindowsCodePages_data();
+    void labelsGroupTheWindowsCodePages();
+    void windows1256FileIsOfferedAndPreviewed();
+    void doubleClickChoosesTheItem();
+    void cancellingKeepsMinusOne_data();
+    void cancellingKeepsMinusOne();
+    void okWithoutSelectionKeepsTheDialogOpen();
+};
+
+void tst_OpenDialog::fastScanMatchesPlainLoop_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("windows-1256 Persian") << encoded("windows-1256", Persian.repeated(4000));
+    QTest::newRow("utf-16 with bom") << encoded("UTF-16", Persian.repeated(3000));
+    QTest::newRow("shift_jis") << encoded("Shift_JIS", QStringLiteral("日本語のテキスト").repeated(9000));
+    QTest::newRow("big5 cut inside a character at a chunk border")
+        << encoded("Big5", QStringLiteral("中文文本").repeated(20000)).left(65537);
+    QTest::newRow("utf-8 missing its last byte") << Persian.repeated(3000).toUtf8().chopped(1);
+    QTest::newRow("lone 0xff") << QByteArray("abc\xff");
+    QByteArray random(300000, 0);
+    QRandomGenerator generator(1234);
+    for (char &c : random)
+        c = char(generator.bounded(256));
+    QTest::newRow("random bytes") << random;
+    QByteArray high(150000, 0);
+    for (int i = 0; i < high.size(); ++i)
+        high[i] = char(0xA1 + i % 90);
+    QTest::newRow("high bytes only") << high;
+    QTest::newRow("control bytes") << QByteArray("\x01\x02\x1b\x0e\x0f\x7f\x80\x81\x8d\x8f\x90\x9d", 12);
+}
+
+void tst_OpenDialog::fastScanMatchesPlainLoop()
+{
+    QFETCH(QByteArray, data);
+    QCOMPARE(CodecScan::cleanMibs(data), CodecScan::cleanMibsReference(data));
+}
+
+void tst_OpenDialog::labelsGroupTheWindowsCodePages_data()
+{
+    QTest::addColumn<int>("mib");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("central european") << 2250 << QStringLiteral("windows-1250 (Central European)");
+    QTest::newRow("arabic") << 2256 << QStringLiteral("windows-1256 (Arabic)");
+    QTest::newRow("vietnamese") << 2258 << QStringLiteral("windows-1258 (Vietnamese)");
+    QTest::newRow("other codecs keep their name") << 4 << QStringLiteral("ISO-8859-1");
+}
+
+void tst_OpenDialog::labelsGroupTheWindowsCodePages()
+{
+    QFETCH(int, mib);
+    QFETCH(QString, label);
+    QCOMPARE(OpenDialog::labelFor(mib, QTextCodec::codecForMib(mib)->name()), label);
+}
+
+void tst_OpenDialog::windows1256FileIsOfferedAndPreviewed()
+{
+    QByteArray data = encoded("windows-1256", Persian);
+    int ret = -1;
+    OpenDialog dialog;
+    ModalBot bot;
+    QStringList labels;
+    QString firstPreview, chosenPreview;
+    bot.act([&](QWidget *w) {
+        QListWidget *list = listOf(w);
+        for (int i = 0; i < list->count(); ++i)
+            labels << list->item(i)->text();
+        QCOMPARE(list->selectedItems().size(), 1);
+        QCOMPARE(list->selectedItems().first()->text(), QStringLiteral("windows-1252 (Western European)"));
+        auto *preview = w->findChild<QPlainTextEdit *>(QStringLiteral("plainTextEdit"));
+        firstPreview = preview->toPlainText();
+        itemWithMib(list, 2256)->setSelected(true);
+        chosenPreview = preview->toPlainText();
+        w->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    });
+    QCOMPARE(dialog.exec(&data, &ret), int(QDialog::Accepted));
+    QCOMPARE(ret, 2256);
+    QVERIFY(labels.contains(QStringLiteral("windows-1256 (Arabic)")));
+    QVERIFY(!labels.contains(QStringLiteral("UTF-8")));
+    QCOMPARE(firstPreview, QTextCodec::codecForMib(2252)->toUnicode(data));
+    QCOMPARE(chosenPreview, Persian);
+    // Sorted by label, so the Windows code pages stand in their numeric order.
+    QVERIFY(labels.indexOf(QStringLiteral("windows-1250 (Central European)"))
+            < labels.indexOf(QStringLiteral("windows-1251 (Cyrillic)")));
+}
+
+void tst_OpenDialog::doubleClickChoosesTheItem()
+{
+    QByteArray data = encoded("windows-1256", Persian);
+    int ret = -1;
+    OpenDialog dialog;
+    ModalBot bot;
+    bot.act([](QWidget *w) {
+        QListWidget *list = listOf(w);
+        QListWidgetItem *item = itemWithMib(list, 2251);
+        list->scrollToItem(item);
+        const QPoint at = list->visualItemRect(item).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    });
+    dialog.exec(&data, &ret);
+    QCOMPARE(ret, 2251);
+    QVERIFY(!dialog.isVisible());
+}
+
+void tst_OpenDialog::cancellingKeepsMinusOne_data()
+{
+    QTest::addColumn<int>("how");
+    QTest::newRow("cancel button") << 0;
+    QTest::newRow("escape") << 1;
+    QTest::newRow("close button") << 2;
+}
+
+void tst_OpenDialog::cancellingKeepsMinusOne()
+{
+    QFETCH(int, how);
+    QByteArray data("\xff\xfe\x41\x00", 4);
+    int ret = -1;
+    OpenDialog dialog;
+    ModalBot bot;
+    if (how == 0)
+        bot.act([](QWidget *w) { w->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->click(); });
+    else if (how == 1)
+        bot.escape();
+    else
+        bot.closeWindow();
+    QCOMPARE(dialog.exec(&data, &ret), int(QDialog::Rejected));
+    QCOMPARE(ret, -1);
+}
+
+void tst_OpenDialog::okWithoutSelectionKeepsTheDialogOpen()
+{
+    QByteArray data = encoded("windows-1256", Persian);
+    int ret = -1;
+    OpenDialog dialog;
+    ModalBot bot;
+    QString previewBefore, previewAfter;
+    bot.act([&](QWidget *w) {
+        QListWidget *list = listOf(w);
+        previewBefore = w->findChild<QPlainTextEdit *>()->toPlainText();
+        list->clearSelection();
+        previewAfter = w->findChild<QPlainTextEdit *>()->toPlainText();
+        w->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    });
+    bot.answer(QMessageBox::Ok);
+    bot.act([](QWidget *w) {
+        QVERIFY(w->isVisible());
+        QListWidget *list = listOf(w);
+        itemWithMib(list, 2256)->setSelected(true);
+        w->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    });
+    dialog.exec(&data, &ret);
+    QCOMPARE(bot.seen.size(), 3);
+    QCOMPARE(bot.seen.at(1).text, QStringLiteral("Select an encoding."));
+    QCOMPARE(previewAfter, previewBefore);
+    QCOMPARE(ret, 2256);
+}
+
+QTEST_MAIN(tst_OpenDialog)
+#include "tst_opendialog.moc"

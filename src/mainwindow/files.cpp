@@ -1,8 +1,9 @@
-// Opening and reloading files.
+// Opening, reloading and saving files, and noticing changes made to them by other programs.
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 #include "codecscan.h"
 #include "opendialog.h"
+#include "safesave.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -122,4 +123,111 @@ void MainWindow::on_actionReload_triggered()
     if (m_modified && !confirmDiscard(QStringLiteral("Reload")))
         return;
     loadFile(m_fileName);
+}
+
+bool MainWindow::on_actionSave_triggered()
+{
+    if (m_sourceMib != 106) {
+        QTextCodec *codec = QTextCodec::codecForMib(m_sourceMib);
+        const QString name = codec ? QString::fromLatin1(codec->name()) : QString::number(m_sourceMib);
+        const QString text = QStringLiteral("You are trying to save a file in UTF-8 which its previous encoding was '")
+            + name + QStringLiteral("'.<br><br>Proceed?");
+        if (QMessageBox::warning(this, QStringLiteral("Save"), text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::NoButton)
+            != QMessageBox::Yes)
+            return false;
+    }
+    if (m_fileName.isEmpty())
+        return saveAs();
+
+    QString reason;
+    if (!SafeSave::write(m_fileName, ui->textEdit->toPlainText().toUtf8(), &reason)) {
+        warn(QStringLiteral("Save"), QStringLiteral("Unable to save '") + m_fileName + QStringLiteral("'.\n") + reason);
+        return false;
+    }
+    // Only now, with every byte on disk, does the document count as saved.
+    refreshTitle(false);
+    m_defaultPath = m_fileName;
+    m_sourceMib = 106;
+    setRecordedTime(QFileInfo(m_fileName).lastModified());
+    pushRecentFile(m_fileName);
+    return true;
+}
+
+void MainWindow::on_actionSave_As_triggered()
+{
+    saveAs();
+}
+
+bool MainWindow::saveAs()
+{
+    const QString previous = m_fileName;
+    const QString start = m_fileName.isEmpty() ? dialogFolder(m_defaultPath) : m_fileName;
+    QFileDialog dialog(this, QStringLiteral("Save"), start, QStringLiteral("Text (*.txt);;All Files (*.*)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().value(0).isEmpty())
+        return false;
+    m_fileName = dialog.selectedFiles().first();
+    if (!on_actionSave_triggered()) {
+        m_fileName = previous;
+        return false;
+    }
+    return true;
+}
+
+bool MainWindow::event(QEvent *e)
+{
+    if (e->type() == QEvent::WindowActivate) {
+        // Follows clipboard changes made in other programs.
+        ui->actionPaste->setEnabled(ui->textEdit->canPaste());
+        checkExternalChange();
+    }
+    return QMainWindow::event(e);
+}
+
+void MainWindow::checkExternalChange()
+{
+    if (m_fileName.isEmpty() || !m_fileTime)
+        return;
+    const QFileInfo info(m_fileName);
+    const QDateTime onDisk = info.exists() ? info.lastModified() : QDateTime();
+    if (onDisk.isValid() == m_fileTime->isValid()
+        && onDisk.toMSecsSinceEpoch() == m_fileTime->toMSecsSinceEpoch())
+        return;
+    // Recorded before asking, so the activation that follows the box finds nothing new.
+    setRecordedTime(onDisk);
+
+    if (!info.exists()) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Keep current file"),
+                        QStringLiteral("Current file doesn't exist anymore.\n\nDo you want to keep Tavlo open?"),
+                        QMessageBox::Yes | QMessageBox::No, this);
+        box.setDefaultButton(QMessageBox::Yes);
+        // The text may be the only copy left: Escape or closing the box keeps it.
+        box.setEscapeButton(QMessageBox::Yes);
+        box.exec();
+        if (box.clickedButton() == box.button(QMessageBox::No)) {
+            refreshTitle(false);
+            close();
+        } else if (!m_modified) {
+            refreshTitle(true);
+        }
+        return;
+    }
+
+    const bool wasModified = m_modified;
+    const QMessageBox::StandardButton answer = wasModified
+        ? QMessageBox::warning(this, QStringLiteral("Reload"),
+                               QStringLiteral("Current file was changed by another program.\n\nDo you want to reload it and lose the changes made in Tavlo?"),
+                               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+        : QMessageBox::question(this, QStringLiteral("Reload"),
+                                QStringLiteral("Current file was changed by another program.\nDo you want to reload it?"),
+                                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes) {
+        // A reload that did not happen leaves text that no longer matches the file.
+        if (!loadFile(m_fileName))
+            refreshTitle(true);
+    } else if (!wasModified) {
+        refreshTitle(true);
+    }
 }

@@ -41,6 +41,10 @@ public:
     static QString shortenPath(const QString &path);
 
 
+public slots:
+    // Each activation refreshes Paste and checks the file for changes by other programs.
+    bool event(QEvent *e) override;
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -51,6 +55,8 @@ private slots:
     void on_actionFull_Address_triggered();
     void on_actionOpen_triggered();
     void on_actionReload_triggered();
+    bool on_actionSave_triggered();
+    void on_actionSave_As_triggered();
     void openRecentFile();
     void clearRecent();
 
@@ -63,6 +69,8 @@ private:
     // The folder a file dialog starts in for a file path (or a folder path).
     static QString dialogFolder(const QString &path);
     void createRecentActions();
+    bool saveAs();
+    void checkExternalChange();
 
     QString m_foldedText;
     QString m_foldedFind;

@@ -1,0 +1,513 @@
+#include "mainwindow.h"
+#include "testutil.h"
+
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextCodec>
+#include <QTextEdit>
+#include <sys/stat.h>
+#include <utime.h>
+
+namespace {
+
+const QString Persian = QStringLiteral("سلام دنيا، پرونده‌اي به زبان فارسي");
+
+QString writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+QTextEdit *editorOf(MainWindow &w)
+{
+    return w.findChild<QTextEdit *>(QStringLiteral("textEdit"));
+}
+
+void trigger(MainWindow &w, const char *action)
+{
+    w.findChild<QAction *>(QString::fromLatin1(action))->trigger();
+}
+
+void activate(MainWindow &w)
+{
+    QEvent activation(QEvent::WindowActivate);
+    QApplication::sendEvent(&w, &activation);
+}
+
+// Moves the file's modification time, as another program's write would.
+void touch(const QString &path, int secondsAhead)
+{
+    struct utimbuf times;
+    times.actime = times.modtime = time(nullptr) + secondsAhead;
+    QCOMPARE(utime(QFile::encodeName(path).constData(), &times), 0);
+}
+
+ModalBot::Action chooseMib(int mib)
+{
+    return [mib](QWidget *w) {
+        auto *list = w->findChild<QListWidget *>(QStringLiteral("listWidget"));
+        for (int i = 0; i < list->count(); ++i)
+            if (list->item(i)->data(Qt::UserRole).toInt() == mib)
+                list->item(i)->setSelected(true);
+        w->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    };
+}
+
+ModalBot::Action saveDialogPicks(const QString &name)
+{
+    return [name](QWidget *w) {
+        auto *dialog = qobject_cast<QFileDialog *>(w);
+        QVERIFY(dialog);
+        // selectFile() leaves a focused name box alone, so type into it instead.
+        auto *nameBox = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QVERIFY(nameBox);
+        nameBox->setText(name);
+        QMetaObject::invokeMethod(dialog, "accept");
+    };
+}
+
+// A small tmpfs of the test's own, for a full and a read-only file system.
+class SmallDisk
+{
+public:
+    explicit SmallDisk(const QString &folder)
+        : m_folder(folder)
+    {
+        m_mounted = QProcess::execute(QStringLiteral("mount"),
+                                      {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                       QStringLiteral("size=2m"), QStringLiteral("tmpfs"), folder}) == 0;
+    }
+    ~SmallDisk()
+    {
+        if (m_mounted)
+            QProcess::execute(QStringLiteral("umount"), {m_folder});
+    }
+    bool mounted() const { return m_mounted; }
+    bool remountReadOnly()
+    {
+        return QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-o"), QStringLiteral("remount,ro"), m_folder}) == 0;
+    }
+    // Fills what is left of the disk.
+    void fill()
+    {
+        QFile filler(m_folder + QStringLiteral("/filler"));
+        filler.open(QIODevice::WriteOnly);
+        const QByteArray block(4096, 'z');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+    }
+
+private:
+    QString m_folder;
+    bool m_mounted = false;
+};
+
+}
+
+class tst_Save : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void roundTrips_data();
+    void roundTrips();
+    void decliningTheEncodingWarningKeepsTheFile();
+    void saveAsShowsTheDialogBeforeTheWarning();
+    void untitledSaveOpensSaveAs();
+    void saveAsAppendsTheSuffix();
+    void failedSaveKeepsOldBytesAndModifiedFlag_data();
+    void failedSaveKeepsOldBytesAndModifiedFlag();
+    void saveThroughSymlinkKeepsTheLink();
+    void saveKeepsPermissionBits();
+
+    void externalChange_data();
+    void externalChange();
+    void changeIsReportedOnce();
+    void ownSaveIsNoChange();
+    void untitledIsNeverChecked();
+    void deletedFileKeptThenSavedRecreatesIt();
+    void yesToAReloadThatFailsMarksModified();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void tst_Save::initTestCase()
+{
+    Q_INIT_RESOURCE(resources);
+    isolateTestEnvironment();
+}
+
+void tst_Save::init()
+{
+    clearSettings();
+}
+
+void tst_Save::roundTrips_data()
+{
+    QTest::addColumn<QByteArray>("original");
+    QTest::addColumn<int>("mib");
+    QTest::addColumn<QByteArray>("saved");
+    QTest::newRow("windows-1256 becomes utf-8") << QTextCodec::codecForMib(2256)->fromUnicode(Persian) << 2256
+                                                << Persian.toUtf8();
+    QTest::newRow("crlf becomes lf") << QByteArray("a\r\nb\r\n") << 0 << QByteArray("a\nb\n");
+    QTest::newRow("bom dropped") << QByteArray("\xEF\xBB\xBF" "abc") << 0 << QByteArray("abc");
+    QTest::newRow("no-break space becomes space") << QByteArray("a\xC2\xA0z") << 0 << QByteArray("a z");
+    QTest::newRow("zwnj and marks kept") << QStringLiteral("\u200Fa\u200Cb\u200E").toUtf8() << 0
+                                         << QStringLiteral("\u200Fa\u200Cb\u200E").toUtf8();
+    QTest::newRow("no newline added") << QByteArray("last line") << 0 << QByteArray("last line");
+    QTest::newRow("empty stays empty") << QByteArray() << 0 << QByteArray();
+}
+
+void tst_Save::roundTrips()
+{
+    QFETCH(QByteArray, original);
+    QFETCH(int, mib);
+    QFETCH(QByteArray, saved);
+    const QString path = writeFile(m_dir.filePath(QStringLiteral("trip.txt")), original);
+    MainWindow w;
+    ModalBot bot;
+    if (mib)
+        bot.act(chooseMib(mib));
+    QVERIFY(w.loadFile(path));
+    if (mib)
+        bot.answer(QMessageBox::Yes);
+    QVERIFY(w.findChild<QAction *>(QStringLiteral("actionSave")) != nullptr);
+    trigger(w, "actionSave");
+    QCOMPARE(readFile(path), saved);
+    QCOMPARE(w.sourceEncoding(), 106);
+    QVERIFY(!w.isModified());
+    if (mib) {
+        QCOMPARE(bot.seen.size(), 2);
+        QCOMPARE(bot.seen.at(1).title, QStringLiteral("Save"));
+        QCOMPARE(bot.seen.at(1).text, QStringLiteral("You are trying to save a file in UTF-8 which its previous encoding was 'windows-1256'.<br><br>Proceed?"));
+    }
+    // A second save never asks.
+    trigger(w, "actionSave");
+    QCOMPARE(bot.seen.size(), mib ? 2 : 0);
+    QVERIFY(!bot.sawUnexpected());
+}
+
+void tst_Save::decliningTheEncodingWarningKeepsTheFile()
+{
+    const QByteArray original = QTextCodec::codecForMib(2256)->fromUnicode(Persian);
+    const QString path = writeFile(m_dir.filePath(QStringLiteral("legacy.txt")), original);
+    MainWindow w;
+    ModalBot bot;
+    bot.act(chooseMib(2256));
+    QVERIFY(w.loadFile(path));
+    editorOf(w)->insertPlainText(QStringLiteral("x"));
+    bot.answer(QMessageBox::No);
+    trigger(w, "actionSave");
+    QCOMPARE(readFile(path), original);
+    QVERIFY(w.isModified());
+    QCOMPARE(w.sourceEncoding(), 2256);
+    bot.answer(QMessageBox::No);
+    trigger(w, "actionSave");
+    QCOMPARE(bot.seen.size(), 3);
+    QCOMPARE(bot.seen.at(2).title, QStringLiteral("Save"));
+}
+
+void tst_Save::saveAsShowsTheDialogBeforeTheWarning()
+{
+    const QString path = writeFile(m_dir.filePath(QStringLiteral("legacy2.txt")),
+                                   QTextCodec::codecForMib(2256)->fromUnicode(Persian));
+    MainWindow w;
+    ModalBot bot;
+    bot.act(chooseMib(2256));
+    QVERIFY(w.loadFile(path));
+    bot.act(saveDialogPicks(m_dir.filePath(QStringLiteral("copy.txt"))));
+    bot.answer(QMessageBox::No);
+    trigger(w, "actionSave_As");
+    QCOMPARE(bot.seen.size(), 3);
+    QVERIFY(bot.seen.at(1).className.contains(QLatin1String("QFileDialog")));
+    QCOMPARE(bot.seen.at(2).title, QStringLiteral("Save"));
+    QCOMPARE(w.currentFile(), path);
+    QCOMPARE(w.windowTitle(), QStringLiteral("legacy2.txt - Tavlo"));
+    QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("copy.txt"))));
+}
+
+void tst_Save::untitledSaveOpensSaveAs()
+{
+    MainWindow w;
+    w.startUp({QStringLiteral("tavlo")});
+    editorOf(w)->insertPlainText(QStringLiteral("draft"));
+    ModalBot bot;
+    bot.act([](QWidget *w) { qobject_cast<QDialog *>(w)->reject(); });
+    trigger(w, "actionSave");
+    QCOMPARE(bot.seen.size(), 1);
+    QCOMPARE(bot.seen.first().title, QStringLiteral("Save"));
+    QVERIFY(w.currentFile().isEmpty());
+    QCOMPARE(w.windowTitle(), QStringLiteral("*Untitled - Tavlo"));
+}
+
+void tst_Save::saveAsAppendsTheSuffix()
+{
+    MainWindow w;
+    w.startUp({QStringLiteral("tavlo")});
+    editorOf(w)->insertPlainText(Persian);
+    ModalBot bot;
+    bot.act(saveDialogPicks(m_dir.filePath(QStringLiteral("named"))));
+    trigger(w, "actionSave_As");
+    const QString saved = m_dir.filePath(QStringLiteral("named.txt"));
+    QCOMPARE(readFile(saved), Persian.toUtf8());
+    QCOMPARE(w.currentFile(), saved);
+    QCOMPARE(w.windowTitle(), QStringLiteral("named.txt - Tavlo"));
+    QCOMPARE(w.defaultPath(), saved);
+    QSettings settings(QStringLiteral("Merovane"), QStringLiteral("Tavlo"));
+    QCOMPARE(settings.value(QStringLiteral("recentFileList")).toStringList().value(0), saved);
+}
+
+void tst_Save::failedSaveKeepsOldBytesAndModifiedFlag_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("documentSize");
+    QTest::newRow("disk full, small document") << "full" << 2000;
+    QTest::newRow("disk full, 1 MiB document") << "full" << (1 << 20);
+    QTest::newRow("read-only file system") << "readonly" << 2000;
+    QTest::newRow("folder removed") << "nofolder" << 2000;
+    QTest::newRow("fifo in place of the file") << "fifo" << 2000;
+}
+
+void tst_Save::failedSaveKeepsOldBytesAndModifiedFlag()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, documentSize);
+    const QByteArray old("the old bytes\n");
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("disk"));
+    QVERIFY(QDir().mkpath(folder));
+    std::unique_ptr<SmallDisk> disk;
+    if (kind == QLatin1String("full") || kind == QLatin1String("readonly")) {
+        disk = std::make_unique<SmallDisk>(folder);
+        if (!disk->mounted())
+            QSKIP("mounting a tmpfs is refused here (needs root)");
+    }
+    const QString path = writeFile(folder + QStringLiteral("/doc.txt"), old);
+
+    MainWindow w;
+    QVERIFY(w.loadFile(path));
+    QString text;
+    while (text.size() < documentSize)
+        text += Persian + QLatin1Char('\n');
+    editorOf(w)->setPlainText(text.left(documentSize));
+
+    if (kind == QLatin1String("full"))
+        disk->fill();
+    else if (kind == QLatin1String("readonly"))
+        QVERIFY(disk->remountReadOnly());
+    else if (kind == QLatin1String("nofolder"))
+        QVERIFY(QDir(folder).removeRecursively());
+    else if (kind == QLatin1String("fifo")) {
+        QVERIFY(QFile::remove(path));
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    }
+    const QStringList before = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+
+    ModalBot bot;
+    bot.answer(QMessageBox::Ok);
+    trigger(w, "actionSave");
+    QCOMPARE(bot.seen.size(), 1);
+    QCOMPARE(bot.seen.first().title, QStringLiteral("Save"));
+    QVERIFY2(bot.seen.first().text.startsWith(QStringLiteral("Unable to save '%1'.").arg(path)),
+             qPrintable(bot.seen.first().text));
+    QVERIFY(w.isModified());
+    QVERIFY(w.windowTitle().startsWith(QLatin1Char('*')));
+    if (kind != QLatin1String("fifo") && kind != QLatin1String("nofolder"))
+        QCOMPARE(readFile(path), old);
+    // No temporary file is left behind.
+    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System), before);
+}
+
+void tst_Save::saveThroughSymlinkKeepsTheLink()
+{
+    const QString real = writeFile(m_dir.filePath(QStringLiteral("real.txt")), "old");
+    const QString link = m_dir.filePath(QStringLiteral("link.txt"));
+    QFile::remove(link);
+    QVERIFY(QFile::link(real, link));
+    MainWindow w;
+    QVERIFY(w.loadFile(link));
+    editorOf(w)->setPlainText(QStringLiteral("new"));
+    trigger(w, "actionSave");
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(readFile(real), QByteArray("new"));
+    QVERIFY(!w.isModified());
+}
+
+void tst_Save::saveKeepsPermissionBits()
+{
+    const QString path = writeFile(m_dir.filePath(QStringLiteral("mode.txt")), "old");
+    QCOMPARE(chmod(QFile::encodeName(path).constData(), 0640), 0);
+    MainWindow w;
+    QVERIFY(w.loadFile(path));
+    editorOf(w)->setPlainText(QStringLiteral("new"));
+    trigger(w, "actionSave");
+    struct stat st;
+    QCOMPARE(stat(QFile::encodeName(path).constData(), &st), 0);
+    QCOMPARE(int(st.st_mode & 0777), 0640);
+    QCOMPARE(readFile(path), QByteArray("new"));
+}
+
+void tst_Save::externalChange_data()
+{
+    QTest::addColumn<bool>("edited");
+    QTest::addColumn<bool>("deleted");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("modifiedAfter");
+    QTest::addColumn<bool>("open");
+    const QString changed = QStringLiteral("Current file was changed by another program.\nDo you want to reload it?");
+    const QString changedEdited = QStringLiteral("Current file was changed by another program.\n\nDo you want to reload it and lose the changes made in Tavlo?");
+    const QString gone = QStringLiteral("Current file doesn't exist anymore.\n\nDo you want to keep Tavlo open?");
+    QTest::newRow("changed, yes reloads") << false << false << "yes" << "Reload" << changed << false << true;
+    QTest::newRow("changed, no marks modified") << false << false << "no" << "Reload" << changed << true << true;
+    QTest::newRow("changed with edits, yes reloads") << true << false << "yes" << "Reload" << changedEdited << false << true;
+    QTest::newRow("changed with edits, no keeps them") << true << false << "no" << "Reload" << changedEdited << true << true;
+    QTest::newRow("deleted, yes keeps") << false << true << "yes" << "Keep current file" << gone << true << true;
+    QTest::newRow("deleted, no closes") << false << true << "no" << "Keep current file" << gone << false << false;
+    QTest::newRow("deleted, escape keeps") << false << true << "escape" << "Keep current file" << gone << true << true;
+    QTest::newRow("deleted, closing the box keeps") << false << true << "close" << "Keep current file" << gone << true << true;
+}
+
+void tst_Save::externalChange()
+{
+    QFETCH(bool, edited);
+    QFETCH(bool, deleted);
+    QFETCH(QString, answer);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    QFETCH(bool, modifiedAfter);
+    QFETCH(bool, open);
+    const QString path = writeFile(m_dir.filePath(QStringLiteral("watched.txt")), "first");
+    MainWindow w;
+    w.show();
+    QVERIFY(w.loadFile(path));
+    if (edited)
+        editorOf(w)->insertPlainText(QStringLiteral("mine "));
+    if (deleted) {
+        QVERIFY(QFile::remove(path));
+    } else {
+        writeFile(path, "second");
+        touch(path, 10);
+    }
+    ModalBot bot;
+    if (answer == QLatin1String("yes"))
+        bot.answer(QMessageBox::Yes);
+    else if (answer == QLatin1String("no"))
+        bot.answer(QMessageBox::No);
+    else if (answer == QLatin1String("escape"))
+        bot.escape();
+    else
+        bot.closeWindow();
+    activate(w);
+    QCOMPARE(bot.seen.size(), 1);
+    QCOMPARE(bot.seen.first().title, title);
+    QCOMPARE(bot.seen.first().text, text);
+    QCOMPARE(w.isModified(), modifiedAfter);
+    QCOMPARE(w.isVisible(), open);
+    if (!deleted && answer == QLatin1String("yes")) {
+        QCOMPARE(editorOf(w)->toPlainText(), QStringLiteral("second"));
+        QVERIFY(!editorOf(w)->document()->isUndoAvailable());
+    } else if (open) {
+        QCOMPARE(editorOf(w)->toPlainText(), edited ? QStringLiteral("mine first") : QStringLiteral("first"));
+    }
+}
+
+void tst_Save::changeIsReportedOnce()
+{
+    const QString path = writeFile(m_dir.filePath(QStringLiteral("once.txt")), "first");
+    MainWindow w;
+    QVERIFY(w.loadFile(path));
+    touch(path, 20);
+    ModalBot bot;
+    bot.answer(QMessageBox::No);
+    activate(w);
+    activate(w);
+    QCOMPARE(bot.seen.size(), 1);
+    // A further change is reported again.
+    touch(path, 40);
+    bot.answer(QMessageBox::No);
+    activate(w);
+    QCOMPARE(bot.seen.size(), 2);
+}
+
+void tst_Save::ownSaveIsNoChange()
+{
+    const QString path = writeFile(m_dir.filePath(QStringLiteral("own.txt")), "first");
+    MainWindow w;
+    QVERIFY(w.loadFile(path));
+    editorOf(w)->insertPlainText(QStringLiteral("more "));
+    trigger(w, "actionSave");
+    ModalBot bot;
+    activate(w);
+    QVERIFY(bot.seen.isEmpty());
+}
+
+void tst_Save::untitledIsNeverChecked()
+{
+    const QString path = writeFile(m_dir.filePath(QStringLiteral("then-new.txt")), "first");
+    MainWindow w;
+    QVERIFY(w.loadFile(path));
+    trigger(w, "actionNew");
+    QFile::remove(path);
+    ModalBot bot;
+    activate(w);
+    QVERIFY(bot.seen.isEmpty());
+}
+
+void tst_Save::deletedFileKeptThenSavedRecreatesIt()
+{
+    const QString path = writeFile(m_dir.filePath(QStringLiteral("recreate.txt")), "keep me");
+    MainWindow w;
+    QVERIFY(w.loadFile(path));
+    QVERIFY(QFile::remove(path));
+    ModalBot bot;
+    bot.answer(QMessageBox::Yes);
+    activate(w);
+    QCOMPARE(w.windowTitle(), QStringLiteral("*recreate.txt - Tavlo"));
+    trigger(w, "actionSave");
+    QCOMPARE(readFile(path), QByteArray("keep me"));
+    activate(w);
+    QCOMPARE(bot.seen.size(), 1);
+}
+
+void tst_Save::yesToAReloadThatFailsMarksModified()
+{
+    const QString path = writeFile(m_dir.filePath(QStringLiteral("turned-legacy.txt")), "utf-8 text");
+    MainWindow w;
+    QVERIFY(w.loadFile(path));
+    writeFile(path, QTextCodec::codecForMib(2256)->fromUnicode(Persian));
+    touch(path, 30);
+    ModalBot bot;
+    bot.answer(QMessageBox::Yes);
+    bot.escape();
+    activate(w);
+    QCOMPARE(bot.seen.size(), 2);
+    QCOMPARE(bot.seen.at(1).className, QStringLiteral("OpenDialog"));
+    QCOMPARE(editorOf(w)->toPlainText(), QStringLiteral("utf-8 text"));
+    QVERIFY(w.isModified());
+}
+
+QTEST_MAIN(tst_Save)
+#include "tst_save.moc"

@@ -40,6 +40,11 @@ public:
     void pushRecentFile(const QString &path);
     static QString shortenPath(const QString &path);
 
+    void setWrapMode(int mode);
+    void setEditorFont(const QFont &font);
+    void setFullAddress(bool show);
+    static QString aboutText();
+
 
 public slots:
     // Each activation refreshes Paste and checks the file for changes by other programs.
@@ -59,6 +64,27 @@ private slots:
     void on_actionSave_As_triggered();
     void openRecentFile();
     void clearRecent();
+    void on_actionPaste_triggered();
+    void on_actionCopy_triggered();
+    void on_actionCut_triggered();
+    void on_actionUndo_triggered();
+    void on_actionRedo_triggered();
+    void on_actionSelect_All_triggered();
+    void on_actionZero_with_non_Joiner_triggered();
+    void on_actionRight_to_left_mark_triggered();
+    void on_actionLeft_to_right_mark_triggered();
+    void on_actionAbout_Qt_triggered();
+    void on_actionAbout_triggered();
+    void on_actionWord_Wrap_triggered();
+    void on_actionFont_triggered();
+    void on_actionLeft_To_Right_triggered();
+    void on_actionRight_To_Left_triggered();
+    void on_textEdit_undoAvailable(bool available);
+    void on_textEdit_redoAvailable(bool available);
+    void on_textEdit_copyAvailable(bool available);
+    void on_textEdit_cursorPositionChanged();
+    void on_actionTime_Date_triggered();
+    void on_actionFile_Info_triggered();
 
 private:
     // Asks "File has unsaved changes. Continue?"; true when the user chose Ok.

@@ -17,11 +17,16 @@ void MainWindow::startUp(const QStringList &arguments)
     if (m_defaultPath == QString())
         m_defaultPath = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
 
+    setWrapMode(settings.value(QStringLiteral("Wrap"), 1).toInt());
+    const QVariant font = settings.value(QStringLiteral("font"), -1);
+    if (font != QVariant(-1))
+        setEditorFont(font.value<QFont>());
+
     // Only the last argument names a file; whatever stands between is ignored.
     if (arguments.size() > 1 && !loadFile(arguments.last()))
         m_modified = false;
 
-    refreshTitle(m_modified);
+    setFullAddress(settings.value(QStringLiteral("FullAddress"), false).toBool());
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -1,0 +1,372 @@
+#include "fileinfo.h"
+#include "mainwindow.h"
+#include "testutil.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QDockWidget>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QTextOption>
+#include <memory>
+
+namespace {
+
+QTextEdit *editorOf(MainWindow &w)
+{
+    return w.findChild<QTextEdit *>(QStringLiteral("textEdit"));
+}
+
+QAction *action(MainWindow &w, const char *name)
+{
+    return w.findChild<QAction *>(QString::fromLatin1(name));
+}
+
+void select(QTextEdit *edit, int anchor, int position)
+{
+    QTextCursor cursor = edit->textCursor();
+    cursor.setPosition(anchor);
+    cursor.setPosition(position, QTextCursor::KeepAnchor);
+    edit->setTextCursor(cursor);
+}
+
+}
+
+class tst_Editing : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void layoutModes_data();
+    void layoutModes();
+    void choosingTheActiveModeKeepsItChecked();
+    void viewSettingsSurviveARestart_data();
+    void viewSettingsSurviveARestart();
+    void zeroWidthNonJoinerGoesWhereTheFocusIs_data();
+    void zeroWidthNonJoinerGoesWhereTheFocusIs();
+    void marksAlwaysGoIntoTheDocument();
+    void dateTimeReplacesTheSelection();
+    void clipboardAndUndoCommandsFollowTheEditor();
+
+    void fileInfoSummary_data();
+    void fileInfoSummary();
+    void fileInfoDialog_data();
+    void fileInfoDialog();
+
+    void aboutText();
+};
+
+void tst_Editing::initTestCase()
+{
+    Q_INIT_RESOURCE(resources);
+    isolateTestEnvironment();
+}
+
+void tst_Editing::init()
+{
+    clearSettings();
+}
+
+void tst_Editing::layoutModes_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("checked");
+    QTest::addColumn<int>("wrap");
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<int>("alignment");
+    QTest::newRow("wrapped, automatic direction") << 1 << "actionWord_Wrap" << int(QTextOption::WordWrap)
+                                                  << int(Qt::LayoutDirectionAuto) << int(Qt::AlignLeft);
+    QTest::newRow("unwrapped left-to-right") << 2 << "actionLeft_To_Right" << int(QTextOption::NoWrap)
+                                             << int(Qt::LeftToRight) << int(Qt::AlignLeft);
+    QTest::newRow("unwrapped right-to-left") << 3 << "actionRight_To_Left" << int(QTextOption::NoWrap)
+                                             << int(Qt::RightToLeft) << int(Qt::AlignRight);
+    QTest::newRow("stored 0") << 0 << "" << int(QTextOption::WordWrap) << int(Qt::LayoutDirectionAuto)
+                              << int(Qt::AlignLeft);
+    QTest::newRow("stored 4") << 4 << "" << int(QTextOption::WordWrap) << int(Qt::LayoutDirectionAuto)
+                              << int(Qt::AlignLeft);
+}
+
+void tst_Editing::layoutModes()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, checked);
+    QFETCH(int, wrap);
+    QFETCH(int, direction);
+    QFETCH(int, alignment);
+    {
+        QSettings settings(QStringLiteral("Merovane"), QStringLiteral("Tavlo"));
+        settings.setValue(QStringLiteral("Wrap"), mode);
+    }
+    MainWindow w;
+    w.startUp({QStringLiteral("tavlo")});
+    for (const char *name : {"actionWord_Wrap", "actionLeft_To_Right", "actionRight_To_Left"})
+        QCOMPARE(action(w, name)->isChecked(), checked == QLatin1String(name));
+    const QTextOption option = editorOf(w)->document()->defaultTextOption();
+    QCOMPARE(int(option.wrapMode()), wrap);
+    QCOMPARE(int(option.textDirection()), direction);
+    QCOMPARE(int(option.alignment()), alignment);
+    w.close();
+    QSettings settings(QStringLiteral("Merovane"), QStringLiteral("Tavlo"));
+    QCOMPARE(settings.value(QStringLiteral("Wrap")).toInt(), checked.isEmpty() ? 3 : mode);
+}
+
+void tst_Editing::choosingTheActiveModeKeepsItChecked()
+{
+    MainWindow w;
+    action(w, "actionRight_To_Left")->trigger();
+    action(w, "actionRight_To_Left")->trigger();
+    QVERIFY(action(w, "actionRight_To_Left")->isChecked());
+    QVERIFY(!action(w, "actionWord_Wrap")->isChecked());
+    QVERIFY(!action(w, "actionLeft_To_Right")->isChecked());
+    action(w, "actionWord_Wrap")->trigger();
+    QVERIFY(action(w, "actionWord_Wrap")->isChecked());
+    QVERIFY(!action(w, "actionRight_To_Left")->isChecked());
+}
+
+void tst_Editing::viewSettingsSurviveARestart_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("fullAddress");
+    QTest::newRow("right-to-left, full address") << 3 << true;
+    QTest::newRow("left-to-right, file name") << 2 << false;
+}
+
+void tst_Editing::viewSettingsSurviveARestart()
+{
+    QFETCH(int, mode);
+    QFETCH(bool, fullAddress);
+    const QFont font(QStringLiteral("Noto Naskh Arabic"), 17);
+    {
+        MainWindow w;
+        w.startUp({QStringLiteral("tavlo")});
+        w.setWrapMode(mode);
+        w.setEditorFont(font);
+        if (fullAddress)
+            action(w, "actionFull_Address")->trigger();
+        QVERIFY(w.close());
+    }
+    MainWindow w;
+    w.startUp({QStringLiteral("tavlo")});
+    QCOMPARE(editorOf(w)->font().family(), font.family());
+    QCOMPARE(editorOf(w)->font().pointSize(), 17);
+    QCOMPARE(action(w, "actionFull_Address")->isChecked(), fullAddress);
+    QCOMPARE(action(w, mode == 3 ? "actionRight_To_Left" : "actionLeft_To_Right")->isChecked(), true);
+}
+
+void tst_Editing::zeroWidthNonJoinerGoesWhereTheFocusIs_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("editor") << "textEdit";
+    QTest::newRow("find box") << "plainFind";
+    QTest::newRow("replace box") << "plainReplace";
+    QTest::newRow("nothing focused") << "";
+}
+
+void tst_Editing::zeroWidthNonJoinerGoesWhereTheFocusIs()
+{
+    QFETCH(QString, focus);
+    MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    auto *dock = w.findChild<QDockWidget *>(QStringLiteral("dockWidget_2"));
+    dock->show();
+    QWidget *target = focus.isEmpty() ? nullptr : w.findChild<QWidget *>(focus);
+    if (target) {
+        QApplication::setActiveWindow(target->window());
+        target->setFocus(Qt::OtherFocusReason);
+        QVERIFY(target->hasFocus());
+    } else {
+        QApplication::setActiveWindow(nullptr);
+    }
+    action(w, "actionZero_with_non_Joiner")->trigger();
+    const QString zwnj(QChar(0x200C));
+    QCOMPARE(editorOf(w)->toPlainText(), focus == QLatin1String("textEdit") ? zwnj : QString());
+    QCOMPARE(w.findChild<QPlainTextEdit *>(QStringLiteral("plainFind"))->toPlainText(),
+             focus == QLatin1String("plainFind") ? zwnj : QString());
+    QCOMPARE(w.findChild<QPlainTextEdit *>(QStringLiteral("plainReplace"))->toPlainText(),
+             focus == QLatin1String("plainReplace") ? zwnj : QString());
+    editorOf(w)->clear();
+}
+
+void tst_Editing::marksAlwaysGoIntoTheDocument()
+{
+    MainWindow w;
+    w.show();
+    auto *dock = w.findChild<QDockWidget *>(QStringLiteral("dockWidget_2"));
+    dock->show();
+    auto *find = w.findChild<QPlainTextEdit *>(QStringLiteral("plainFind"));
+    QApplication::setActiveWindow(dock);
+    find->setFocus();
+    action(w, "actionRight_to_left_mark")->trigger();
+    action(w, "actionLeft_to_right_mark")->trigger();
+    QCOMPARE(editorOf(w)->toPlainText(), QStringLiteral("\u200F\u200E"));
+    QVERIFY(find->toPlainText().isEmpty());
+    QVERIFY(w.isModified());
+    QVERIFY(editorOf(w)->document()->isUndoAvailable());
+    editorOf(w)->clear();
+}
+
+void tst_Editing::dateTimeReplacesTheSelection()
+{
+    MainWindow w;
+    editorOf(w)->setPlainText(QStringLiteral("before [old] after"));
+    select(editorOf(w), 8, 11);
+    action(w, "actionTime_Date")->trigger();
+    const QRegularExpression stamp(QStringLiteral("^before \\[\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}\\] after$"));
+    QVERIFY2(stamp.match(editorOf(w)->toPlainText()).hasMatch(), qPrintable(editorOf(w)->toPlainText()));
+    editorOf(w)->clear();
+}
+
+void tst_Editing::clipboardAndUndoCommandsFollowTheEditor()
+{
+    MainWindow w;
+    QTextEdit *edit = editorOf(w);
+    QApplication::clipboard()->clear();
+    QVERIFY(!action(w, "actionCut")->isEnabled());
+    QVERIFY(!action(w, "actionCopy")->isEnabled());
+    QVERIFY(!action(w, "actionUndo")->isEnabled());
+    QVERIFY(!action(w, "actionRedo")->isEnabled());
+
+    edit->insertPlainText(QStringLiteral("متن فارسی and English"));
+    QVERIFY(action(w, "actionUndo")->isEnabled());
+    select(edit, 0, 3);
+    QVERIFY(action(w, "actionCut")->isEnabled());
+    QVERIFY(action(w, "actionCopy")->isEnabled());
+    action(w, "actionCopy")->trigger();
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("متن"));
+    QVERIFY(action(w, "actionPaste")->isEnabled());
+
+    select(edit, 3, 3);
+    QVERIFY(!action(w, "actionCut")->isEnabled());
+    QVERIFY(!action(w, "actionCopy")->isEnabled());
+    QVERIFY(action(w, "actionPaste")->isEnabled());
+
+    action(w, "actionPaste")->trigger();
+    QCOMPARE(edit->toPlainText(), QStringLiteral("متنمتن فارسی and English"));
+    action(w, "actionUndo")->trigger();
+    QVERIFY(action(w, "actionRedo")->isEnabled());
+    action(w, "actionRedo")->trigger();
+    QVERIFY(!action(w, "actionRedo")->isEnabled());
+
+    action(w, "actionSelect_All")->trigger();
+    action(w, "actionCut")->trigger();
+    QVERIFY(edit->toPlainText().isEmpty());
+
+    // A new document drops the history, and with it Undo.
+    action(w, "actionNew")->trigger();
+    QVERIFY(!action(w, "actionUndo")->isEnabled());
+
+    // Paste follows the clipboard when the window is activated.
+    QApplication::clipboard()->clear();
+    QEvent activation(QEvent::WindowActivate);
+    QApplication::sendEvent(&w, &activation);
+    QVERIFY(!action(w, "actionPaste")->isEnabled());
+    QApplication::clipboard()->setText(QStringLiteral("x"));
+    QApplication::sendEvent(&w, &activation);
+    QVERIFY(action(w, "actionPaste")->isEnabled());
+}
+
+void tst_Editing::fileInfoSummary_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("end");
+    QTest::addColumn<QString>("summary");
+    QTest::newRow("empty document") << 0 << 0 << 0 << "Document Length: 0\n\nPosition: 0\n\n";
+    QTest::newRow("cursor only") << 120 << 5 << 5 << "Document Length: 120\n\nPosition: 5\n\n";
+    QTest::newRow("selection") << 120 << 5 << 17
+                               << "Document Length: 120\n\nPosition: 5 to 17 (Selection Length: 12)\n\n";
+}
+
+void tst_Editing::fileInfoSummary()
+{
+    QFETCH(int, length);
+    QFETCH(int, start);
+    QFETCH(int, end);
+    QFETCH(QString, summary);
+    QCOMPARE(FileInfo::summary(length, start, end), summary);
+}
+
+void tst_Editing::fileInfoDialog_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("anchor");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("summary");
+    QTest::newRow("untitled") << "" << 2 << 2 << "" << "(Untitled)"
+                              << "Document Length: 11\n\nPosition: 2\n\n";
+    QTest::newRow("backward selection") << "/tmp/notes/a.txt" << 9 << 4 << "/tmp/notes" << "a.txt"
+                                        << "Document Length: 11\n\nPosition: 4 to 9 (Selection Length: 5)\n\n";
+    QTest::newRow("cursor at the end") << "/tmp/notes/a.txt" << 11 << 11 << "/tmp/notes" << "a.txt"
+                                       << "Document Length: 11\n\nPosition: 11\n\n";
+    QTest::newRow("file at the root") << "/top.txt" << 0 << 0 << "/" << "top.txt"
+                                      << "Document Length: 11\n\nPosition: 0\n\n";
+}
+
+void tst_Editing::fileInfoDialog()
+{
+    QFETCH(QString, path);
+    QFETCH(int, anchor);
+    QFETCH(int, position);
+    QFETCH(QString, address);
+    QFETCH(QString, name);
+    QFETCH(QString, summary);
+    QTextEdit edit;
+    edit.setPlainText(QStringLiteral("سلام\nworld!"));
+    select(&edit, anchor, position);
+    FileInfo dialog;
+    ModalBot bot;
+    QString shownAddress, shownName, shownSummary;
+    bool copyEnabled = false;
+    bot.act([&](QWidget *w) {
+        shownAddress = w->findChild<QPlainTextEdit *>(QStringLiteral("plainTextEdit"))->toPlainText();
+        shownName = w->findChild<QPlainTextEdit *>(QStringLiteral("plainTextEditName"))->toPlainText();
+        shownSummary = w->findChild<QLabel *>(QStringLiteral("label_2"))->text();
+        auto *copy = w->findChild<QPushButton *>(QStringLiteral("pushCopy"));
+        copyEnabled = copy->isEnabled();
+        if (copyEnabled)
+            copy->click();
+        w->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    });
+    QApplication::clipboard()->clear();
+    dialog.exec(&path, &edit);
+    QCOMPARE(shownAddress, address);
+    QCOMPARE(shownName, name);
+    QCOMPARE(shownSummary, summary);
+    QCOMPARE(copyEnabled, !path.isEmpty());
+    QCOMPARE(QApplication::clipboard()->text(), path);
+    QVERIFY(!dialog.isVisible());
+}
+
+void tst_Editing::aboutText()
+{
+    const QString text = MainWindow::aboutText();
+    QVERIFY(text.startsWith(QStringLiteral("<b><center>Tavlo ver 1.1.6 build 27</center></b><br>")));
+    const QString page = QStringLiteral("https://tavlo.example/en/tavlo/");
+    QVERIFY(text.endsWith(QStringLiteral("Homepage: <a href=\"%1\">%1</a>").arg(page)));
+    QCOMPARE(text.count(page), 2);
+    // The picture is inline, a 16 x 16 PNG with an alpha channel.
+    const int start = text.indexOf(QStringLiteral("data:image/png;base64,")) + 22;
+    const QByteArray png = QByteArray::fromBase64(text.mid(start, text.indexOf(QLatin1Char('"'), start) - start).toLatin1());
+    QImage picture;
+    QVERIFY(picture.loadFromData(png, "PNG"));
+    QCOMPARE(picture.size(), QSize(16, 16));
+    QVERIFY(picture.hasAlphaChannel());
+    QCOMPARE(png.at(25), char(6));
+    QVERIFY(text.contains(QStringLiteral("\" align=\"middle\"> Start your paragraph with a Right-to-left mark to make it right-aligned!<br><br>")));
+}
+
+QTEST_MAIN(tst_Editing)
+#include "tst_editing.moc"

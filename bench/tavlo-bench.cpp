@@ -2,16 +2,27 @@
 //   QT_QPA_PLATFORM=offscreen ./build/bench/tavlo-bench [case-name-filter]
 #include "appinfo.h"
 #include "codecscan.h"
+#include "folding.h"
+#include "folding.h"
 #include "mainwindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTextCodec>
 #include <QTextEdit>
 #include <algorithm>
+#include <utility>
 #include <cstdio>
 #include <functional>
 
@@ -121,8 +132,137 @@ void benchOpenUtf8(const QTemporaryDir &dir)
     report(name, ours, floor);
 }
 
+// Closes whatever message box goes modal, so a case can run a command that ends with one.
+class BoxCloser
+{
+public:
+    BoxCloser()
+    {
+        QObject::connect(&m_poll, &QTimer::timeout, [] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                box->accept();
+        });
+        m_poll.start(5);
+    }
+
+private:
+    QTimer m_poll;
+};
+
+// The fourteen whole-string passes, in place in a buffer of the caller's like ours.
+void foldByPassesInto(const QString &text, QString *out)
+{
+    out->resize(text.size());
+    std::copy(text.constBegin(), text.constEnd(), out->begin());
+    out->replace(QChar(0x2028), QChar(0x000A));
+    out->replace(QChar(0x2029), QChar(0x000A));
+    *out = std::move(*out).toLower();
+    const ushort rules[][2] = {{0x064A, 0x06CC}, {0x0626, 0x06CC}, {0x0649, 0x06CC}, {0x0643, 0x06A9},
+                               {0x0623, 0x0627}, {0x0625, 0x0627}, {0x0622, 0x0627}, {0x0671, 0x0627},
+                               {0x0624, 0x0648}, {0x0621, 0x0627}, {0x0629, 0x0647}};
+    for (const auto &rule : rules)
+        out->replace(QChar(rule[0]), QChar(rule[1]));
 }
 
+void benchFolding()
+{
+    const char *name = "fold a 10 MB text";
+    if (!selected(name))
+        return;
+    // Arabic Yeh, Kaf and Teh Marbuta, capitals and line separators, so every pass has work.
+    QString text = persianText(10 * 1024 * 1024);
+    for (int i = 0; i < text.size(); i += 97)
+        text[i] = QChar(u"يكةۀAZ\u2029"[(i / 97) % 7]);
+    // Both fold into buffers that already exist, as the find engine's cache does.
+    QString onePass, passes;
+    foldTextInto(text, &onePass, false, false);
+    foldByPassesInto(text, &passes);
+    const double ours = timeIt([&] { foldTextInto(text, &onePass, false, false); }, 5);
+    const double baseline = timeIt([&] { foldByPassesInto(text, &passes); }, 5);
+    if (onePass != passes || onePass != foldTextByPasses(text, false, false))
+        std::printf("  MISMATCH: the folded texts differ\n");
+    report(name, ours, baseline);
+}
+
+void benchFirstFind()
+{
+    const char *name = "first Find Next after an edit, 10 MB document (refold and search)";
+    if (!selected(name))
+        return;
+    MainWindow window;
+    window.show();
+    auto *edit = window.findChild<QTextEdit *>(QStringLiteral("textEdit"));
+    auto *find = window.findChild<QPlainTextEdit *>(QStringLiteral("plainFind"));
+    edit->setPlainText(persianText(10 * 1024 * 1024) + QStringLiteral(" نشانه‌ی پایانی"));
+    QApplication::processEvents();
+    find->setPlainText(QStringLiteral("نشانه‌ی پایانی"));
+    std::vector<double> times;
+    for (int i = 0; i < 3; ++i) {
+        QTextCursor start(edit->document());
+        start.insertText(QStringLiteral("x"));
+        edit->setTextCursor(start);
+        QApplication::processEvents();
+        times.push_back(timeIt([&] { window.findMatch(true, true, false); }, 1));
+    }
+    std::sort(times.begin(), times.end());
+    const double ours = times[1];
+    // The baseline takes the plain text, folds it the long way and searches it, without selecting.
+    int found = -1;
+    const double baseline = timeIt([&] {
+        const QString folded = foldTextByPasses(edit->toPlainText(), false, false);
+        found = folded.indexOf(foldTextByPasses(find->toPlainText(), false, false));
+    });
+    if (edit->textCursor().selectionStart() != found)
+        std::printf("  MISMATCH: found at %d, expected %d\n", edit->textCursor().selectionStart(), found);
+    report(name, ours, baseline);
+}
+
+void benchReplaceAll()
+{
+    const char *name = "Replace All, one letter by two in a 1.2 MB Persian document, shown editor";
+    if (!selected(name))
+        return;
+    const QString text = persianText(1200 * 1000);
+    const QString letter = QStringLiteral("پ");
+    std::printf("  (%d replacements; the baseline is the loop of single Replace edits)\n", text.count(letter));
+    std::fflush(stdout);
+    BoxCloser closer;
+    MainWindow window;
+    window.resize(800, 600);
+    window.show();
+    auto *edit = window.findChild<QTextEdit *>(QStringLiteral("textEdit"));
+    window.findChild<QPlainTextEdit *>(QStringLiteral("plainFind"))->setPlainText(letter);
+    window.findChild<QPlainTextEdit *>(QStringLiteral("plainReplace"))->setPlainText(letter + letter);
+    auto *replaceAll = window.findChild<QPushButton *>(QStringLiteral("pushReplaceAll"));
+
+    // Loading the text is part of neither case: it is timed alone and taken off both.
+    const double load = timeIt([&] {
+        edit->setPlainText(text);
+        QApplication::processEvents();
+    }, 1);
+    QString ourResult, loopResult;
+    const double ours = timeIt([&] {
+        edit->setPlainText(text);
+        QApplication::processEvents();
+        replaceAll->click();
+        QApplication::processEvents();
+        ourResult = edit->toPlainText();
+    }, 1);
+    const double baseline = timeIt([&] {
+        edit->setPlainText(text);
+        QApplication::processEvents();
+        edit->setTextCursor(QTextCursor(edit->document()));
+        while (window.replaceMatch(true, true)) {
+        }
+        QApplication::processEvents();
+        loopResult = edit->toPlainText();
+    }, 1);
+    if (ourResult != loopResult)
+        std::printf("  MISMATCH: the texts differ\n");
+    report(name, ours - load, baseline - load);
+}
+
+}
 
 int main(int argc, char *argv[])
 {
@@ -138,5 +278,8 @@ int main(int argc, char *argv[])
 
     benchCodecList();
     benchOpenUtf8(dir);
+    benchFolding();
+    benchFirstFind();
+    benchReplaceAll();
     return 0;
 }

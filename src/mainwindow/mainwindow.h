@@ -45,6 +45,14 @@ public:
     void setFullAddress(bool show);
     static QString aboutText();
 
+    QString foldForMatch(const QString &text) const;
+    bool matchCase() const { return m_matchCase; }
+    bool matchLetters() const { return m_matchLetters; }
+    // Sets the two match options; a change makes the next search fold the document again.
+    void setMatchOptions(bool matchCase, bool matchLetters);
+    bool findMatch(bool forward, bool wrap, bool activatePanel);
+    bool replaceMatch(bool forward, bool counting);
+
 
 public slots:
     // Each activation refreshes Paste and checks the file for changes by other programs.
@@ -52,6 +60,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
     void on_actionNew_triggered();
@@ -85,6 +94,16 @@ private slots:
     void on_textEdit_cursorPositionChanged();
     void on_actionTime_Date_triggered();
     void on_actionFile_Info_triggered();
+    void on_actionFind_triggered();
+    void on_pushNext_clicked();
+    void on_pushMatch_clicked();
+    void on_plainFind_textChanged();
+    void on_pushPrev_clicked();
+    void on_pushReplace_clicked();
+    void on_pushReplacePrev_clicked();
+    void on_pushReplaceAll_clicked();
+    void on_actionFind_Next_triggered();
+    void on_actionFind_Previous_triggered();
 
 private:
     // Asks "File has unsaved changes. Continue?"; true when the user chose Ok.
@@ -97,6 +116,9 @@ private:
     void createRecentActions();
     bool saveAs();
     void checkExternalChange();
+    void refreshFoldedText();
+    void replaceAll();
+    void showSearchFinished(bool activatePanel);
 
     QString m_foldedText;
     QString m_foldedFind;

@@ -1,0 +1,547 @@
+#include "folding.h"
+#include "mainwindow.h"
+#include "testutil.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QDockWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTest>
+#include <QTextEdit>
+
+namespace {
+
+const QString Finished = QStringLiteral("Tavlo has finished searching the document.");
+
+struct Panel {
+    explicit Panel(MainWindow &w)
+        : window(w)
+        , edit(w.findChild<QTextEdit *>(QStringLiteral("textEdit")))
+        , find(w.findChild<QPlainTextEdit *>(QStringLiteral("plainFind")))
+        , replace(w.findChild<QPlainTextEdit *>(QStringLiteral("plainReplace")))
+        , dock(w.findChild<QDockWidget *>(QStringLiteral("dockWidget_2")))
+    {
+    }
+    QPushButton *button(const char *name) const { return window.findChild<QPushButton *>(QString::fromLatin1(name)); }
+    void select(int anchor, int position) const
+    {
+        QTextCursor cursor = edit->textCursor();
+        cursor.setPosition(anchor);
+        cursor.setPosition(position, QTextCursor::KeepAnchor);
+        edit->setTextCursor(cursor);
+    }
+    QPair<int, int> selection() const
+    {
+        return {edit->textCursor().selectionStart(), edit->textCursor().selectionEnd()};
+    }
+
+    MainWindow &window;
+    QTextEdit *edit;
+    QPlainTextEdit *find;
+    QPlainTextEdit *replace;
+    QDockWidget *dock;
+};
+
+using Range = QPair<int, int>;
+
+}
+
+class tst_Find : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void folding_data();
+    void folding();
+    void foldingKeepsLengthAndMatchesThePasses();
+
+    void findMatch_data();
+    void findMatch();
+    void consecutiveFindsOverlap();
+    void editingMakesTheCacheStale();
+    void changingAnOptionRefolds();
+
+    void replaceOnlySelectsWhenTheSelectionIsNoMatch();
+    void replaceTakesALetterVariantSelection();
+    void replacePreviousSelectsTheEarlierMatch();
+    void replaceAll_data();
+    void replaceAll();
+    void replaceAllUndoesOneAtATime();
+    void laterSearchDoesNotRepeatTheCount();
+
+    void findCommandSeedsFromTheSelection();
+    void findCommandKeepsThePreviousText();
+    void findNextWithEmptyBoxOpensThePanel();
+    void keysInTheBoxes_data();
+    void keysInTheBoxes();
+    void escapeHidesThePanelAndKeepsTheTexts();
+    void buttonsFollowTheFindText();
+    void matchDialog_data();
+    void matchDialog();
+};
+
+void tst_Find::initTestCase()
+{
+    Q_INIT_RESOURCE(resources);
+    isolateTestEnvironment();
+}
+
+void tst_Find::folding_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("matchCase");
+    QTest::addColumn<bool>("matchLetters");
+    QTest::addColumn<QString>("folded");
+    QTest::newRow("yeh, alef maksura and hamza yeh become farsi yeh") << "يىئ" << false << false << "ییی";
+    QTest::newRow("kaf becomes keheh") << "كتاب" << false << false << "کتاب";
+    QTest::newRow("alef forms and hamza become alef") << "أإآٱء" << false << false << "ااااا";
+    QTest::newRow("waw with hamza becomes waw") << "ؤ" << false << false << "و";
+    QTest::newRow("teh marbuta becomes heh") << "مدرسة" << false << false << "مدرسه";
+    QTest::newRow("representatives stay") << "یکاوه" << false << false << "یکاوه";
+    QTest::newRow("letters kept when matched exactly") << "يكة" << false << true << "يكة";
+    QTest::newRow("capitals lowered") << "Tavlo EDITOR" << false << false << "tavlo editor";
+    QTest::newRow("capitals kept when case matters") << "Tavlo" << true << false << "Tavlo";
+    QTest::newRow("line and paragraph separators become line feeds") << "a\u2028b\u2029c" << true << true << "a\nb\nc";
+    QTest::newRow("zwnj, marks, tatweel and diacritics pass") << "می\u200Cرود\u200F\u200Eـَ" << false << false
+                                                              << "می\u200Cرود\u200F\u200Eـَ";
+    QTest::newRow("dotted capital i keeps its length") << "\u0130x" << false << false << "ix";
+    QTest::newRow("supplementary capital lowered as a pair") << "\U00010400" << false << false << "\U00010428";
+    QTest::newRow("empty") << "" << false << false << "";
+}
+
+void tst_Find::folding()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, matchCase);
+    QFETCH(bool, matchLetters);
+    QFETCH(QString, folded);
+    QCOMPARE(foldText(text, matchCase, matchLetters), folded);
+}
+
+void tst_Find::foldingKeepsLengthAndMatchesThePasses()
+{
+    const QString alphabet = QStringLiteral("abcXYZ 09\n\u2028\u2029يىئكأإآٱؤءةیکاوهپچژگ\u200C\u200EÉÄ");
+    QRandomGenerator generator(42);
+    for (int round = 0; round < 50; ++round) {
+        QString text;
+        for (int i = 0; i < 200; ++i)
+            text += alphabet.at(generator.bounded(alphabet.size()));
+        for (bool matchCase : {false, true})
+            for (bool matchLetters : {false, true}) {
+                const QString folded = foldText(text, matchCase, matchLetters);
+                QCOMPARE(folded.size(), text.size());
+                QCOMPARE(folded, foldTextByPasses(text, matchCase, matchLetters));
+            }
+    }
+}
+
+void tst_Find::findMatch_data()
+{
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<QString>("find");
+    QTest::addColumn<int>("anchor");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<bool>("forward");
+    QTest::addColumn<bool>("matchCase");
+    QTest::addColumn<bool>("matchLetters");
+    QTest::addColumn<int>("found"); // -1: the finished message, selection unchanged
+    QTest::newRow("kaf finds keheh") << "این کتاب" << "كتاب" << 0 << 0 << true << false << false << 4;
+    QTest::newRow("yeh finds farsi yeh") << "سلام دنیا" << "دنيا" << 0 << 0 << true << false << false << 5;
+    QTest::newRow("alef maksura finds farsi yeh") << "ی" << "ى" << 0 << 0 << true << false << false << 0;
+    QTest::newRow("teh marbuta finds heh") << "مدرسه" << "مدرسة" << 0 << 0 << true << false << false << 0;
+    QTest::newRow("madda alef finds alef") << "با" << "بآ" << 0 << 0 << true << false << false << 0;
+    QTest::newRow("alef finds hamza") << "xء" << "ا" << 0 << 0 << true << false << false << 1;
+    QTest::newRow("exact letters: yeh misses farsi yeh") << "دنیا" << "دنيا" << 0 << 0 << true << false << true << -1;
+    QTest::newRow("exact letters still ignore case") << "tavlo" << "TAVLO" << 0 << 0 << true << false << true << 0;
+    QTest::newRow("capitals find small letters") << "a Tavlo b" << "TAVLO" << 0 << 0 << true << false << false << 2;
+    QTest::newRow("match case misses small letters") << "tavlo" << "TAVLO" << 0 << 0 << true << true << false << -1;
+    QTest::newRow("zwnj is never folded away") << "میرود" << "می\u200Cرود" << 0 << 0 << true << false << false << -1;
+    QTest::newRow("two-line find text") << "one\ntwo\nthree" << "two\nthree" << 0 << 0 << true << false << false << 4;
+    QTest::newRow("wraps to an earlier match") << "word and more" << "word" << 6 << 6 << true << false << false << 0;
+    QTest::newRow("nothing anywhere") << "nothing here" << "absent" << 2 << 5 << true << false << false << -1;
+    QTest::newRow("previous from offset 0 finds the last") << "ab ab ab" << "ab" << 0 << 0 << false << false << false << 6;
+    QTest::newRow("previous before the selection") << "ab ab ab" << "ab" << 6 << 8 << false << false << false << 3;
+    QTest::newRow("match at a selection's start is skipped") << "ab ab" << "ab" << 0 << 1 << true << false << false << 3;
+    QTest::newRow("offsets after a dotted capital i") << "\u0130stanbul izmir" << "IZMIR" << 0 << 0 << true << false << false << 9;
+}
+
+void tst_Find::findMatch()
+{
+    QFETCH(QString, document);
+    QFETCH(QString, find);
+    QFETCH(int, anchor);
+    QFETCH(int, position);
+    QFETCH(bool, forward);
+    QFETCH(bool, matchCase);
+    QFETCH(bool, matchLetters);
+    QFETCH(int, found);
+    MainWindow w;
+    Panel p(w);
+    p.edit->setPlainText(document);
+    p.find->setPlainText(find);
+    w.setMatchOptions(matchCase, matchLetters);
+    p.select(anchor, position);
+    const Range before = p.selection();
+    ModalBot bot;
+    if (found < 0)
+        bot.answer(QMessageBox::Ok);
+    QCOMPARE(w.findMatch(forward, true, true), found >= 0);
+    if (found >= 0) {
+        QVERIFY(bot.seen.isEmpty());
+        QCOMPARE(p.selection(), Range(found, found + find.size()));
+        QCOMPARE(p.edit->textCursor().position(), found + find.size());
+    } else {
+        QCOMPARE(bot.seen.size(), 1);
+        QCOMPARE(bot.seen.first().title, QStringLiteral("Tavlo"));
+        QCOMPARE(bot.seen.first().text, Finished);
+        QCOMPARE(p.selection(), before);
+    }
+}
+
+void tst_Find::consecutiveFindsOverlap()
+{
+    MainWindow w;
+    Panel p(w);
+    p.edit->setPlainText(QStringLiteral("aaa"));
+    p.find->setPlainText(QStringLiteral("aa"));
+    p.button("pushNext")->click();
+    QCOMPARE(p.selection(), Range(0, 2));
+    p.button("pushNext")->click();
+    QCOMPARE(p.selection(), Range(1, 3));
+}
+
+void tst_Find::editingMakesTheCacheStale()
+{
+    MainWindow w;
+    Panel p(w);
+    p.edit->setPlainText(QStringLiteral("find the word"));
+    p.find->setPlainText(QStringLiteral("word"));
+    QVERIFY(w.findMatch(true, true, true));
+    QCOMPARE(p.selection(), Range(9, 13));
+    p.select(0, 0);
+    p.edit->insertPlainText(QStringLiteral("please "));
+    p.select(0, 0);
+    QVERIFY(w.findMatch(true, true, true));
+    QCOMPARE(p.selection(), Range(16, 20));
+}
+
+void tst_Find::changingAnOptionRefolds()
+{
+    MainWindow w;
+    Panel p(w);
+    p.edit->setPlainText(QStringLiteral("دنیا"));
+    p.find->setPlainText(QStringLiteral("دنيا"));
+    QVERIFY(w.findMatch(true, true, true));
+    w.setMatchOptions(false, true);
+    p.select(0, 0);
+    ModalBot bot;
+    bot.answer(QMessageBox::Ok);
+    QVERIFY(!w.findMatch(true, true, true));
+    QCOMPARE(bot.seen.size(), 1);
+}
+
+void tst_Find::replaceOnlySelectsWhenTheSelectionIsNoMatch()
+{
+    MainWindow w;
+    Panel p(w);
+    p.edit->setPlainText(QStringLiteral("cat dog cat"));
+    p.find->setPlainText(QStringLiteral("cat"));
+    p.replace->setPlainText(QStringLiteral("cow"));
+    p.select(4, 7);
+    p.button("pushReplace")->click();
+    QCOMPARE(p.edit->toPlainText(), QStringLiteral("cat dog cat"));
+    QCOMPARE(p.selection(), Range(8, 11));
+    p.button("pushReplace")->click();
+    QCOMPARE(p.edit->toPlainText(), QStringLiteral("cat dog cow"));
+    // A single Replace wraps around.
+    QCOMPARE(p.selection(), Range(0, 3));
+    QVERIFY(w.isModified());
+}
+
+void tst_Find::replaceTakesALetterVariantSelection()
+{
+    MainWindow w;
+    Panel p(w);
+    p.edit->setPlainText(QStringLiteral("یک کتاب خوب"));
+    p.find->setPlainText(QStringLiteral("كتاب"));
+    p.replace->setPlainText(QStringLiteral("دفتر"));
+    p.select(3, 7);
+    ModalBot bot;
+    bot.answer(QMessageBox::Ok);
+    p.button("pushReplace")->click();
+    QCOMPARE(p.edit->toPlainText(), QStringLiteral("یک دفتر خوب"));
+    QCOMPARE(bot.seen.size(), 1);
+}
+
+void tst_Find::replacePreviousSelectsTheEarlierMatch()
+{
+    MainWindow w;
+    Panel p(w);
+    p.edit->setPlainText(QStringLiteral("ab ab ab"));
+    p.find->setPlainText(QStringLiteral("ab"));
+    p.replace->setPlainText(QStringLiteral("abab"));
+    p.select(3, 5);
+    p.button("pushReplacePrev")->click();
+    QCOMPARE(p.edit->toPlainText(), QStringLiteral("ab abab ab"));
+    QCOMPARE(p.selection(), Range(0, 2));
+    // With no earlier match it wraps to the last one.
+    p.button("pushReplacePrev")->click();
+    QCOMPARE(p.edit->toPlainText(), QStringLiteral("abab abab ab"));
+    QCOMPARE(p.selection(), Range(10, 12));
+}
+
+void tst_Find::replaceAll_data()
+{
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<QString>("find");
+    QTest::addColumn<QString>("replacement");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<QString>("message");
+    const QString three = Finished + QStringLiteral("<br><br>3 matches replaced successfully.");
+    QTest::newRow("three occurrences") << "يك و يك و يك" << "یک" << "دو" << "دو و دو و دو" << 12 << three;
+    QTest::newRow("none") << "nothing" << "absent" << "x" << "nothing" << 0 << Finished;
+    QTest::newRow("empty replacement deletes") << "a-b-c-" << "-" << "" << "abc" << 3 << three;
+    QTest::newRow("replacement holding the find text") << "a b a" << "a" << "aa" << "aa b aa" << 7
+                                                       << Finished + QStringLiteral("<br><br>2 matches replaced successfully.");
+    QTest::newRow("no overlaps, from the start") << "aaaaa" << "aa" << "b" << "bba" << 2
+                                                 << Finished + QStringLiteral("<br><br>2 matches replaced successfully.");
+    QTest::newRow("across a line break") << "x\ny x\ny" << "X\nY" << "z" << "z z" << 3
+                                         << Finished + QStringLiteral("<br><br>2 matches replaced successfully.");
+    QTest::newRow("no-break space in the document") << "a\u00A0b" << "a b" << "c" << "c" << 1
+                                                    << Finished + QStringLiteral("<br><br>1 matches replaced successfully.");
+}
+
+void tst_Find::replaceAll()
+{
+    QFETCH(QString, document);
+    QFETCH(QString, find);
+    QFETCH(QString, replacement);
+    QFETCH(QString, result);
+    QFETCH(int, cursor);
+    QFETCH(QString, message);
+    MainWindow w;
+    w.show();
+    Panel p(w);
+    p.edit->setPlainText(document);
+    p.find->setPlainText(find);
+    p.replace->setPlainText(replacement);
+    p.select(2, 2);
+    ModalBot bot;
+    bot.answer(QMessageBox::Ok);
+    p.button("pushReplaceAll")->click();
+    QCOMPARE(p.edit->toPlainText(), result);
+    QCOMPARE(p.selection(), Range(cursor, cursor));
+    QCOMPARE(bot.seen.size(), 1);
+    QCOMPARE(bot.seen.first().text, message);
+    // The cache was patched, not left stale: a search right after still finds at true offsets.
+    if (!result.isEmpty()) {
+        p.find->setPlainText(result.right(1));
+        p.select(0, 0);
+        QVERIFY(w.findMatch(true, true, true));
+        QCOMPARE(p.edit->textCursor().selectedText(), result.right(1));
+    }
+}
+
+void tst_Find::replaceAllUndoesOneAtATime()
+{
+    MainWindow w;
+    w.show();
+    Panel p(w);
+    p.edit->setPlainText(QStringLiteral("x x x"));
+    p.find->setPlainText(QStringLiteral("x"));
+    p.replace->setPlainText(QStringLiteral("yy"));
+    ModalBot bot;
+    bot.answer(QMessageBox::Ok);
+    p.button("pushReplaceAll")->click();
+    QCOMPARE(p.edit->toPlainText(), QStringLiteral("yy yy yy"));
+    p.edit->undo();
+    QCOMPARE(p.edit->toPlainText(), QStringLiteral("yy yy x"));
+    p.edit->undo();
+    QCOMPARE(p.edit->toPlainText(), QStringLiteral("yy x x"));
+    p.edit->undo();
+    QCOMPARE(p.edit->toPlainText(), QStringLiteral("x x x"));
+}
+
+void tst_Find::laterSearchDoesNotRepeatTheCount()
+{
+    MainWindow w;
+    Panel p(w);
+    p.edit->setPlainText(QStringLiteral("a a"));
+    p.find->setPlainText(QStringLiteral("a"));
+    p.replace->setPlainText(QStringLiteral("b"));
+    ModalBot bot;
+    bot.answer(QMessageBox::Ok);
+    p.button("pushReplaceAll")->click();
+    bot.answer(QMessageBox::Ok);
+    p.button("pushNext")->click();
+    QCOMPARE(bot.seen.size(), 2);
+    QCOMPARE(bot.seen.at(1).text, Finished);
+}
+
+void tst_Find::findCommandSeedsFromTheSelection()
+{
+    MainWindow w;
+    w.show();
+    Panel p(w);
+    p.edit->setPlainText(QStringLiteral("zero\none\ntwo\none\ntwo"));
+    p.select(5, 12);
+    w.findChild<QAction *>(QStringLiteral("actionFind"))->trigger();
+    QVERIFY(p.dock->isVisible());
+    QCOMPARE(p.find->toPlainText(), QStringLiteral("one\ntwo"));
+    QCOMPARE(p.find->textCursor().selectedText().size(), 7);
+    QTest::keyClick(p.find, Qt::Key_Return);
+    QCOMPARE(p.selection(), Range(13, 20));
+}
+
+void tst_Find::findCommandKeepsThePreviousText()
+{
+    MainWindow w;
+    w.show();
+    Panel p(w);
+    p.find->setPlainText(QStringLiteral("previous"));
+    w.findChild<QAction *>(QStringLiteral("actionFind"))->trigger();
+    QCOMPARE(p.find->toPlainText(), QStringLiteral("previous"));
+    QCOMPARE(p.find->textCursor().selectedText(), QStringLiteral("previous"));
+}
+
+void tst_Find::findNextWithEmptyBoxOpensThePanel()
+{
+    MainWindow w;
+    w.show();
+    Panel p(w);
+    p.edit->setPlainText(QStringLiteral("text"));
+    ModalBot bot;
+    w.findChild<QAction *>(QStringLiteral("actionFind_Next"))->trigger();
+    QVERIFY(p.dock->isVisible());
+    p.dock->hide();
+    w.findChild<QAction *>(QStringLiteral("actionFind_Previous"))->trigger();
+    QVERIFY(p.dock->isVisible());
+    QVERIFY(bot.seen.isEmpty());
+}
+
+void tst_Find::keysInTheBoxes_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("findText");
+    QTest::addColumn<int>("selected");  // start of the selection in the editor, -1: none
+    QTest::addColumn<bool>("newLine");
+    QTest::newRow("return finds forward") << "find" << int(Qt::Key_Return) << 0 << "ab" << 3 << false;
+    QTest::newRow("shift+return finds backward") << "find" << int(Qt::Key_Return) << int(Qt::ShiftModifier) << "ab" << 0 << false;
+    QTest::newRow("return in the replace box finds") << "replace" << int(Qt::Key_Return) << 0 << "ab" << 3 << false;
+    QTest::newRow("ctrl+return makes a line") << "find" << int(Qt::Key_Return) << int(Qt::ControlModifier) << "ab" << -1 << true;
+    QTest::newRow("alt+return makes a line") << "replace" << int(Qt::Key_Return) << int(Qt::AltModifier) << "ab" << -1 << true;
+    QTest::newRow("keypad enter makes a line") << "find" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "ab" << -1 << true;
+    QTest::newRow("ctrl+shift+return is the box's own") << "find" << int(Qt::Key_Return)
+                                                        << int(Qt::ControlModifier | Qt::ShiftModifier) << "ab" << -1 << false;
+    QTest::newRow("return with an empty find text does nothing") << "find" << int(Qt::Key_Return) << 0 << "" << -1 << false;
+}
+
+void tst_Find::keysInTheBoxes()
+{
+    QFETCH(QString, box);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, findText);
+    QFETCH(int, selected);
+    QFETCH(bool, newLine);
+    MainWindow w;
+    w.show();
+    Panel p(w);
+    p.edit->setPlainText(QStringLiteral("ab ab"));
+    p.select(1, 1);
+    p.find->setPlainText(findText);
+    p.dock->show();
+    QPlainTextEdit *target = box == QLatin1String("find") ? p.find : p.replace;
+    target->moveCursor(QTextCursor::End);
+    const int blocksBefore = target->document()->blockCount();
+    ModalBot bot;
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QVERIFY(bot.seen.isEmpty());
+    if (selected >= 0)
+        QCOMPARE(p.selection(), Range(selected, selected + 2));
+    else
+        QCOMPARE(p.selection(), Range(1, 1));
+    QCOMPARE(target->document()->blockCount(), blocksBefore + (newLine ? 1 : 0));
+    QVERIFY(p.dock->isVisible());
+}
+
+void tst_Find::escapeHidesThePanelAndKeepsTheTexts()
+{
+    MainWindow w;
+    w.show();
+    Panel p(w);
+    w.findChild<QAction *>(QStringLiteral("actionFind"))->trigger();
+    p.find->setPlainText(QStringLiteral("find me"));
+    p.replace->setPlainText(QStringLiteral("with this"));
+    QTest::keyClick(p.replace, Qt::Key_Escape);
+    QVERIFY(!p.dock->isVisible());
+    w.findChild<QAction *>(QStringLiteral("actionFind"))->trigger();
+    QVERIFY(p.dock->isVisible());
+    QCOMPARE(p.find->toPlainText(), QStringLiteral("find me"));
+    QCOMPARE(p.replace->toPlainText(), QStringLiteral("with this"));
+}
+
+void tst_Find::buttonsFollowTheFindText()
+{
+    MainWindow w;
+    Panel p(w);
+    const char *const needText[] = {"pushNext", "pushPrev", "pushReplace", "pushReplacePrev", "pushReplaceAll"};
+    for (const char *name : needText)
+        QVERIFY(!p.button(name)->isEnabled());
+    QVERIFY(p.button("pushMatch")->isEnabled());
+    QTest::keyClicks(p.find, QStringLiteral("x"));
+    for (const char *name : needText)
+        QVERIFY(p.button(name)->isEnabled());
+    p.find->clear();
+    for (const char *name : needText)
+        QVERIFY(!p.button(name)->isEnabled());
+    QVERIFY(p.button("pushFindAll")->isHidden());
+}
+
+void tst_Find::matchDialog_data()
+{
+    QTest::addColumn<bool>("clickOk");
+    QTest::addColumn<bool>("matchCaseAfter");
+    QTest::addColumn<bool>("matchLettersAfter");
+    QTest::newRow("ok applies") << true << true << false;
+    QTest::newRow("cancel keeps") << false << false << true;
+}
+
+void tst_Find::matchDialog()
+{
+    QFETCH(bool, clickOk);
+    QFETCH(bool, matchCaseAfter);
+    QFETCH(bool, matchLettersAfter);
+    MainWindow w;
+    Panel p(w);
+    w.setMatchOptions(false, true);
+    ModalBot bot;
+    bool shownCase = true, shownLetters = false;
+    bot.act([&](QWidget *dialog) {
+        auto *chkCase = dialog->findChild<QCheckBox *>(QStringLiteral("chkCase"));
+        auto *chkYK = dialog->findChild<QCheckBox *>(QStringLiteral("chkYK"));
+        shownCase = chkCase->isChecked();
+        shownLetters = chkYK->isChecked();
+        chkCase->setChecked(true);
+        chkYK->setChecked(false);
+        auto *box = dialog->findChild<QDialogButtonBox *>();
+        box->button(clickOk ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
+    });
+    p.button("pushMatch")->click();
+    QCOMPARE(bot.seen.first().title, QStringLiteral("Match"));
+    QVERIFY(!shownCase);
+    QVERIFY(shownLetters);
+    QCOMPARE(w.matchCase(), matchCaseAfter);
+    QCOMPARE(w.matchLetters(), matchLettersAfter);
+}
+
+QTEST_MAIN(tst_Find)
+#include "tst_find.moc"

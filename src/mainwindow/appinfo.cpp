@@ -9,6 +9,12 @@ QString &endpointOverride()
     static QString endpoint;
     return endpoint;
 }
+
+int &timeoutMs()
+{
+    static int milliseconds = 30000;
+    return milliseconds;
+}
 }
 
 namespace AppInfo {
@@ -40,9 +46,19 @@ QString vendorDomain()
     return host.mid(dot + 1);
 }
 
+int updateTimeoutMs()
+{
+    return timeoutMs();
+}
+
 void setUpdateEndpointForTesting(const QString &endpoint)
 {
     endpointOverride() = endpoint;
+}
+
+void setUpdateTimeoutForTesting(int milliseconds)
+{
+    timeoutMs() = milliseconds;
 }
 
 }

@@ -21,8 +21,13 @@ QString updateEndpoint();
 // The endpoint's host without its first label ("www.vendor.org" gives "vendor.org").
 QString vendorDomain();
 
-// Tests aim the update check at a server of their own; the program itself never calls this.
+// How long an update request may take before it is given up.
+int updateTimeoutMs();
+
+// Tests aim the update check at a server of their own and shorten its time limit; the program
+// itself never calls these.
 void setUpdateEndpointForTesting(const QString &endpoint);
+void setUpdateTimeoutForTesting(int milliseconds);
 
 }
 

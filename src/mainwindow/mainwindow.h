@@ -53,6 +53,9 @@ public:
     bool findMatch(bool forward, bool wrap, bool activatePanel);
     bool replaceMatch(bool forward, bool counting);
 
+    // An update request is on its way.
+    bool updateCheckRunning() const { return m_reply != nullptr; }
+
 
 public slots:
     // Each activation refreshes Paste and checks the file for changes by other programs.
@@ -104,6 +107,8 @@ private slots:
     void on_pushReplaceAll_clicked();
     void on_actionFind_Next_triggered();
     void on_actionFind_Previous_triggered();
+    void on_actionCheck_for_updates_triggered();
+    void httpFinished();
 
 private:
     // Asks "File has unsaved changes. Continue?"; true when the user chose Ok.
@@ -116,6 +121,7 @@ private:
     void createRecentActions();
     bool saveAs();
     void checkExternalChange();
+    void sendUpdateRequest();
     void refreshFoldedText();
     void replaceAll();
     void showSearchFinished(bool activatePanel);

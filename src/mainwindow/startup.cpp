@@ -4,6 +4,7 @@
 #include "appinfo.h"
 
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -16,6 +17,12 @@ void MainWindow::startUp(const QStringList &arguments)
     m_defaultPath = settings.value(QStringLiteral("defaultPath"), QString()).toString();
     if (m_defaultPath == QString())
         m_defaultPath = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+
+    // The silent check runs unless the user postponed it; its answer comes with the event loop.
+    if (QDateTime::currentMSecsSinceEpoch() >= m_remind) {
+        m_interactive = false;
+        sendUpdateRequest();
+    }
 
     setWrapMode(settings.value(QStringLiteral("Wrap"), 1).toInt());
     const QVariant font = settings.value(QStringLiteral("font"), -1);

@@ -6,7 +6,7 @@ packages=(
     qtbase5-dev qtbase5-dev-tools
     fonts-noto-core fonts-dejavu-core
     openssl ca-certificates
-    desktop-file-utils appstream xvfb xauth
+    desktop-file-utils appstream dpkg-dev file xvfb xauth imagemagick
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -89,7 +89,7 @@ void tst_Editing::layoutModes_data()
     QTest::newRow("unwrapped left-to-right") << 2 << "actionLeft_To_Right" << int(QTextOption::NoWrap)
                                              << int(Qt::LeftToRight) << int(Qt::AlignLeft);
     QTest::newRow("unwrapped right-to-left") << 3 << "actionRight_To_Left" << int(QTextOption::NoWrap)
-                                             << int(Qt::RightToLeft) << int(Qt::AlignRight);
+                                             << int(Qt::RightToLeft) << int(Qt::AlignRight | Qt::AlignAbsolute);
     QTest::newRow("stored 0") << 0 << "" << int(QTextOption::WordWrap) << int(Qt::LayoutDirectionAuto)
                               << int(Qt::AlignLeft);
     QTest::newRow("stored 4") << 4 << "" << int(QTextOption::WordWrap) << int(Qt::LayoutDirectionAuto)

@@ -79,7 +79,8 @@ void MainWindow::setWrapMode(int mode)
     case 3:
         option.setWrapMode(QTextOption::NoWrap);
         option.setTextDirection(Qt::RightToLeft);
-        option.setAlignment(Qt::AlignRight);
+        // Absolute: in a right-to-left paragraph a plain AlignRight is mirrored to the left edge.
+        option.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
         break;
     default:
         break;

@@ -1,13 +1,19 @@
 #include "testutil.h"
 #include "appinfo.h"
+#include "mainwindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QAbstractButton>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 
 void isolateTestEnvironment()
 {
@@ -22,6 +28,40 @@ void clearSettings()
 {
     QSettings settings(AppInfo::organisation(), AppInfo::application());
     settings.clear();
+}
+
+QString writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+QTextEdit *editorOf(MainWindow &window)
+{
+    return window.findChild<QTextEdit *>(QStringLiteral("textEdit"));
+}
+
+ModalBot::Action chooseEncoding(int mib, QStringList *offered)
+{
+    return [mib, offered](QWidget *w) {
+        auto *list = w->findChild<QListWidget *>(QStringLiteral("listWidget"));
+        for (int i = 0; i < list->count(); ++i) {
+            const int itemMib = list->item(i)->data(Qt::UserRole).toInt();
+            if (offered)
+                *offered << QString::number(itemMib);
+            if (itemMib == mib)
+                list->item(i)->setSelected(true);
+        }
+        w->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    };
 }
 
 ModalBot::ModalBot()

@@ -8,11 +8,19 @@
 #include <QTimer>
 #include <functional>
 
+class MainWindow;
+class QTextEdit;
+
 // Points the settings store at a fresh temporary folder and the update check at a closed
 // loopback port, so a test never reads the developer's settings nor reaches the network.
 void isolateTestEnvironment();
 // Removes every key the program stores.
 void clearSettings();
+
+// Writes bytes to a file, creating or truncating it.
+QString writeFile(const QString &path, const QByteArray &bytes);
+QByteArray readFile(const QString &path);
+QTextEdit *editorOf(MainWindow &window);
 
 // Answers the modal windows that open while it lives, in order, by polling for them (never by
 // sleeping). A modal window nobody planned for is recorded and rejected, so the test fails
@@ -49,5 +57,9 @@ private:
     QList<Action> m_actions;
     QPointer<QWidget> m_last;
 };
+
+// Picks the codec with this MIB number in the encoding dialog and presses OK; *offered, when
+// given, collects the MIB numbers the dialog listed.
+ModalBot::Action chooseEncoding(int mib, QStringList *offered = nullptr);
 
 #endif

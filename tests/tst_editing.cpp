@@ -19,11 +19,6 @@
 
 namespace {
 
-QTextEdit *editorOf(MainWindow &w)
-{
-    return w.findChild<QTextEdit *>(QStringLiteral("textEdit"));
-}
-
 QAction *action(MainWindow &w, const char *name)
 {
     return w.findChild<QAction *>(QString::fromLatin1(name));

@@ -20,38 +20,21 @@ const QString Persian = QStringLiteral("سلام دنيا، پرونده‌اي 
 
 QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
 {
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
+    return writeFile(dir.filePath(name), bytes);
 }
 
-QTextEdit *editorOf(MainWindow &w)
+// Chooses the File menu's recent entry for this path.
+void openRecent(MainWindow &w, const QString &path)
 {
-    return w.findChild<QTextEdit *>(QStringLiteral("textEdit"));
+    for (QAction *a : w.findChild<QMenu *>(QStringLiteral("menuFile"))->actions())
+        if (a->data().toString() == path && a->isVisible())
+            a->trigger();
 }
 
 QStringList storedRecent()
 {
     QSettings settings(QStringLiteral("Merovane"), QStringLiteral("Tavlo"));
     return settings.value(QStringLiteral("recentFileList")).toStringList();
-}
-
-// Picks the codec with this MIB number in the encoding dialog and presses OK.
-ModalBot::Action chooseMib(int mib, QStringList *offered = nullptr)
-{
-    return [mib, offered](QWidget *w) {
-        auto *list = w->findChild<QListWidget *>(QStringLiteral("listWidget"));
-        for (int i = 0; i < list->count(); ++i) {
-            const int itemMib = list->item(i)->data(Qt::UserRole).toInt();
-            if (offered)
-                *offered << QString::number(itemMib);
-            if (itemMib == mib)
-                list->item(i)->setSelected(true);
-        }
-        w->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
-    };
 }
 
 }
@@ -135,7 +118,7 @@ void tst_Open::loadsAndDecodes()
     ModalBot bot;
     QStringList offered;
     if (mib)
-        bot.act(chooseMib(mib, &offered));
+        bot.act(chooseEncoding(mib, &offered));
     QVERIFY(w.loadFile(path));
     QCOMPARE(bot.seen.size(), mib ? 1 : 0);
     if (mib)
@@ -271,9 +254,9 @@ void tst_Open::reloadDecidesTheEncodingAfresh()
     MainWindow w;
     w.startUp({QStringLiteral("tavlo")});
     ModalBot bot;
-    bot.act(chooseMib(2256));
+    bot.act(chooseEncoding(2256));
     QVERIFY(w.loadFile(path));
-    bot.act(chooseMib(2256));
+    bot.act(chooseEncoding(2256));
     w.findChild<QAction *>(QStringLiteral("actionReload"))->trigger();
     QCOMPARE(bot.seen.size(), 2);
     QCOMPARE(bot.seen.at(1).className, QStringLiteral("OpenDialog"));
@@ -426,9 +409,7 @@ void tst_Open::recentEntryOfDeletedFileWarns()
     QVERIFY(QFile::remove(path));
     ModalBot bot;
     bot.answer(QMessageBox::Ok);
-    for (QAction *a : w.findChild<QMenu *>(QStringLiteral("menuFile"))->actions())
-        if (a->data().toString() == path && a->isVisible())
-            a->trigger();
+    openRecent(w, path);
     QCOMPARE(bot.seen.size(), 1);
     QCOMPARE(bot.seen.first().text, QStringLiteral("File '%1' was not found.").arg(path));
     QCOMPARE(storedRecent(), QStringList{path});
@@ -444,9 +425,7 @@ void tst_Open::recentEntryAsksWhenModifiedFlagIsSet()
     QVERIFY(w.isModified());
     ModalBot bot;
     bot.answer(QMessageBox::Ok);
-    for (QAction *a : w.findChild<QMenu *>(QStringLiteral("menuFile"))->actions())
-        if (a->data().toString() == path && a->isVisible())
-            a->trigger();
+    openRecent(w, path);
     QCOMPARE(bot.seen.size(), 1);
     QCOMPARE(bot.seen.first().title, QStringLiteral("Open"));
     QCOMPARE(editorOf(w)->toPlainText(), QStringLiteral("from disk"));

@@ -21,25 +21,6 @@ namespace {
 
 const QString Persian = QStringLiteral("سلام دنيا، پرونده‌اي به زبان فارسي");
 
-QString writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-QTextEdit *editorOf(MainWindow &w)
-{
-    return w.findChild<QTextEdit *>(QStringLiteral("textEdit"));
-}
-
 void trigger(MainWindow &w, const char *action)
 {
     w.findChild<QAction *>(QString::fromLatin1(action))->trigger();
@@ -57,17 +38,6 @@ void touch(const QString &path, int secondsAhead)
     struct utimbuf times;
     times.actime = times.modtime = time(nullptr) + secondsAhead;
     QCOMPARE(utime(QFile::encodeName(path).constData(), &times), 0);
-}
-
-ModalBot::Action chooseMib(int mib)
-{
-    return [mib](QWidget *w) {
-        auto *list = w->findChild<QListWidget *>(QStringLiteral("listWidget"));
-        for (int i = 0; i < list->count(); ++i)
-            if (list->item(i)->data(Qt::UserRole).toInt() == mib)
-                list->item(i)->setSelected(true);
-        w->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
-    };
 }
 
 ModalBot::Action saveDialogPicks(const QString &name)
@@ -188,7 +158,7 @@ void tst_Save::roundTrips()
     MainWindow w;
     ModalBot bot;
     if (mib)
-        bot.act(chooseMib(mib));
+        bot.act(chooseEncoding(mib));
     QVERIFY(w.loadFile(path));
     if (mib)
         bot.answer(QMessageBox::Yes);
@@ -214,7 +184,7 @@ void tst_Save::decliningTheEncodingWarningKeepsTheFile()
     const QString path = writeFile(m_dir.filePath(QStringLiteral("legacy.txt")), original);
     MainWindow w;
     ModalBot bot;
-    bot.act(chooseMib(2256));
+    bot.act(chooseEncoding(2256));
     QVERIFY(w.loadFile(path));
     editorOf(w)->insertPlainText(QStringLiteral("x"));
     bot.answer(QMessageBox::No);
@@ -234,7 +204,7 @@ void tst_Save::saveAsShowsTheDialogBeforeTheWarning()
                                    QTextCodec::codecForMib(2256)->fromUnicode(Persian));
     MainWindow w;
     ModalBot bot;
-    bot.act(chooseMib(2256));
+    bot.act(chooseEncoding(2256));
     QVERIFY(w.loadFile(path));
     bot.act(saveDialogPicks(m_dir.filePath(QStringLiteral("copy.txt"))));
     bot.answer(QMessageBox::No);

@@ -113,8 +113,8 @@ private slots:
     void externalChange_data();
     void externalChange();
     void changeIsReportedOnce();
-    void ownSaveIsNoChange();
-    void untitledIsNeverChecked();
+    void activationAsksNothing_data();
+    void activationAsksNothing();
     void deletedFileKeptThenSavedRecreatesIt();
     void yesToAReloadThatFailsMarksModified();
 
@@ -422,25 +422,26 @@ void tst_Save::changeIsReportedOnce()
     QCOMPARE(bot.seen.size(), 2);
 }
 
-void tst_Save::ownSaveIsNoChange()
+void tst_Save::activationAsksNothing_data()
 {
-    const QString path = writeFile(m_dir.filePath(QStringLiteral("own.txt")), "first");
-    MainWindow w;
-    QVERIFY(w.loadFile(path));
-    editorOf(w)->insertPlainText(QStringLiteral("more "));
-    trigger(w, "actionSave");
-    ModalBot bot;
-    activate(w);
-    QVERIFY(bot.seen.isEmpty());
+    QTest::addColumn<bool>("saveFirst");
+    QTest::newRow("right after our own save") << true;
+    QTest::newRow("after New, the old file deleted") << false;
 }
 
-void tst_Save::untitledIsNeverChecked()
+void tst_Save::activationAsksNothing()
 {
-    const QString path = writeFile(m_dir.filePath(QStringLiteral("then-new.txt")), "first");
+    QFETCH(bool, saveFirst);
+    const QString path = writeFile(m_dir.filePath(QStringLiteral("quiet.txt")), "first");
     MainWindow w;
     QVERIFY(w.loadFile(path));
-    trigger(w, "actionNew");
-    QFile::remove(path);
+    if (saveFirst) {
+        editorOf(w)->insertPlainText(QStringLiteral("more "));
+        trigger(w, "actionSave");
+    } else {
+        trigger(w, "actionNew");
+        QFile::remove(path);
+    }
     ModalBot bot;
     activate(w);
     QVERIFY(bot.seen.isEmpty());

@@ -55,7 +55,8 @@ bool MainWindow::loadFile(const QString &path)
     try {
         // Read everything first: the codec is chosen from the whole file, never from a prefix.
         QByteArray data = file.readAll();
-        if (data.size() != file.size()) {
+        // A read that silently came back empty must not pass for an empty file.
+        if (data.isEmpty() && file.size() > 0) {
             warn(QStringLiteral("Open"), QStringLiteral("Unable to open '") + path + QStringLiteral("'."));
             return false;
         }

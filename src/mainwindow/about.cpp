@@ -40,4 +40,5 @@ void MainWindow::on_actionFile_Info_triggered()
 {
     auto *dialog = new FileInfo(this);
     dialog->exec(&m_fileName, ui->textEdit);
+    dialog->deleteLater();
 }

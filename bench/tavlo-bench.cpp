@@ -1,10 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Performance cases, each measured against its baseline in the same run. Run by hand:
 //   QT_QPA_PLATFORM=offscreen ./build/bench/tavlo-bench [case-name-filter]
-#include "appinfo.h"
-#include "codecscan.h"
-#include "folding.h"
-#include "folding.h"
-#include "mainwindow.h"
+#include "core/appinfo.h"
+#include "core/codecscan.h"
+#include "core/folding.h"
+#include "gui/mainwindow/mainwindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -12,19 +12,15 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTimer>
-#include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTimer>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTextCodec>
 #include <QTextEdit>
+#include <QTimer>
 #include <algorithm>
-#include <utility>
 #include <cstdio>
 #include <functional>
+#include <utility>
 
 namespace {
 

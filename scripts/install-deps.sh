@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages that building, running and testing Tavlo need.
 set -euo pipefail
 packages=(
     build-essential cmake
-    qtbase5-dev qtbase5-dev-tools
+    qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools qttranslations5-l10n
+    libuchardet-dev pkg-config
     fonts-noto-core fonts-dejavu-core
     openssl ca-certificates
     desktop-file-utils appstream dpkg-dev file xvfb xauth imagemagick

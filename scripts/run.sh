@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Tavlo in Release and starts it (an optional file argument is
 # passed on).
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Remakes docs/screenshot.png: Tavlo showing Persian text, in a virtual X display.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"

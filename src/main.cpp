@@ -1,4 +1,5 @@
-#include "mainwindow.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/mainwindow/mainwindow.h"
 
 #include <QApplication>
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks what an install puts on a desktop, and the Debian package built from it.
 set -euo pipefail
 src="$1"
@@ -7,7 +8,7 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
 desktop-file-validate "$src/resources/desktop/tavlo.desktop"
-appstreamcli validate --no-net "$src/resources/desktop/tavlo.metainfo.xml"
+appstreamcli validate --no-net "$build/example.tavlo.Tavlo.metainfo.xml"
 
 cmake --install "$build" --prefix "$work/prefix" > /dev/null
 for f in bin/tavlo share/applications/tavlo.desktop share/metainfo/example.tavlo.Tavlo.metainfo.xml \

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "testutil.h"
-#include "appinfo.h"
-#include "mainwindow.h"
+#include "core/appinfo.h"
+#include "gui/mainwindow/mainwindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>

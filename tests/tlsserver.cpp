@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tlsserver.h"
 
 #include <QFile>
@@ -8,7 +9,7 @@ namespace {
 
 QByteArray dataFile(const QString &name)
 {
-    QFile file(qEnvironmentVariable("TAVLO_TEST_DATA") + QLatin1Char('/') + name);
+    QFile file(QStringLiteral(TAVLO_TEST_DATA "/") + name);
     if (!file.open(QIODevice::ReadOnly))
         qFatal("missing test data %s", qPrintable(file.fileName()));
     return file.readAll();

@@ -1,5 +1,6 @@
-#include "fileinfo.h"
-#include "mainwindow.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/dialogs/fileinfo.h"
+#include "gui/mainwindow/mainwindow.h"
 #include "testutil.h"
 
 #include <QAction>

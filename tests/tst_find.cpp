@@ -1,5 +1,6 @@
-#include "folding.h"
-#include "mainwindow.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/folding.h"
+#include "gui/mainwindow/mainwindow.h"
 #include "testutil.h"
 
 #include <QAction>

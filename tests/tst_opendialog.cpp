@@ -1,5 +1,6 @@
-#include "codecscan.h"
-#include "opendialog.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/codecscan.h"
+#include "gui/dialogs/opendialog.h"
 #include "testutil.h"
 
 #include <QDialogButtonBox>

@@ -1,9 +1,10 @@
-#include "appinfo.h"
-#include "mainwindow.h"
-#include "newver.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/appinfo.h"
+#include "gui/mainwindow/mainwindow.h"
+#include "gui/dialogs/newver.h"
 #include "testutil.h"
 #include "tlsserver.h"
-#include "updatereply.h"
+#include "core/updatereply.h"
 
 #include <QAction>
 #include <QComboBox>

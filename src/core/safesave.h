@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef SAFESAVE_H
+#define SAFESAVE_H
+
+#include <QByteArray>
+#include <QString>
+
+// Writes a file so that it either holds all of the new bytes or keeps its old content.
+//
+// The bytes go to a temporary file in the same folder, which replaces the target only once
+// every byte was written and flushed. Kept: the target's permission bits, and a symbolic link
+// (its target is written, the link stays). Not kept: the owner and group when another user owns
+// the file, extended attributes, and hard links (the path gets a new inode). Where the folder
+// cannot take a temporary file but the file itself is writable, the file is rewritten in place.
+// A target that exists but is not a regular file (a device, a FIFO, a folder) is refused.
+namespace SafeSave {
+
+// True when all bytes reached the file; otherwise *reason says why (the system's words).
+bool write(const QString &path, const QByteArray &bytes, QString *reason);
+
+}
+
+#endif

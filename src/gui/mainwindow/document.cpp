@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Document state, the window title and the unsaved-changes question.
+#include "gui/mainwindow/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+
+bool MainWindow::hasUnsavedChanges() const
+{
+    // Text typed into an untitled window and deleted again is nothing to lose.
+    return m_modified && (!ui->textEdit->document()->isEmpty() || !m_fileName.isEmpty());
+}
+
+void MainWindow::refreshTitle(bool modified)
+{
+    if (!m_replacing)
+        m_foldStale = true;
+    m_modified = modified;
+
+    QString name;
+    if (m_fileName.isEmpty())
+        name = QStringLiteral("Untitled");
+    else if (ui->actionFull_Address->isChecked())
+        name = QDir::toNativeSeparators(QFileInfo(m_fileName).filePath());
+    else
+        name = QFileInfo(m_fileName).fileName();
+
+    const QString prefix = hasUnsavedChanges() ? QStringLiteral("*") : QString();
+    setWindowTitle(prefix + name + QStringLiteral(" - Tavlo"));
+}
+
+void MainWindow::setRecordedTime(const QDateTime &time)
+{
+    delete m_fileTime;
+    m_fileTime = new QDateTime(time);
+}
+
+void MainWindow::resetDocument()
+{
+    m_fileName.clear();
+    m_sourceMib = 106;
+    delete m_fileTime;
+    m_fileTime = nullptr;
+    ui->textEdit->setPlainText(QString());
+    ui->textEdit->document()->clearUndoRedoStacks();
+    refreshTitle(false);
+}
+
+bool MainWindow::confirmDiscard(const QString &title)
+{
+    return QMessageBox::question(this, title, QStringLiteral("File has unsaved changes. Continue?"),
+                                 QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel)
+        == QMessageBox::Ok;
+}
+
+void MainWindow::on_actionNew_triggered()
+{
+    if (hasUnsavedChanges() && !confirmDiscard(QStringLiteral("New")))
+        return;
+    resetDocument();
+}
+
+void MainWindow::on_textEdit_textChanged()
+{
+    refreshTitle(true);
+}
+
+void MainWindow::on_actionExit_triggered()
+{
+    close();
+}
+
+void MainWindow::on_actionFull_Address_triggered()
+{
+    refreshTitle(m_modified);
+}

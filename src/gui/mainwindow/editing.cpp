@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Editing commands, the invisible bidirectional characters, layout modes, font and title option.
+#include "gui/mainwindow/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include <QDateTime>
+#include <QFontDialog>
+#include <QTextOption>
+
+void MainWindow::on_actionCut_triggered()
+{
+    ui->textEdit->cut();
+}
+
+void MainWindow::on_actionCopy_triggered()
+{
+    ui->textEdit->copy();
+    ui->actionPaste->setEnabled(ui->textEdit->canPaste());
+}
+
+void MainWindow::on_actionPaste_triggered()
+{
+    ui->textEdit->paste();
+}
+
+void MainWindow::on_actionUndo_triggered()
+{
+    ui->textEdit->undo();
+}
+
+void MainWindow::on_actionRedo_triggered()
+{
+    ui->textEdit->redo();
+}
+
+void MainWindow::on_actionSelect_All_triggered()
+{
+    ui->textEdit->selectAll();
+}
+
+void MainWindow::on_actionZero_with_non_Joiner_triggered()
+{
+    // The non-joiner is typed inside words, also the words being searched for.
+    const QString zwnj(QChar(0x200C));
+    if (ui->textEdit->hasFocus())
+        ui->textEdit->insertPlainText(zwnj);
+    else if (ui->plainFind->hasFocus())
+        ui->plainFind->insertPlainText(zwnj);
+    else if (ui->plainReplace->hasFocus())
+        ui->plainReplace->insertPlainText(zwnj);
+}
+
+void MainWindow::on_actionRight_to_left_mark_triggered()
+{
+    ui->textEdit->insertPlainText(QString(QChar(0x200F)));
+}
+
+void MainWindow::on_actionLeft_to_right_mark_triggered()
+{
+    ui->textEdit->insertPlainText(QString(QChar(0x200E)));
+}
+
+void MainWindow::setWrapMode(int mode)
+{
+    ui->actionWord_Wrap->setChecked(mode == 1);
+    ui->actionLeft_To_Right->setChecked(mode == 2);
+    ui->actionRight_To_Left->setChecked(mode == 3);
+
+    QTextOption option;
+    switch (mode) {
+    case 1:
+        option.setWrapMode(QTextOption::WordWrap);
+        option.setTextDirection(Qt::LayoutDirectionAuto);
+        break;
+    case 2:
+        option.setWrapMode(QTextOption::NoWrap);
+        option.setTextDirection(Qt::LeftToRight);
+        option.setAlignment(Qt::AlignLeft);
+        break;
+    case 3:
+        option.setWrapMode(QTextOption::NoWrap);
+        option.setTextDirection(Qt::RightToLeft);
+        // Absolute: in a right-to-left paragraph a plain AlignRight is mirrored to the left edge.
+        option.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+        break;
+    default:
+        break;
+    }
+    ui->textEdit->document()->setDefaultTextOption(option);
+}
+
+void MainWindow::on_actionWord_Wrap_triggered()
+{
+    setWrapMode(1);
+}
+
+void MainWindow::on_actionLeft_To_Right_triggered()
+{
+    setWrapMode(2);
+}
+
+void MainWindow::on_actionRight_To_Left_triggered()
+{
+    setWrapMode(3);
+}
+
+void MainWindow::setEditorFont(const QFont &font)
+{
+    ui->textEdit->setFont(font);
+}
+
+void MainWindow::on_actionFont_triggered()
+{
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, ui->textEdit->font(), this);
+    if (ok)
+        setEditorFont(font);
+}
+
+void MainWindow::setFullAddress(bool show)
+{
+    ui->actionFull_Address->setChecked(show);
+    refreshTitle(m_modified);
+}
+
+void MainWindow::on_actionTime_Date_triggered()
+{
+    ui->textEdit->insertPlainText(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
+}
+
+void MainWindow::on_textEdit_undoAvailable(bool)
+{
+    ui->actionUndo->setEnabled(ui->textEdit->document()->isUndoAvailable());
+}
+
+void MainWindow::on_textEdit_redoAvailable(bool)
+{
+    ui->actionRedo->setEnabled(ui->textEdit->document()->isRedoAvailable());
+}
+
+void MainWindow::on_textEdit_copyAvailable(bool available)
+{
+    ui->actionCopy->setEnabled(available);
+    ui->actionCut->setEnabled(available);
+    ui->actionPaste->setEnabled(ui->textEdit->canPaste());
+}
+
+void MainWindow::on_textEdit_cursorPositionChanged()
+{
+    ui->actionPaste->setEnabled(ui->textEdit->canPaste());
+}

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's construction: the form and what the constructor adds to it.
+#include "gui/mainwindow/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include <QKeySequence>
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(new Ui::MainWindow)
+{
+    ui->setupUi(this);
+
+    // The editor fills the window with no margin; the form's container is not needed.
+    QWidget *formContainer = takeCentralWidget();
+    setCentralWidget(ui->textEdit);
+    delete formContainer;
+
+    ui->actionFind->setShortcuts({QKeySequence(Qt::CTRL + Qt::Key_F), QKeySequence(Qt::CTRL + Qt::Key_H)});
+    ui->pushFindAll->hide();
+    ui->dockWidget_2->setAllowedAreas(Qt::NoDockWidgetArea);
+
+    ui->plainFind->installEventFilter(this);
+    ui->plainReplace->installEventFilter(this);
+    ui->dockWidget_2->installEventFilter(this);
+
+    createRecentActions();
+}
+
+MainWindow::~MainWindow()
+{
+    delete m_fileTime;
+    delete ui;
+}

@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef MAINWINDOW_H
+#define MAINWINDOW_H
+
+#include <QDateTime>
+#include <QMainWindow>
+#include <QUrl>
+
+class QAction;
+class QNetworkAccessManager;
+class QNetworkReply;
+
+namespace Ui {
+class MainWindow;
+}
+
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Start-up after construction: settings, automatic update check, command-line file, title.
+    void startUp(const QStringList &arguments);
+    void saveViewSettings();
+
+    bool loadFile(const QString &path);
+    void refreshTitle(bool modified);
+    void resetDocument();
+    bool hasUnsavedChanges() const;
+    bool isModified() const { return m_modified; }
+    QString currentFile() const { return m_fileName; }
+    int sourceEncoding() const { return m_sourceMib; }
+    QString defaultPath() const { return m_defaultPath; }
+    qint64 reminderTime() const { return m_remind; }
+    void setReminderTime(qint64 msecs) { m_remind = msecs; }
+
+    void refreshRecentMenu();
+    void pushRecentFile(const QString &path);
+    static QString shortenPath(const QString &path);
+
+    void setWrapMode(int mode);
+    void setEditorFont(const QFont &font);
+    void setFullAddress(bool show);
+    static QString aboutText();
+
+    QString foldForMatch(const QString &text) const;
+    bool matchCase() const { return m_matchCase; }
+    bool matchLetters() const { return m_matchLetters; }
+    // Sets the two match options; a change makes the next search fold the document again.
+    void setMatchOptions(bool matchCase, bool matchLetters);
+    bool findMatch(bool forward, bool wrap, bool activatePanel);
+    bool replaceMatch(bool forward, bool counting);
+
+    // An update request is on its way.
+    bool updateCheckRunning() const { return m_reply != nullptr; }
+
+
+public slots:
+    // Each activation refreshes Paste and checks the file for changes by other programs.
+    bool event(QEvent *e) override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    void on_actionNew_triggered();
+    void on_textEdit_textChanged();
+    void on_actionExit_triggered();
+    void on_actionFull_Address_triggered();
+    void on_actionOpen_triggered();
+    void on_actionReload_triggered();
+    bool on_actionSave_triggered();
+    void on_actionSave_As_triggered();
+    void openRecentFile();
+    void clearRecent();
+    void on_actionPaste_triggered();
+    void on_actionCopy_triggered();
+    void on_actionCut_triggered();
+    void on_actionUndo_triggered();
+    void on_actionRedo_triggered();
+    void on_actionSelect_All_triggered();
+    void on_actionZero_with_non_Joiner_triggered();
+    void on_actionRight_to_left_mark_triggered();
+    void on_actionLeft_to_right_mark_triggered();
+    void on_actionAbout_Qt_triggered();
+    void on_actionAbout_triggered();
+    void on_actionWord_Wrap_triggered();
+    void on_actionFont_triggered();
+    void on_actionLeft_To_Right_triggered();
+    void on_actionRight_To_Left_triggered();
+    void on_textEdit_undoAvailable(bool available);
+    void on_textEdit_redoAvailable(bool available);
+    void on_textEdit_copyAvailable(bool available);
+    void on_textEdit_cursorPositionChanged();
+    void on_actionTime_Date_triggered();
+    void on_actionFile_Info_triggered();
+    void on_actionFind_triggered();
+    void on_pushNext_clicked();
+    void on_pushMatch_clicked();
+    void on_plainFind_textChanged();
+    void on_pushPrev_clicked();
+    void on_pushReplace_clicked();
+    void on_pushReplacePrev_clicked();
+    void on_pushReplaceAll_clicked();
+    void on_actionFind_Next_triggered();
+    void on_actionFind_Previous_triggered();
+    void on_actionCheck_for_updates_triggered();
+    void httpFinished();
+
+private:
+    // Asks "File has unsaved changes. Continue?"; true when the user chose Ok.
+    bool confirmDiscard(const QString &title);
+    void setRecordedTime(const QDateTime &time);
+    // A warning box whose text is shown as plain text, whatever characters a path holds.
+    void warn(const QString &title, const QString &text);
+    // The folder a file dialog starts in for a file path (or a folder path).
+    static QString dialogFolder(const QString &path);
+    void createRecentActions();
+    bool saveAs();
+    void checkExternalChange();
+    void sendUpdateRequest();
+    void refreshFoldedText();
+    void replaceAll();
+    void showSearchFinished(bool activatePanel);
+
+    QString m_foldedText;
+    QString m_foldedFind;
+    qint64 m_remind = 0;
+    QString m_defaultPath;
+    bool m_matchCase = false;
+    bool m_matchLetters = false;
+    bool m_foldStale = true;
+    int m_replaceCount = 0;
+    bool m_replacing = false;
+    bool m_interactive = false;
+    bool m_requestSent = false;
+    bool m_modified = false;
+    Ui::MainWindow *ui;
+    QString m_fileName;
+    QDateTime *m_fileTime = nullptr;
+    int m_sourceMib = 106;
+    QUrl m_updateUrl;
+    QNetworkAccessManager *m_network = nullptr;
+    QNetworkReply *m_reply = nullptr;
+    QAction *m_recentSeparator = nullptr;
+    QAction *m_recentActions[10] = {};
+    QAction *m_clearRecentAction = nullptr;
+};
+
+#endif

@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The update check: the request to the vendor's endpoint and what its answer leads to.
+#include "gui/mainwindow/mainwindow.h"
+#include "core/appinfo.h"
+#include "gui/dialogs/newver.h"
+#include "core/updatereply.h"
+
+#include <QMessageBox>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QSslConfiguration>
+#include <QTimer>
+
+namespace {
+
+// Far more than a build number and a change log need; a larger answer is no answer.
+constexpr qint64 MaxReplyBytes = 64 * 1024;
+
+const char *const OversizedProperty = "tavloOversized";
+const char *const TimedOutProperty = "tavloTimedOut";
+
+}
+
+void MainWindow::on_actionCheck_for_updates_triggered()
+{
+    m_interactive = true;
+    sendUpdateRequest();
+}
+
+void MainWindow::sendUpdateRequest()
+{
+    if (m_requestSent && m_reply && m_reply->isRunning()) {
+        QNetworkReply *running = m_reply;
+        m_reply = nullptr;
+        running->abort();
+    }
+    if (!m_network)
+        m_network = new QNetworkAccessManager(this);
+
+    m_updateUrl = QUrl::fromUserInput(AppInfo::updateEndpoint() + QStringLiteral("?req_build=")
+                                      + QString::number(AppInfo::buildNumber));
+    QNetworkRequest request(m_updateUrl);
+    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+    tls.setProtocol(QSsl::TlsV1_2);
+    request.setSslConfiguration(tls);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, 0);
+
+    QNetworkReply *reply = m_network->get(request);
+    m_reply = reply;
+    connect(reply, &QNetworkReply::finished, this, &MainWindow::httpFinished);
+    connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64 total) {
+        if (received > MaxReplyBytes || total > MaxReplyBytes) {
+            reply->setProperty(OversizedProperty, true);
+            reply->abort();
+        }
+    });
+    // A server that stalls must not keep the request alive for the whole run.
+    auto *timer = new QTimer(reply);
+    timer->setSingleShot(true);
+    connect(timer, &QTimer::timeout, reply, [reply] {
+        reply->setProperty(TimedOutProperty, true);
+        reply->abort();
+    });
+    timer->start(AppInfo::updateTimeoutMs());
+    m_requestSent = true;
+}
+
+void MainWindow::httpFinished()
+{
+    auto *reply = qobject_cast<QNetworkReply *>(sender());
+    if (!reply)
+        return;
+    if (reply == m_reply)
+        m_reply = nullptr;
+    reply->deleteLater();
+
+    const bool oversized = reply->property(OversizedProperty).toBool();
+    const bool timedOut = reply->property(TimedOutProperty).toBool();
+    const QNetworkReply::NetworkError error = reply->error();
+    if (!oversized && (error != QNetworkReply::NoError || timedOut)) {
+        if (!m_interactive || (error == QNetworkReply::OperationCanceledError && !timedOut))
+            return;
+        QString text = timedOut ? QStringLiteral("The server did not answer in time.") : reply->errorString();
+        text.replace(AppInfo::updateEndpoint(), QStringLiteral("website"));
+        text.replace(AppInfo::vendorDomain(), QStringLiteral("website"));
+        warn(QStringLiteral("Internet Error"), text);
+        return;
+    }
+
+    UpdateReply answer;
+    if (!oversized)
+        answer = parseUpdateReply(reply->readAll());
+    if (answer.build > AppInfo::buildNumber) {
+        auto *dialog = new NewVer(this);
+        dialog->exec(&answer.changeLog, this);
+        dialog->deleteLater();
+    } else if (answer.build == AppInfo::buildNumber) {
+        if (m_interactive)
+            QMessageBox::information(this, QStringLiteral("Update"),
+                                     QStringLiteral("Your Tavlo is up-to-date!<br>Current version: ")
+                                         + QLatin1String(AppInfo::versionString()) + QStringLiteral(" build ")
+                                         + QString::number(AppInfo::buildNumber),
+                                     QMessageBox::Ok);
+    } else if (answer.build == 0) {
+        if (m_interactive)
+            QMessageBox::warning(this, QStringLiteral("Internet Error"), QStringLiteral("Unknown server error"),
+                                 QMessageBox::Ok);
+    }
+}

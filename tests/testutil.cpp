@@ -31,20 +31,6 @@ void clearSettings()
     settings.clear();
 }
 
-QString writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
 QTextEdit *editorOf(MainWindow &window)
 {
     return window.findChild<QTextEdit *>(QStringLiteral("textEdit"));

@@ -2,6 +2,8 @@
 #ifndef TESTUTIL_H
 #define TESTUTIL_H
 
+#include "fileutil.h"
+
 #include <QList>
 #include <QMessageBox>
 #include <QObject>
@@ -18,9 +20,6 @@ void isolateTestEnvironment();
 // Removes every key the program stores.
 void clearSettings();
 
-// Writes bytes to a file, creating or truncating it.
-QString writeFile(const QString &path, const QByteArray &bytes);
-QByteArray readFile(const QString &path);
 QTextEdit *editorOf(MainWindow &window);
 
 // Answers the modal windows that open while it lives, in order, by polling for them (never by

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/codecscan.h"
 #include "gui/dialogs/opendialog.h"
 #include "testutil.h"
 
@@ -7,7 +6,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRandomGenerator>
 #include <QTest>
 #include <QTextCodec>
 
@@ -42,8 +40,6 @@ class tst_OpenDialog : public QObject
 
 private slots:
     void initTestCase() { isolateTestEnvironment(); }
-    void fastScanMatchesPlainLoop_data();
-    void fastScanMatchesPlainLoop();
     void labelsGroupTheWindowsCodePages_data();
     void labelsGroupTheWindowsCodePages();
     void windows1256FileIsOfferedAndPreviewed();
@@ -52,35 +48,6 @@ private slots:
     void cancellingKeepsMinusOne();
     void okWithoutSelectionKeepsTheDialogOpen();
 };
-
-void tst_OpenDialog::fastScanMatchesPlainLoop_data()
-{
-    QTest::addColumn<QByteArray>("data");
-    QTest::newRow("empty") << QByteArray();
-    QTest::newRow("windows-1256 Persian") << encoded("windows-1256", Persian.repeated(4000));
-    QTest::newRow("utf-16 with bom") << encoded("UTF-16", Persian.repeated(3000));
-    QTest::newRow("shift_jis") << encoded("Shift_JIS", QStringLiteral("日本語のテキスト").repeated(9000));
-    QTest::newRow("big5 cut inside a character at a chunk border")
-        << encoded("Big5", QStringLiteral("中文文本").repeated(20000)).left(65537);
-    QTest::newRow("utf-8 missing its last byte") << Persian.repeated(3000).toUtf8().chopped(1);
-    QTest::newRow("lone 0xff") << QByteArray("abc\xff");
-    QByteArray random(300000, 0);
-    QRandomGenerator generator(1234);
-    for (char &c : random)
-        c = char(generator.bounded(256));
-    QTest::newRow("random bytes") << random;
-    QByteArray high(150000, 0);
-    for (int i = 0; i < high.size(); ++i)
-        high[i] = char(0xA1 + i % 90);
-    QTest::newRow("high bytes only") << high;
-    QTest::newRow("control bytes") << QByteArray("\x01\x02\x1b\x0e\x0f\x7f\x80\x81\x8d\x8f\x90\x9d", 12);
-}
-
-void tst_OpenDialog::fastScanMatchesPlainLoop()
-{
-    QFETCH(QByteArray, data);
-    QCOMPARE(CodecScan::cleanMibs(data), CodecScan::cleanMibsReference(data));
-}
 
 void tst_OpenDialog::labelsGroupTheWindowsCodePages_data()
 {

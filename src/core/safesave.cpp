@@ -6,8 +6,9 @@
 
 namespace SafeSave {
 
-bool write(const QString &path, const QByteArray &bytes, QString *reason)
+SaveResult write(const QString &path, const QByteArray &bytes)
 {
+    SaveResult result;
     // Write through a link to its target, so the link itself stays.
     QString target = path;
     const QFileInfo link(path);
@@ -16,15 +17,15 @@ bool write(const QString &path, const QByteArray &bytes, QString *reason)
 
     const QFileInfo info(target);
     if (info.exists() && !info.isFile()) {
-        *reason = QStringLiteral("It is not a regular file.");
-        return false;
+        result.status = SaveResult::NotRegular;
+        return result;
     }
 
     QSaveFile file(target);
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) {
-        *reason = file.errorString();
-        return false;
+        result.reason = file.errorString();
+        return result;
     }
     if (info.exists())
         file.setPermissions(info.permissions());
@@ -32,16 +33,17 @@ bool write(const QString &path, const QByteArray &bytes, QString *reason)
     // Flush before commit(): Qt 5.15's commit() can report success after a failed final flush
     // and leave an empty file behind.
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        *reason = file.errorString();
+        result.reason = file.errorString();
         // The temporary file goes with the QSaveFile; the target was never touched.
         file.cancelWriting();
-        return false;
+        return result;
     }
     if (!file.commit()) {
-        *reason = file.errorString();
-        return false;
+        result.reason = file.errorString();
+        return result;
     }
-    return true;
+    result.status = SaveResult::Ok;
+    return result;
 }
 
 }

@@ -5,6 +5,17 @@
 #include <QByteArray>
 #include <QString>
 
+// The outcome of writing a file.
+struct SaveResult {
+    enum Status {
+        Ok,
+        NotRegular, // the path names a device, a FIFO or a folder
+        Failed,     // the file keeps its old content; `reason` says why
+    };
+    Status status = Failed;
+    QString reason; // the system's own words
+};
+
 // Writes a file so that it either holds all of the new bytes or keeps its old content.
 //
 // The bytes go to a temporary file in the same folder, which replaces the target only once
@@ -15,8 +26,7 @@
 // A target that exists but is not a regular file (a device, a FIFO, a folder) is refused.
 namespace SafeSave {
 
-// True when all bytes reached the file; otherwise *reason says why (the system's words).
-bool write(const QString &path, const QByteArray &bytes, QString *reason);
+SaveResult write(const QString &path, const QByteArray &bytes);
 
 }
 

@@ -2,6 +2,7 @@
 // Document state, the window title and the unsaved-changes question.
 #include "gui/mainwindow/mainwindow.h"
 #include "ui_mainwindow.h"
+#include "core/documentfile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,8 +16,6 @@ bool MainWindow::hasUnsavedChanges() const
 
 void MainWindow::refreshTitle(bool modified)
 {
-    if (!m_replacing)
-        m_foldStale = true;
     m_modified = modified;
 
     QString name;
@@ -31,18 +30,11 @@ void MainWindow::refreshTitle(bool modified)
     setWindowTitle(prefix + name + QStringLiteral(" - Tavlo"));
 }
 
-void MainWindow::setRecordedTime(const QDateTime &time)
-{
-    delete m_fileTime;
-    m_fileTime = new QDateTime(time);
-}
-
 void MainWindow::resetDocument()
 {
     m_fileName.clear();
-    m_sourceMib = 106;
-    delete m_fileTime;
-    m_fileTime = nullptr;
+    m_sourceMib = Utf8Mib;
+    m_fileStamp.reset();
     ui->textEdit->setPlainText(QString());
     ui->textEdit->document()->clearUndoRedoStacks();
     refreshTitle(false);

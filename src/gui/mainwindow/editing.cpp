@@ -62,22 +62,22 @@ void MainWindow::on_actionLeft_to_right_mark_triggered()
 
 void MainWindow::setWrapMode(int mode)
 {
-    ui->actionWord_Wrap->setChecked(mode == 1);
-    ui->actionLeft_To_Right->setChecked(mode == 2);
-    ui->actionRight_To_Left->setChecked(mode == 3);
+    ui->actionWord_Wrap->setChecked(mode == WrappedAuto);
+    ui->actionLeft_To_Right->setChecked(mode == NoWrapLeftToRight);
+    ui->actionRight_To_Left->setChecked(mode == NoWrapRightToLeft);
 
     QTextOption option;
     switch (mode) {
-    case 1:
+    case WrappedAuto:
         option.setWrapMode(QTextOption::WordWrap);
         option.setTextDirection(Qt::LayoutDirectionAuto);
         break;
-    case 2:
+    case NoWrapLeftToRight:
         option.setWrapMode(QTextOption::NoWrap);
         option.setTextDirection(Qt::LeftToRight);
         option.setAlignment(Qt::AlignLeft);
         break;
-    case 3:
+    case NoWrapRightToLeft:
         option.setWrapMode(QTextOption::NoWrap);
         option.setTextDirection(Qt::RightToLeft);
         // Absolute: in a right-to-left paragraph a plain AlignRight is mirrored to the left edge.
@@ -91,17 +91,17 @@ void MainWindow::setWrapMode(int mode)
 
 void MainWindow::on_actionWord_Wrap_triggered()
 {
-    setWrapMode(1);
+    setWrapMode(WrappedAuto);
 }
 
 void MainWindow::on_actionLeft_To_Right_triggered()
 {
-    setWrapMode(2);
+    setWrapMode(NoWrapLeftToRight);
 }
 
 void MainWindow::on_actionRight_To_Left_triggered()
 {
-    setWrapMode(3);
+    setWrapMode(NoWrapRightToLeft);
 }
 
 void MainWindow::setEditorFont(const QFont &font)

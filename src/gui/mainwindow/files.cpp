@@ -2,25 +2,14 @@
 // Opening, reloading and saving files, and noticing changes made to them by other programs.
 #include "gui/mainwindow/mainwindow.h"
 #include "ui_mainwindow.h"
-#include "core/codecscan.h"
+#include "core/documentfile.h"
 #include "gui/dialogs/opendialog.h"
-#include "core/safesave.h"
 
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QTextCodec>
-#include <limits>
-#include <new>
-
-namespace {
-
-// The largest text a QString holds, in UTF-16 units. No codec makes fewer units than bytes
-// except the wide ones, so a file of more bytes than this may not decode at all.
-constexpr qint64 MaxFileBytes = (std::numeric_limits<int>::max() - 64) / 2;
-
-}
 
 void MainWindow::warn(const QString &title, const QString &text)
 {
@@ -30,67 +19,52 @@ void MainWindow::warn(const QString &title, const QString &text)
     box.exec();
 }
 
+void MainWindow::warnLoadFailure(const QString &path, const LoadResult &result)
+{
+    const QString open = QStringLiteral("Open");
+    switch (result.status) {
+    case LoadResult::NotFound:
+        warn(open, QStringLiteral("File '") + path + QStringLiteral("' was not found."));
+        break;
+    case LoadResult::TooLarge:
+        warn(open, QStringLiteral("File '") + path + QStringLiteral("' is too large to open."));
+        break;
+    default:
+        warn(open, QStringLiteral("Unable to open '") + path + QStringLiteral("'."));
+        break;
+    }
+}
+
 bool MainWindow::loadFile(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        warn(QStringLiteral("Open"), QStringLiteral("File '") + path + QStringLiteral("' was not found."));
+    LoadResult result = readDocument(path);
+    if (result.status != LoadResult::Ok) {
+        warnLoadFailure(path, result);
         return false;
     }
-    // A FIFO would block the read forever and a device may never end: only regular files open.
-    QFile file(path);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
-        warn(QStringLiteral("Open"), QStringLiteral("Unable to open '") + path + QStringLiteral("'."));
-        return false;
-    }
-    // Qt 5 reads an empty array, without an error, from a file over 2 GiB; refuse it up front
-    // rather than show an empty document that a save would write over the file.
-    if (file.size() > MaxFileBytes) {
-        warn(QStringLiteral("Open"), QStringLiteral("File '") + path
-                 + QStringLiteral("' is too large to open."));
-        return false;
-    }
-
-    QString text;
-    int mib = 106;
-    try {
-        // Read everything first: the codec is chosen from the whole file, never from a prefix.
-        QByteArray data = file.readAll();
-        // A read that silently came back empty must not pass for an empty file.
-        if (data.isEmpty() && file.size() > 0) {
-            warn(QStringLiteral("Open"), QStringLiteral("Unable to open '") + path + QStringLiteral("'."));
+    int mib = Utf8Mib;
+    if (!result.utf8) {
+        int chosen = -1;
+        auto *dialog = new OpenDialog(this);
+        dialog->exec(&result.bytes, &chosen);
+        dialog->deleteLater();
+        if (chosen == -1)
+            return false;
+        if (!decodeDocument(result.bytes, chosen, &result.text)) {
+            result.status = LoadResult::TooLarge;
+            warnLoadFailure(path, result);
             return false;
         }
-        bool utf8 = false;
-        text = CodecScan::decode(QTextCodec::codecForName("UTF-8"), data, &utf8);
-        if (!utf8) {
-            text.clear();
-            int chosen = -1;
-            auto *dialog = new OpenDialog(this);
-            dialog->exec(&data, &chosen);
-            dialog->deleteLater();
-            if (chosen == -1)
-                return false;
-            mib = chosen;
-            text = CodecScan::decode(QTextCodec::codecForMib(mib), data);
-            // Qt's UTF-16 and UTF-32 decoders keep the byte-order mark; it is no part of the
-            // text, and would come back as a UTF-8 mark at the next save.
-            if (text.startsWith(QChar(0xFEFF)))
-                text.remove(0, 1);
-        }
-    } catch (const std::bad_alloc &) {
-        warn(QStringLiteral("Open"), QStringLiteral("File '") + path
-                 + QStringLiteral("' is too large to open."));
-        return false;
+        mib = chosen;
     }
-    file.close();
+    result.bytes.clear();
 
     m_fileName = path;
-    setRecordedTime(QFileInfo(path).lastModified());
+    m_fileStamp = result.stamp;
     m_defaultPath = path;
     m_sourceMib = mib;
     pushRecentFile(m_fileName);
-    ui->textEdit->setPlainText(text);
+    ui->textEdit->setPlainText(result.text);
     ui->textEdit->document()->clearUndoRedoStacks();
     refreshTitle(false);
     return true;
@@ -129,7 +103,7 @@ void MainWindow::on_actionReload_triggered()
 
 bool MainWindow::on_actionSave_triggered()
 {
-    if (m_sourceMib != 106) {
+    if (m_sourceMib != Utf8Mib) {
         QTextCodec *codec = QTextCodec::codecForMib(m_sourceMib);
         const QString name = codec ? QString::fromLatin1(codec->name()) : QString::number(m_sourceMib);
         const QString text = QStringLiteral("You are trying to save a file in UTF-8 which its previous encoding was '")
@@ -142,16 +116,18 @@ bool MainWindow::on_actionSave_triggered()
     if (m_fileName.isEmpty())
         return saveAs();
 
-    QString reason;
-    if (!SafeSave::write(m_fileName, ui->textEdit->toPlainText().toUtf8(), &reason)) {
+    const SaveResult saved = writeDocument(m_fileName, ui->textEdit->toPlainText());
+    if (saved.status != SaveResult::Ok) {
+        const QString reason = saved.status == SaveResult::NotRegular
+            ? QStringLiteral("It is not a regular file.") : saved.reason;
         warn(QStringLiteral("Save"), QStringLiteral("Unable to save '") + m_fileName + QStringLiteral("'.\n") + reason);
         return false;
     }
     // Only now, with every byte on disk, does the document count as saved.
     refreshTitle(false);
     m_defaultPath = m_fileName;
-    m_sourceMib = 106;
-    setRecordedTime(QFileInfo(m_fileName).lastModified());
+    m_sourceMib = Utf8Mib;
+    m_fileStamp = FileStamp::of(m_fileName);
     pushRecentFile(m_fileName);
     return true;
 }
@@ -190,17 +166,15 @@ bool MainWindow::event(QEvent *e)
 
 void MainWindow::checkExternalChange()
 {
-    if (m_fileName.isEmpty() || !m_fileTime)
+    if (m_fileName.isEmpty() || !m_fileStamp)
         return;
-    const QFileInfo info(m_fileName);
-    const QDateTime onDisk = info.exists() ? info.lastModified() : QDateTime();
-    if (onDisk.isValid() == m_fileTime->isValid()
-        && onDisk.toMSecsSinceEpoch() == m_fileTime->toMSecsSinceEpoch())
+    const FileStamp onDisk = FileStamp::of(m_fileName);
+    if (onDisk.sameTime(*m_fileStamp))
         return;
     // Recorded before asking, so the activation that follows the box finds nothing new.
-    setRecordedTime(onDisk);
+    m_fileStamp = onDisk;
 
-    if (!info.exists()) {
+    if (!onDisk.exists()) {
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Keep current file"),
                         QStringLiteral("Current file doesn't exist anymore.\n\nDo you want to keep Tavlo open?"),
                         QMessageBox::Yes | QMessageBox::No, this);

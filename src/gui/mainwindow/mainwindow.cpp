@@ -2,12 +2,16 @@
 // The main window's construction: the form and what the constructor adds to it.
 #include "gui/mainwindow/mainwindow.h"
 #include "ui_mainwindow.h"
+#include "core/documentfile.h"
+#include "core/searchengine.h"
 
 #include <QKeySequence>
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
+    , m_search(new SearchEngine(this))
     , ui(new Ui::MainWindow)
+    , m_sourceMib(Utf8Mib)
 {
     ui->setupUi(this);
 
@@ -18,17 +22,21 @@ MainWindow::MainWindow(QWidget *parent)
 
     ui->actionFind->setShortcuts({QKeySequence(Qt::CTRL + Qt::Key_F), QKeySequence(Qt::CTRL + Qt::Key_H)});
     ui->pushFindAll->hide();
+    ui->pushFindAll->setEnabled(false);
     ui->dockWidget_2->setAllowedAreas(Qt::NoDockWidgetArea);
 
     ui->plainFind->installEventFilter(this);
     ui->plainReplace->installEventFilter(this);
     ui->dockWidget_2->installEventFilter(this);
 
+    // Every change of the text, typed, loaded or replaced, leaves the folded copy behind.
+    m_search->setTextSource([this] { return ui->textEdit->toPlainText(); });
+    connect(ui->textEdit->document(), &QTextDocument::contentsChanged, m_search, &SearchEngine::invalidate);
+
     createRecentActions();
 }
 
 MainWindow::~MainWindow()
 {
-    delete m_fileTime;
     delete ui;
 }

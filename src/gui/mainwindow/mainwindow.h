@@ -2,13 +2,17 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
-#include <QDateTime>
+#include "core/filestamp.h"
+
 #include <QMainWindow>
 #include <QUrl>
+#include <optional>
 
 class QAction;
 class QNetworkAccessManager;
 class QNetworkReply;
+class SearchEngine;
+struct LoadResult;
 
 namespace Ui {
 class MainWindow;
@@ -19,6 +23,9 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
+    // The layout modes, stored as these numbers under `Wrap`.
+    enum LayoutMode { WrappedAuto = 1, NoWrapLeftToRight = 2, NoWrapRightToLeft = 3 };
+
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
@@ -47,8 +54,8 @@ public:
     static QString aboutText();
 
     QString foldForMatch(const QString &text) const;
-    bool matchCase() const { return m_matchCase; }
-    bool matchLetters() const { return m_matchLetters; }
+    bool matchCase() const;
+    bool matchLetters() const;
     // Sets the two match options; a change makes the next search fold the document again.
     void setMatchOptions(bool matchCase, bool matchLetters);
     bool findMatch(bool forward, bool wrap, bool activatePanel);
@@ -114,35 +121,30 @@ private slots:
 private:
     // Asks "File has unsaved changes. Continue?"; true when the user chose Ok.
     bool confirmDiscard(const QString &title);
-    void setRecordedTime(const QDateTime &time);
     // A warning box whose text is shown as plain text, whatever characters a path holds.
     void warn(const QString &title, const QString &text);
+    void warnLoadFailure(const QString &path, const LoadResult &result);
     // The folder a file dialog starts in for a file path (or a folder path).
     static QString dialogFolder(const QString &path);
     void createRecentActions();
     bool saveAs();
     void checkExternalChange();
     void sendUpdateRequest();
-    void refreshFoldedText();
     void replaceAll();
+    void selectRange(int start, int end);
     void showSearchFinished(bool activatePanel);
 
-    QString m_foldedText;
-    QString m_foldedFind;
+    SearchEngine *m_search;
     qint64 m_remind = 0;
     QString m_defaultPath;
-    bool m_matchCase = false;
-    bool m_matchLetters = false;
-    bool m_foldStale = true;
-    int m_replaceCount = 0;
-    bool m_replacing = false;
     bool m_interactive = false;
     bool m_requestSent = false;
     bool m_modified = false;
     Ui::MainWindow *ui;
     QString m_fileName;
-    QDateTime *m_fileTime = nullptr;
-    int m_sourceMib = 106;
+    // The file as last loaded, saved or checked; none while untitled.
+    std::optional<FileStamp> m_fileStamp;
+    int m_sourceMib;
     QUrl m_updateUrl;
     QNetworkAccessManager *m_network = nullptr;
     QNetworkReply *m_reply = nullptr;

@@ -2,14 +2,7 @@
 // The recent files list of the File menu.
 #include "gui/mainwindow/mainwindow.h"
 #include "ui_mainwindow.h"
-#include "core/appinfo.h"
-
-#include <QSettings>
-
-namespace {
-constexpr int MaxRecent = 10;
-const QString RecentKey = QStringLiteral("recentFileList");
-}
+#include "core/recentfiles.h"
 
 void MainWindow::createRecentActions()
 {
@@ -28,9 +21,8 @@ void MainWindow::createRecentActions()
 
 void MainWindow::refreshRecentMenu()
 {
-    QSettings settings(AppInfo::organisation(), AppInfo::application());
-    const QStringList files = settings.value(RecentKey).toStringList();
-    const int shown = qMin(files.size(), MaxRecent);
+    const QStringList files = RecentFiles::load();
+    const int shown = qMin(files.size(), RecentFiles::MaxCount);
     for (int i = 0; i < shown; ++i) {
         QAction *action = m_recentActions[i];
         action->setText(tr("&%1: %2").arg(i + 1).arg(shortenPath(files.at(i))));
@@ -38,7 +30,7 @@ void MainWindow::refreshRecentMenu()
         action->setToolTip(files.at(i));
         action->setVisible(true);
     }
-    for (int i = shown; i < MaxRecent; ++i)
+    for (int i = shown; i < RecentFiles::MaxCount; ++i)
         m_recentActions[i]->setVisible(false);
     m_recentSeparator->setVisible(shown > 0);
     m_clearRecentAction->setVisible(shown > 0);
@@ -46,30 +38,18 @@ void MainWindow::refreshRecentMenu()
 
 QString MainWindow::shortenPath(const QString &path)
 {
-    if (path.size() <= 69)
-        return path;
-    return path.left(3) + QStringLiteral("   ...   ") + path.right(58);
+    return RecentFiles::shortenPath(path);
 }
 
 void MainWindow::pushRecentFile(const QString &path)
 {
-    const QString entry = QString(path).replace(QLatin1Char('\\'), QLatin1Char('/'));
-    QSettings settings(AppInfo::organisation(), AppInfo::application());
-    QStringList files = settings.value(RecentKey).toStringList();
-    files.removeAll(entry);
-    files.prepend(entry);
-    while (files.size() > MaxRecent)
-        files.removeLast();
-    settings.setValue(RecentKey, files);
+    RecentFiles::push(path);
     refreshRecentMenu();
 }
 
 void MainWindow::clearRecent()
 {
-    {
-        QSettings settings(AppInfo::organisation(), AppInfo::application());
-        settings.setValue(RecentKey, QStringList());
-    }
+    RecentFiles::clear();
     refreshRecentMenu();
 }
 

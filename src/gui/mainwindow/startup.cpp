@@ -25,7 +25,7 @@ void MainWindow::startUp(const QStringList &arguments)
         sendUpdateRequest();
     }
 
-    setWrapMode(settings.value(QStringLiteral("Wrap"), 1).toInt());
+    setWrapMode(settings.value(QStringLiteral("Wrap"), int(WrappedAuto)).toInt());
     const QVariant font = settings.value(QStringLiteral("font"), -1);
     if (font != QVariant(-1))
         setEditorFont(font.value<QFont>());
@@ -53,12 +53,13 @@ void MainWindow::saveViewSettings()
     settings.setValue(QStringLiteral("geometry"), saveGeometry());
     settings.setValue(QStringLiteral("windowState"), saveState(0));
     settings.setValue(QStringLiteral("FullAddress"), ui->actionFull_Address->isChecked());
-    int wrap = 3;
+    // With no mode checked (a stored mode out of range) this writes the right-to-left mode.
+    LayoutMode wrap = NoWrapRightToLeft;
     if (ui->actionWord_Wrap->isChecked())
-        wrap = 1;
+        wrap = WrappedAuto;
     else if (ui->actionLeft_To_Right->isChecked())
-        wrap = 2;
-    settings.setValue(QStringLiteral("Wrap"), wrap);
+        wrap = NoWrapLeftToRight;
+    settings.setValue(QStringLiteral("Wrap"), int(wrap));
     settings.setValue(QStringLiteral("font"), ui->textEdit->font());
     settings.setValue(QStringLiteral("defaultPath"), m_defaultPath);
 }

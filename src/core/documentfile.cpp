@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/documentfile.h"
+#include "core/codecscan.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTextCodec>
+#include <cerrno>
+#include <cstring>
+#include <limits>
+#include <new>
+
+namespace {
+
+// The largest text a QString holds, in UTF-16 units. No codec makes fewer units than bytes
+// except the wide ones, so a file of more bytes than this may not decode at all.
+constexpr qint64 MaxFileBytes = (std::numeric_limits<int>::max() - 64) / 2;
+
+constexpr qint64 ReadChunk = 1 << 20;
+
+LoadResult failed(LoadResult::Status status, const QString &reason = QString())
+{
+    LoadResult result;
+    result.status = status;
+    result.reason = reason;
+    return result;
+}
+
+}
+
+FileStamp FileStamp::of(const QString &path)
+{
+    const QFileInfo info(path);
+    FileStamp stamp;
+    if (info.exists()) {
+        stamp.modified = info.lastModified();
+        stamp.size = info.size();
+    }
+    return stamp;
+}
+
+bool FileStamp::sameTime(const FileStamp &other) const
+{
+    return modified.isValid() == other.modified.isValid()
+        && modified.toMSecsSinceEpoch() == other.modified.toMSecsSinceEpoch();
+}
+
+LoadResult readDevice(QIODevice *device, qint64 expected)
+{
+    LoadResult result;
+    result.expected = expected;
+    QByteArray data;
+    try {
+        if (expected > 0)
+            data.reserve(int(expected));
+        qint64 total = 0;
+        for (;;) {
+            // A file that reports no size may still go on for ever.
+            if (total + ReadChunk > MaxFileBytes)
+                return failed(LoadResult::TooLarge);
+            data.resize(int(total + ReadChunk));
+            const qint64 got = device->read(data.data() + total, ReadChunk);
+            if (got < 0) {
+                result = failed(LoadResult::ReadError, device->errorString());
+                result.expected = expected;
+                return result;
+            }
+            if (got == 0)
+                break;
+            total += got;
+        }
+        data.resize(int(total));
+    } catch (const std::bad_alloc &) {
+        return failed(LoadResult::TooLarge);
+    }
+    // A read that ended early must not pass for the whole file: a save would cut it short.
+    if (data.size() < expected) {
+        result.status = LoadResult::ShortRead;
+        result.bytes = data;
+        return result;
+    }
+    result.status = LoadResult::Ok;
+    result.bytes = data;
+    return result;
+}
+
+LoadResult readDocument(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return failed(LoadResult::NotFound);
+    // A FIFO would block the read forever and a device may never end: only regular files open.
+    if (!info.isFile())
+        return failed(LoadResult::NotRegular);
+    // Qt 5 reads an empty array, without an error, from a file over 2 GiB; refuse it up front
+    // rather than show an empty document that a save would write over the file.
+    if (info.size() > MaxFileBytes)
+        return failed(LoadResult::TooLarge);
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return failed(LoadResult::CannotOpen, file.errorString());
+    const FileStamp stamp = FileStamp::of(path);
+    LoadResult result = readDevice(&file, info.size());
+    result.stamp = stamp;
+    if (result.status != LoadResult::Ok)
+        return result;
+
+    try {
+        result.text = CodecScan::decode(QTextCodec::codecForName("UTF-8"), result.bytes, &result.utf8);
+        if (!result.utf8)
+            result.text.clear();
+    } catch (const std::bad_alloc &) {
+        return failed(LoadResult::TooLarge);
+    }
+    return result;
+}
+
+bool decodeDocument(const QByteArray &bytes, int mib, QString *text)
+{
+    QTextCodec *codec = QTextCodec::codecForMib(mib);
+    if (!codec)
+        return false;
+    try {
+        *text = CodecScan::decode(codec, bytes);
+    } catch (const std::bad_alloc &) {
+        return false;
+    }
+    if (text->startsWith(QChar(0xFEFF)))
+        text->remove(0, 1);
+    return true;
+}
+
+SaveResult writeDocument(const QString &path, const QString &text)
+{
+    QByteArray bytes;
+    try {
+        bytes = text.toUtf8();
+    } catch (const std::bad_alloc &) {
+        SaveResult result;
+        result.reason = QString::fromLocal8Bit(std::strerror(ENOMEM));
+        return result;
+    }
+    return SafeSave::write(path, bytes);
+}

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef DOCUMENTFILE_H
+#define DOCUMENTFILE_H
+
+#include "core/filestamp.h"
+#include "core/safesave.h"
+
+#include <QByteArray>
+#include <QString>
+
+class QIODevice;
+
+// The IANA MIB number of UTF-8: the encoding of every saved file and of new documents.
+constexpr int Utf8Mib = 106;
+
+// The outcome of reading a file to be edited. The caller turns it into what the user sees.
+struct LoadResult {
+    enum Status {
+        Ok,          // read whole; `text` holds it when `utf8`, else `bytes` await a codec
+        NotFound,    // nothing exists at the path
+        NotRegular,  // a folder, a device, a FIFO: nothing that can be read to its end
+        CannotOpen,  // no permission, or the system refused
+        TooLarge,    // more than a text can hold, or more memory than there is
+        ReadError,   // the system reported an error while reading
+        ShortRead,   // fewer bytes than the file said it holds
+    };
+    Status status = CannotOpen;
+    QByteArray bytes;   // as read
+    QString text;       // decoded, when the bytes are UTF-8
+    bool utf8 = false;
+    QString reason;     // the system's own words, when it gave any
+    qint64 expected = 0; // the size the file reported
+    FileStamp stamp;    // the file as it was read
+};
+
+// Reads the whole file and tests its bytes as UTF-8 (a byte-order mark is dropped).
+LoadResult readDocument(const QString &path);
+
+// Reads a device to its end. `expected` is the size it reports (0 when it reports none, as files
+// under /proc do); fewer bytes than that, or an error on the way, fail the read.
+LoadResult readDevice(QIODevice *device, qint64 expected);
+
+// Decodes bytes with the codec of this MIB number into *text; false when memory runs out. A
+// byte-order mark that a UTF-16 or UTF-32 decoder keeps is dropped: it is no part of the text
+// and would come back as a UTF-8 mark at the next save.
+bool decodeDocument(const QByteArray &bytes, int mib, QString *text);
+
+// Writes the text as UTF-8 without a byte-order mark, so that the file either holds all of it or
+// keeps its old content.
+SaveResult writeDocument(const QString &path, const QString &text);
+
+#endif

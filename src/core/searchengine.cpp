@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/searchengine.h"
+#include "core/folding.h"
+
+namespace {
+
+// The editor's selected text as its plain text spells it: a no-break space reads as a space
+// there, and the folded document is made from the plain text.
+QString asPlainText(QString selected)
+{
+    return selected.replace(QChar::Nbsp, QLatin1Char(' '));
+}
+
+}
+
+SearchEngine::SearchEngine(QObject *parent)
+    : QObject(parent)
+{
+}
+
+void SearchEngine::setTextSource(std::function<QString()> source)
+{
+    m_source = std::move(source);
+    m_stale = true;
+}
+
+void SearchEngine::setOptions(bool matchCase, bool matchLetters)
+{
+    if (m_matchCase != matchCase || m_matchLetters != matchLetters) {
+        m_matchCase = matchCase;
+        m_matchLetters = matchLetters;
+        m_stale = true;
+    }
+}
+
+QString SearchEngine::fold(const QString &text) const
+{
+    return foldText(text, m_matchCase, m_matchLetters);
+}
+
+void SearchEngine::invalidate()
+{
+    if (!m_replacing)
+        m_stale = true;
+}
+
+const QString &SearchEngine::foldedDocument()
+{
+    if (m_stale) {
+        foldTextInto(m_source ? m_source() : QString(), &m_foldedText, m_matchCase, m_matchLetters);
+        m_stale = false;
+    }
+    return m_foldedText;
+}
+
+SearchEngine::Range SearchEngine::find(const QString &findText, int selectionStart, bool hasSelection,
+                                       Direction direction, Wrap wrap)
+{
+    if (findText.isEmpty())
+        return {};
+    const QString &folded = foldedDocument();
+    m_foldedFind = fold(findText);
+
+    int at;
+    if (direction == Direction::Forward) {
+        at = folded.indexOf(m_foldedFind, selectionStart + (hasSelection ? 1 : 0));
+        if (at < 0 && wrap == Wrap::Around)
+            at = folded.indexOf(m_foldedFind, 0);
+    } else {
+        // From -1, lastIndexOf() starts at the last character: the whole document is searched.
+        at = folded.lastIndexOf(m_foldedFind, selectionStart - 1);
+        if (at < 0 && wrap == Wrap::Around)
+            at = folded.lastIndexOf(m_foldedFind);
+    }
+    if (at < 0)
+        return {};
+    return {at, m_foldedFind.size()};
+}
+
+bool SearchEngine::isMatch(const QString &selectedText, const QString &findText) const
+{
+    const QString selected = fold(asPlainText(selectedText));
+    return !selected.isEmpty() && selected == fold(findText);
+}
+
+void SearchEngine::replace(const Range &range, const QString &replacement, bool counting,
+                           const std::function<void()> &edit)
+{
+    m_replacing = true;
+    if (!m_stale)
+        m_foldedText.replace(range.start, range.length, fold(replacement));
+    edit();
+    if (counting)
+        ++m_replaceCount;
+    m_replacing = false;
+}
+
+int SearchEngine::replaceAll(const QString &findText, const QString &replacement,
+                             const std::function<void(const QVector<int> &)> &edit)
+{
+    if (findText.isEmpty())
+        return 0;
+    const QString &folded = foldedDocument();
+    m_foldedFind = fold(findText);
+    const int length = m_foldedFind.size();
+
+    QVector<int> starts;
+    for (int at = folded.indexOf(m_foldedFind); at >= 0; at = folded.indexOf(m_foldedFind, at + length))
+        starts.append(at);
+    if (starts.isEmpty())
+        return 0;
+
+    // The new folded text is assembled from the old one and the folded replacement, so the
+    // whole document need not be folded again.
+    const QString foldedReplacement = fold(replacement);
+    QString patched;
+    patched.reserve(folded.size() + starts.size() * (foldedReplacement.size() - length));
+    int copiedUpTo = 0;
+    for (int at : qAsConst(starts)) {
+        patched += folded.midRef(copiedUpTo, at - copiedUpTo);
+        patched += foldedReplacement;
+        copiedUpTo = at + length;
+    }
+    patched += folded.midRef(copiedUpTo);
+
+    m_replacing = true;
+    edit(starts);
+    m_replacing = false;
+    m_foldedText = patched;
+    m_stale = false;
+    m_replaceCount += starts.size();
+    return starts.size();
+}

@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef SEARCHENGINE_H
+#define SEARCHENGINE_H
+
+#include <QObject>
+#include <QString>
+#include <QVector>
+#include <functional>
+
+// Find and replace over a folded copy of the document. Both sides are folded (see folding.h)
+// and compared exactly; folding keeps every offset, so a range found in the folded copy is the
+// same range of the document. The copy is rebuilt only when the document or an option changed,
+// and patched in place by the engine's own replacements.
+//
+// The engine knows no widget: it asks its text source for the document's plain text when the
+// copy is stale, and returns ranges that the caller applies to its editor.
+class SearchEngine : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Direction { Forward, Backward };
+    enum class Wrap { Around, AtEnd };
+
+    struct Range {
+        int start = -1;
+        int length = 0;
+        bool isNull() const { return start < 0; }
+        int end() const { return start + length; }
+        bool operator==(const Range &other) const { return start == other.start && length == other.length; }
+    };
+
+    explicit SearchEngine(QObject *parent = nullptr);
+
+    // Where the document's plain text comes from (paragraph breaks as line feeds).
+    void setTextSource(std::function<QString()> source);
+
+    bool matchCase() const { return m_matchCase; }
+    bool matchLetters() const { return m_matchLetters; }
+    // A change of either option makes the next search fold the document again.
+    void setOptions(bool matchCase, bool matchLetters);
+    QString fold(const QString &text) const;
+    bool isStale() const { return m_stale; }
+
+    // The next (or previous) occurrence of findText, seen from a selection that starts at
+    // selectionStart. Forward, the search starts one past the start of a non-empty selection,
+    // so consecutive finds also find overlapping occurrences; backward it starts just before
+    // the selection, and from offset 0 it takes the whole document. A null range: none.
+    Range find(const QString &findText, int selectionStart, bool hasSelection, Direction direction,
+               Wrap wrap);
+
+    // Whether the editor's selected text is an occurrence of findText under the options.
+    bool isMatch(const QString &selectedText, const QString &findText) const;
+
+    // Replaces the occurrence at `range` by running `edit`, which writes the replacement into
+    // the document. The folded copy is patched instead of refolded, and the change that the
+    // edit makes does not count as a change from outside. Counts it when `counting`.
+    void replace(const Range &range, const QString &replacement, bool counting,
+                 const std::function<void()> &edit);
+
+    // Every occurrence from the start of the document, without overlaps, as it stands now.
+    // `edit` receives their starts and replaces them in order (each later start moves by the
+    // length change of the replacements before it). Returns how many were replaced.
+    int replaceAll(const QString &findText, const QString &replacement,
+                   const std::function<void(const QVector<int> &starts)> &edit);
+
+    // Replacements made by the current or last Replace All (or counted single replacements).
+    int replaceCount() const { return m_replaceCount; }
+    void resetReplaceCount() { m_replaceCount = 0; }
+
+public slots:
+    // The document changed: the folded copy no longer matches it.
+    void invalidate();
+
+private:
+    const QString &foldedDocument();
+
+    std::function<QString()> m_source;
+    QString m_foldedText;
+    QString m_foldedFind;
+    bool m_matchCase = false;
+    bool m_matchLetters = false;
+    bool m_stale = true;
+    bool m_replacing = false;
+    int m_replaceCount = 0;
+};
+
+#endif

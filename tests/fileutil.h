@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Files and small disks for tests that need no window.
+#ifndef FILEUTIL_H
+#define FILEUTIL_H
+
+#include <QByteArray>
+#include <QFile>
+#include <QProcess>
+#include <QString>
+
+// Writes bytes to a file, creating or truncating it.
+inline QString writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
+
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// A small tmpfs of the test's own, for a full and a read-only file system. Mounting needs root;
+// where it is refused, mounted() is false and the test skips.
+class SmallDisk
+{
+public:
+    explicit SmallDisk(const QString &folder, const QString &size = QStringLiteral("2m"))
+        : m_folder(folder)
+    {
+        m_mounted = QProcess::execute(QStringLiteral("mount"),
+                                      {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                       QStringLiteral("size=") + size, QStringLiteral("tmpfs"), folder}) == 0;
+    }
+    ~SmallDisk()
+    {
+        if (m_mounted)
+            QProcess::execute(QStringLiteral("umount"), {m_folder});
+    }
+    SmallDisk(const SmallDisk &) = delete;
+    SmallDisk &operator=(const SmallDisk &) = delete;
+
+    bool mounted() const { return m_mounted; }
+    bool remountReadOnly()
+    {
+        return QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-o"), QStringLiteral("remount,ro"), m_folder}) == 0;
+    }
+    // Fills what is left of the disk.
+    void fill()
+    {
+        QFile filler(m_folder + QStringLiteral("/filler"));
+        filler.open(QIODevice::WriteOnly);
+        const QByteArray block(4096, 'z');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+    }
+
+private:
+    QString m_folder;
+    bool m_mounted = false;
+};
+
+#endif

@@ -7,6 +7,10 @@
 #include <QFile>
 #include <QProcess>
 #include <QString>
+#include <functional>
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 // Writes bytes to a file, creating or truncating it.
 inline QString writeFile(const QString &path, const QByteArray &bytes)
@@ -62,5 +66,28 @@ private:
     QString m_folder;
     bool m_mounted = false;
 };
+
+// The user and group ids of "nobody" on Debian.
+constexpr uid_t NobodyId = 65534;
+
+// Runs `work` in a forked child as nobody and returns what it returned; -1 when the child could
+// not become nobody (not root) or did not finish.
+inline int runAsNobody(const std::function<int()> &work)
+{
+    if (::geteuid() != 0)
+        return -1;
+    const pid_t child = ::fork();
+    if (child < 0)
+        return -1;
+    if (child == 0) {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(NobodyId) != 0 || ::setuid(NobodyId) != 0)
+            ::_exit(255);
+        ::_exit(work() & 0x7F);
+    }
+    int status = 0;
+    if (::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) == 255)
+        return -1;
+    return WEXITSTATUS(status);
+}
 
 #endif

@@ -54,7 +54,7 @@ void TlsServer::incomingConnection(qintptr descriptor)
     }
     socket->setLocalCertificate(m_certificate);
     socket->setPrivateKey(m_key);
-    socket->setProtocol(QSsl::TlsV1_2OrLater);
+    socket->setProtocol(m_protocol);
     auto *request = new QByteArray;
     connect(socket, &QSslSocket::readyRead, this, [this, socket, request] {
         request->append(socket->readAll());
@@ -65,8 +65,9 @@ void TlsServer::incomingConnection(qintptr descriptor)
         if (m_mode == Mode::Stall)
             return;
         QByteArray body = m_body;
+        // A usable answer buried in a body far larger than any answer needs.
         if (m_mode == Mode::Huge)
-            body = QByteArray(4 * 1024 * 1024, 'x');
+            body += QByteArray(4 * 1024 * 1024, 'x');
         socket->write("HTTP/1.1 " + m_status + "\r\nContent-Type: text/plain\r\nContent-Length: "
                       + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
         socket->disconnectFromHost();

@@ -19,6 +19,8 @@ public:
 
     void answer(const QByteArray &body, const QByteArray &status = "200 OK");
     void setMode(Mode mode) { m_mode = mode; }
+    // The TLS versions the server accepts.
+    void setProtocol(QSsl::SslProtocol protocol) { m_protocol = protocol; }
 
     QString endpoint() const;
     QList<QByteArray> requests() const { return m_requests; }
@@ -34,6 +36,7 @@ private:
     QSslCertificate m_certificate;
     QSslKey m_key;
     Mode m_mode = Mode::Answer;
+    QSsl::SslProtocol m_protocol = QSsl::TlsV1_2OrLater;
     QByteArray m_body;
     QByteArray m_status = "200 OK";
     QList<QByteArray> m_requests;

@@ -3,6 +3,7 @@
 #include "core/codecscan.h"
 #include "core/documentfile.h"
 #include "core/recentfiles.h"
+#include "core/safesave.h"
 #include "fileutil.h"
 
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QTextCodec>
 #include <memory>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -43,10 +45,12 @@ private slots:
     void refusesWhatCannotBeRead_data();
     void refusesWhatCannotBeRead();
 
+    void readStopsAtAnError_data();
+    void readStopsAtAnError();
     void failedWriteKeepsTheOldBytes_data();
     void failedWriteKeepsTheOldBytes();
-    void writeKeepsLinkAndModeBits_data();
-    void writeKeepsLinkAndModeBits();
+    void writeKeepsTheFileItself_data();
+    void writeKeepsTheFileItself();
 
     void fastScanMatchesPlainLoop_data();
     void fastScanMatchesPlainLoop();
@@ -58,11 +62,14 @@ private slots:
 private:
     QTemporaryDir m_dir;
     QTemporaryDir m_config;
+    // A cache that nobody can write, for saves run as nobody.
+    QTemporaryDir m_nobodyCache;
 };
 
 void tst_Files::initTestCase()
 {
     QVERIFY(m_dir.isValid());
+    QCOMPARE(chmod(QFile::encodeName(m_nobodyCache.path()).constData(), 0777), 0);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config.path());
 }
 
@@ -111,6 +118,9 @@ void tst_Files::refusesWhatCannotBeRead_data()
     QTest::newRow("fifo") << "fifo" << int(LoadResult::NotRegular);
     QTest::newRow("device") << "device" << int(LoadResult::NotRegular);
     QTest::newRow("larger than a text can hold") << "huge" << int(LoadResult::TooLarge);
+    QTest::newRow("a read that fails at once") << "/proc/self/mem" << int(LoadResult::ReadError);
+    // Root may open the kernel log, which has nothing to give until the kernel speaks.
+    QTest::newRow("nothing to give now") << "/proc/kmsg" << int(LoadResult::ReadError);
 }
 
 void tst_Files::refusesWhatCannotBeRead()
@@ -128,6 +138,10 @@ void tst_Files::refusesWhatCannotBeRead()
         QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     } else if (kind == QLatin1String("device")) {
         path = QStringLiteral("/dev/zero");
+    } else if (kind.startsWith(QLatin1Char('/'))) {
+        path = kind;
+        if (!QFileInfo(path).isReadable())
+            QSKIP("not readable here");
     } else {
         // A sparse file: large on paper, no disk space used.
         path = m_dir.filePath(QStringLiteral("huge.txt"));
@@ -136,6 +150,65 @@ void tst_Files::refusesWhatCannotBeRead()
         QVERIFY(file.resize(qint64(3) << 30));
     }
     QCOMPARE(int(readDocument(path).status), status);
+}
+
+void tst_Files::readStopsAtAnError_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("reported");
+    QTest::addColumn<int>("failAt"); // -1: never fails, the data just ends
+    QTest::addColumn<int>("status");
+    QTest::newRow("error after 64 KiB") << 600000 << 600000 << 65536 << int(LoadResult::ReadError);
+    QTest::newRow("ends before the reported size") << 65536 << 600000 << -1 << int(LoadResult::ShortRead);
+    QTest::newRow("no size reported, read to the end") << 3000 << 0 << -1 << int(LoadResult::Ok);
+}
+
+void tst_Files::readStopsAtAnError()
+{
+    // Gives its bytes, then fails as a disk read may half way through a file.
+    class FailingDevice : public QIODevice
+    {
+    public:
+        FailingDevice(int size, int failAt)
+            : m_data(size, 'a')
+            , m_failAt(failAt)
+        {
+            open(ReadOnly | Unbuffered);
+        }
+
+    protected:
+        qint64 readData(char *data, qint64 maxSize) override
+        {
+            if (m_failAt >= 0 && m_at >= m_failAt) {
+                setErrorString(QStringLiteral("Input/output error"));
+                return -1;
+            }
+            qint64 end = m_data.size();
+            if (m_failAt >= 0)
+                end = qMin<qint64>(end, m_failAt);
+            const qint64 n = qMin(maxSize, end - m_at);
+            memcpy(data, m_data.constData() + m_at, size_t(n));
+            m_at += n;
+            return n;
+        }
+        qint64 writeData(const char *, qint64) override { return -1; }
+
+    private:
+        QByteArray m_data;
+        qint64 m_failAt;
+        qint64 m_at = 0;
+    };
+    QFETCH(int, size);
+    QFETCH(int, reported);
+    QFETCH(int, failAt);
+    QFETCH(int, status);
+    FailingDevice device(size, failAt);
+    const LoadResult result = readDevice(&device, reported);
+    QCOMPARE(int(result.status), status);
+    if (status == LoadResult::Ok)
+        QCOMPARE(result.bytes.size(), size);
+    if (status == LoadResult::ReadError)
+        QCOMPARE(result.reason, QStringLiteral("Input/output error"));
 }
 
 void tst_Files::failedWriteKeepsTheOldBytes_data()
@@ -148,6 +221,9 @@ void tst_Files::failedWriteKeepsTheOldBytes_data()
     QTest::newRow("read-only file system") << "readonly" << 2000 << int(SaveResult::Failed);
     QTest::newRow("folder removed") << "nofolder" << 2000 << int(SaveResult::Failed);
     QTest::newRow("fifo in place of the file") << "fifo" << 2000 << int(SaveResult::NotRegular);
+    QTest::newRow("loop of symbolic links") << "loop" << 2000 << int(SaveResult::Failed);
+    // Written in place (the folder takes no temporary file): the old bytes must survive.
+    QTest::newRow("disk full, another user's folder") << "fullfolder" << 120000 << int(SaveResult::Failed);
 }
 
 void tst_Files::failedWriteKeepsTheOldBytes()
@@ -160,17 +236,22 @@ void tst_Files::failedWriteKeepsTheOldBytes()
     const QString folder = dir.filePath(QStringLiteral("disk"));
     QVERIFY(QDir().mkpath(folder));
     std::unique_ptr<SmallDisk> disk;
-    if (kind == QLatin1String("full") || kind == QLatin1String("readonly")) {
-        disk = std::make_unique<SmallDisk>(folder);
+    const bool asNobody = kind == QLatin1String("fullfolder");
+    if (kind == QLatin1String("full") || kind == QLatin1String("readonly") || asNobody) {
+        disk = std::make_unique<SmallDisk>(folder, asNobody ? QStringLiteral("256k") : QStringLiteral("2m"));
         if (!disk->mounted())
             QSKIP("mounting a tmpfs is refused here (needs root)");
     }
     const QString path = writeFile(folder + QStringLiteral("/doc.txt"), old);
+    if (asNobody) {
+        QCOMPARE(::chown(QFile::encodeName(path).constData(), NobodyId, NobodyId), 0);
+        QCOMPARE(chmod(QFile::encodeName(folder).constData(), 0755), 0);
+    }
     QString text;
     while (text.size() < documentSize)
         text += Persian + QLatin1Char('\n');
 
-    if (kind == QLatin1String("full"))
+    if (kind == QLatin1String("full") || asNobody)
         disk->fill();
     else if (kind == QLatin1String("readonly"))
         QVERIFY(disk->remountReadOnly());
@@ -180,44 +261,100 @@ void tst_Files::failedWriteKeepsTheOldBytes()
         QVERIFY(QFile::remove(path));
         QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     }
+    QString target = path;
+    if (kind == QLatin1String("loop")) {
+        target = folder + QStringLiteral("/a.txt");
+        QVERIFY(QFile::link(folder + QStringLiteral("/b.txt"), target));
+        QVERIFY(QFile::link(target, folder + QStringLiteral("/b.txt")));
+    }
     const QStringList before = entriesOf(folder);
 
-    const SaveResult result = writeDocument(path, text.left(documentSize));
+    SaveResult result;
+    if (asNobody) {
+        QCOMPARE(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(m_nobodyCache.path()));
+        const QString reasonFile = m_nobodyCache.filePath(QStringLiteral("reason"));
+        result.status = SaveResult::Status(runAsNobody([&] {
+            const SaveResult r = writeDocument(target, text.left(documentSize));
+            writeFile(reasonFile, r.reason.toUtf8());
+            return int(r.status);
+        }));
+        result.reason = QString::fromUtf8(readFile(reasonFile));
+        QCOMPARE(result.reason, QStringLiteral("No space left on device"));
+        // The copy it kept while it worked is gone again.
+        QVERIFY(QDir(SafeSave::keptCopiesFolder()).entryList(QDir::Files).isEmpty());
+    } else {
+        result = writeDocument(target, text.left(documentSize));
+    }
     QCOMPARE(int(result.status), status);
     if (status == SaveResult::Failed)
         QVERIFY(!result.reason.isEmpty());
+    if (kind == QLatin1String("loop")) {
+        QCOMPARE(result.reason, QStringLiteral("Too many levels of symbolic links"));
+        QVERIFY(QFileInfo(folder + QStringLiteral("/b.txt")).isSymLink());
+    }
     if (kind != QLatin1String("fifo") && kind != QLatin1String("nofolder"))
         QCOMPARE(readFile(path), old);
     // No temporary file is left behind.
     QCOMPARE(entriesOf(folder), before);
 }
 
-void tst_Files::writeKeepsLinkAndModeBits_data()
+void tst_Files::writeKeepsTheFileItself_data()
 {
-    QTest::addColumn<bool>("throughLink");
+    QTest::addColumn<QString>("kind");
     QTest::addColumn<int>("mode");
-    QTest::newRow("through a symbolic link") << true << 0644;
-    QTest::newRow("mode 640") << false << 0640;
+    QTest::addColumn<bool>("needsRoot");
+    QTest::newRow("through a symbolic link") << "link" << 0644 << false;
+    QTest::newRow("mode 640") << "plain" << 0640 << false;
+    QTest::newRow("mode 444 stays when root saves") << "plain" << 0444 << true;
+    QTest::newRow("mode 400 stays when root saves") << "plain" << 0400 << true;
+    QTest::newRow("a second name sees the new text") << "hardlink" << 0644 << false;
+    QTest::newRow("another user's file keeps its owner") << "foreign" << 0644 << true;
+    QTest::newRow("folder without room for a temporary file") << "lockedfolder" << 0644 << true;
 }
 
-void tst_Files::writeKeepsLinkAndModeBits()
+void tst_Files::writeKeepsTheFileItself()
 {
-    QFETCH(bool, throughLink);
+    QFETCH(QString, kind);
     QFETCH(int, mode);
+    QFETCH(bool, needsRoot);
+    if (needsRoot && ::geteuid() != 0)
+        QSKIP("needs root");
     QTemporaryDir dir;
+    QCOMPARE(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
     const QString real = writeFile(dir.filePath(QStringLiteral("real.txt")), "old");
     QCOMPARE(chmod(QFile::encodeName(real).constData(), mode_t(mode)), 0);
     QString path = real;
-    if (throughLink) {
+    if (kind == QLatin1String("link")) {
         path = dir.filePath(QStringLiteral("link.txt"));
         QVERIFY(QFile::link(real, path));
+    } else if (kind == QLatin1String("hardlink")) {
+        path = dir.filePath(QStringLiteral("second.txt"));
+        QCOMPARE(::link(QFile::encodeName(real).constData(), QFile::encodeName(path).constData()), 0);
+    } else if (kind == QLatin1String("foreign") || kind == QLatin1String("lockedfolder")) {
+        QCOMPARE(::chown(QFile::encodeName(real).constData(), NobodyId, NobodyId), 0);
     }
-    QCOMPARE(writeDocument(path, QStringLiteral("new")).status, SaveResult::Ok);
+    struct stat before;
+    QCOMPARE(stat(QFile::encodeName(real).constData(), &before), 0);
+
+    if (kind == QLatin1String("lockedfolder")) {
+        // Nobody may write the file but not the root-owned folder around it.
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(m_nobodyCache.path()));
+        const int status = runAsNobody([&] { return int(writeDocument(path, QStringLiteral("new")).status); });
+        QCOMPARE(status, int(SaveResult::Ok));
+    } else {
+        QCOMPARE(writeDocument(path, QStringLiteral("new")).status, SaveResult::Ok);
+    }
     QCOMPARE(readFile(real), QByteArray("new"));
-    QCOMPARE(QFileInfo(path).isSymLink(), throughLink);
-    struct stat st;
-    QCOMPARE(stat(QFile::encodeName(real).constData(), &st), 0);
-    QCOMPARE(int(st.st_mode & 07777), mode);
+    QCOMPARE(readFile(path), QByteArray("new"));
+    QCOMPARE(QFileInfo(path).isSymLink(), kind == QLatin1String("link"));
+    struct stat after;
+    QCOMPARE(stat(QFile::encodeName(real).constData(), &after), 0);
+    QCOMPARE(int(after.st_mode & 07777), mode);
+    QCOMPARE(after.st_uid, before.st_uid);
+    QCOMPARE(after.st_gid, before.st_gid);
+    if (kind != QLatin1String("link") && kind != QLatin1String("plain"))
+        QCOMPARE(after.st_ino, before.st_ino);
 }
 
 void tst_Files::fastScanMatchesPlainLoop_data()

@@ -62,6 +62,8 @@ private slots:
     void titleRule();
 
     void recentListMenu();
+    void nameWithControlsIsShownIsolated_data();
+    void nameWithControlsIsShownIsolated();
     void recentEntryOfDeletedFileWarns();
     void recentEntryAsksWhenModifiedFlagIsSet();
 
@@ -318,6 +320,10 @@ void tst_Open::recentListMenu()
     QCOMPARE(texts.at(first + 10), QStringLiteral("(Clear Recent Files List)"));
     QCOMPARE(texts.at(first + 11), QStringLiteral("-"));
 
+    // "&" in a path is shown, not taken for a shortcut mark.
+    w.pushRecentFile(QStringLiteral("/tmp/x&y.txt"));
+    QVERIFY(visibleTexts().contains(QStringLiteral("&1: /tmp/x&&y.txt")));
+
     // A window made later reads the stored list.
     {
         MainWindow again;
@@ -326,7 +332,7 @@ void tst_Open::recentListMenu()
             if (a->isVisible() && a->data().isValid() && !first)
                 first = a;
         QVERIFY(first);
-        QCOMPARE(first->data().toString(), QStringLiteral("/tmp/f1.txt"));
+        QCOMPARE(first->data().toString(), QStringLiteral("/tmp/x&y.txt"));
     }
 
     for (QAction *a : menu->actions())
@@ -334,6 +340,33 @@ void tst_Open::recentListMenu()
             a->trigger();
     QVERIFY(storedRecent().isEmpty());
     QVERIFY(!visibleTexts().contains(QStringLiteral("(Clear Recent Files List)")));
+}
+
+void tst_Open::nameWithControlsIsShownIsolated_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("plain name, as it is") << "notes.txt" << "notes.txt";
+    QTest::newRow("right-to-left override") << "evil\u202Etxt.sh" << "\u2068evil[U+202E]txt.sh\u2069";
+    QTest::newRow("line break") << "two\nlines.txt" << "\u2068two\u240Alines.txt\u2069";
+    QTest::newRow("right-to-left mark kept inside the isolate") << "\u200Fname.txt" << "\u2068\u200Fname.txt\u2069";
+}
+
+void tst_Open::nameWithControlsIsShownIsolated()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, shown);
+    const QString path = writeFile(m_dir, name, "text");
+    MainWindow w;
+    QVERIFY(w.loadFile(path));
+    QCOMPARE(w.windowTitle(), shown + QStringLiteral(" - Tavlo"));
+    QVERIFY(QFile::remove(path));
+    ModalBot bot;
+    bot.answer(QMessageBox::Ok);
+    QVERIFY(!w.loadFile(path));
+    // The message isolates the whole path, with the same symbols.
+    const QString shownPath = shown == name ? path : QChar(0x2068) + m_dir.path() + QLatin1Char('/') + shown.mid(1);
+    QCOMPARE(bot.seen.first().text, QStringLiteral("File '%1' was not found.").arg(shownPath));
 }
 
 void tst_Open::recentEntryOfDeletedFileWarns()

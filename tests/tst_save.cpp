@@ -70,6 +70,8 @@ private slots:
     void saveAsShowsTheDialogBeforeTheWarning();
     void untitledSaveOpensSaveAs();
     void saveAsAppendsTheSuffix();
+    void saveAsksBeforeOverwritingAChange_data();
+    void saveAsksBeforeOverwritingAChange();
     void failedSaveWarnsAndStaysModified_data();
     void failedSaveWarnsAndStaysModified();
 
@@ -209,6 +211,38 @@ void tst_Save::saveAsAppendsTheSuffix()
     QCOMPARE(w.defaultPath(), saved);
     QSettings settings(QStringLiteral("Merovane"), QStringLiteral("Tavlo"));
     QCOMPARE(settings.value(QStringLiteral("recentFileList")).toStringList().value(0), saved);
+}
+
+void tst_Save::saveAsksBeforeOverwritingAChange_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QByteArray>("onDisk");
+    QTest::newRow("yes writes") << "yes" << QByteArray("mine first");
+    QTest::newRow("no keeps the other program's bytes") << "no" << QByteArray("X");
+    QTest::newRow("escape keeps them too") << "escape" << QByteArray("X");
+}
+
+void tst_Save::saveAsksBeforeOverwritingAChange()
+{
+    QFETCH(QString, answer);
+    QFETCH(QByteArray, onDisk);
+    const QString path = writeFile(m_dir.filePath(QStringLiteral("shared.txt")), "first");
+    MainWindow w;
+    QVERIFY(w.loadFile(path));
+    editorOf(w)->insertPlainText(QStringLiteral("mine "));
+    // Another program writes while the window stays active: no activation tells of it.
+    writeFile(path, "X");
+    ModalBot bot;
+    if (answer == QLatin1String("escape"))
+        bot.escape();
+    else
+        bot.answer(answer == QLatin1String("yes") ? QMessageBox::Yes : QMessageBox::No);
+    trigger(w, "actionSave");
+    QCOMPARE(bot.seen.size(), 1);
+    QCOMPARE(bot.seen.first().title, QStringLiteral("Save"));
+    QVERIFY(bot.seen.first().text.contains(path));
+    QCOMPARE(readFile(path), onDisk);
+    QCOMPARE(w.isModified(), answer != QLatin1String("yes"));
 }
 
 void tst_Save::failedSaveWarnsAndStaysModified_data()

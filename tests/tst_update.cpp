@@ -103,18 +103,23 @@ void tst_Update::outcome_data()
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<QByteArray>("status");
     QTest::addColumn<bool>("huge");
+    QTest::addColumn<bool>("tls13Only");
     QTest::addColumn<QString>("title"); // empty: nothing is shown
     QTest::addColumn<QString>("text");
     const QString upToDate = QStringLiteral("Your Tavlo is up-to-date!<br>Current version: 1.1.6 build 27");
-    QTest::newRow("same build, zero-padded") << QByteArray("000027") << QByteArray("200 OK") << false << "Update" << upToDate;
-    QTest::newRow("same build") << QByteArray("27") << QByteArray("200 OK") << false << "Update" << upToDate;
-    QTest::newRow("older build") << QByteArray("000026new") << QByteArray("200 OK") << false << "" << "";
+    QTest::newRow("same build, zero-padded") << QByteArray("000027") << QByteArray("200 OK") << false << false << "Update" << upToDate;
+    QTest::newRow("same build") << QByteArray("27") << QByteArray("200 OK") << false << false << "Update" << upToDate;
+    QTest::newRow("older build") << QByteArray("000026new") << QByteArray("200 OK") << false << false << "" << "";
     QTest::newRow("line break inside the field") << QByteArray("28\nabc") << QByteArray("200 OK") << false
-                                                 << "Internet Error" << "Unknown server error";
-    QTest::newRow("empty body") << QByteArray() << QByteArray("200 OK") << false << "Internet Error" << "Unknown server error";
-    QTest::newRow("oversized body") << QByteArray() << QByteArray("200 OK") << true << "Internet Error" << "Unknown server error";
+                                                 << false << "Internet Error" << "Unknown server error";
+    QTest::newRow("empty body") << QByteArray() << QByteArray("200 OK") << false << false << "Internet Error" << "Unknown server error";
+    QTest::newRow("oversized body") << QByteArray("000099") << QByteArray("200 OK") << true << false << "Internet Error" << "Unknown server error";
     QTest::newRow("not found, with markup in the reason") << QByteArray("gone") << QByteArray("404 <b>Not Found</b>") << false
-                                                          << "Internet Error" << "";
+                                                          << false << "Internet Error" << "";
+    QTest::newRow("redirect with an answer in its body") << QByteArray("000099log") << QByteArray("302 Found") << false
+                                                         << false << "Internet Error" << "Unknown server error";
+    QTest::newRow("server offering only TLS 1.3") << QByteArray("000027") << QByteArray("200 OK") << false << true
+                                                  << "Update" << upToDate;
 }
 
 void tst_Update::outcome()
@@ -122,12 +127,15 @@ void tst_Update::outcome()
     QFETCH(QByteArray, body);
     QFETCH(QByteArray, status);
     QFETCH(bool, huge);
+    QFETCH(bool, tls13Only);
     QFETCH(QString, title);
     QFETCH(QString, text);
     TlsServer server;
     server.answer(body, status);
     if (huge)
         server.setMode(TlsServer::Mode::Huge);
+    if (tls13Only)
+        server.setProtocol(QSsl::TlsV1_3);
     AppInfo::setUpdateEndpointForTesting(server.endpoint());
 
     for (bool interactive : {true, false}) {

@@ -10,6 +10,8 @@ class tst_UpdateReply : public QObject
 private slots:
     void parsesTheReply_data();
     void parsesTheReply();
+    void scrubsTheServerAddress_data();
+    void scrubsTheServerAddress();
 };
 
 void tst_UpdateReply::parsesTheReply_data()
@@ -39,6 +41,31 @@ void tst_UpdateReply::parsesTheReply()
     const UpdateReply reply = parseUpdateReply(body);
     QCOMPARE(reply.build, build);
     QCOMPARE(reply.changeLog, log);
+}
+
+void tst_UpdateReply::scrubsTheServerAddress_data()
+{
+    QTest::addColumn<QString>("endpoint");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("scrubbed");
+    const QString endpoint = QStringLiteral("https://tavlo.example/tavlo/getLastStable.php");
+    QTest::newRow("host not found") << endpoint << "Host tavlo.example not found" << "Host website not found";
+    QTest::newRow("the whole address") << endpoint << QString(endpoint + " replied: 500") << "website replied: 500";
+    QTest::newRow("the vendor's domain on its own") << "https://www.vendor.example.org/u"
+                                                    << "certificate for mail.vendor.example.org" << "certificate for mail.website";
+    QTest::newRow("a two-label host leaves other words alone") << "https://vendor.org/u"
+                                                               << "Connection to vendor.org refused by the organisation"
+                                                               << "Connection to website refused by the organisation";
+    QTest::newRow("a numeric host") << "https://127.0.0.1:8443/u" << "Connection refused by 127.0.0.1"
+                                    << "Connection refused by website";
+}
+
+void tst_UpdateReply::scrubsTheServerAddress()
+{
+    QFETCH(QString, endpoint);
+    QFETCH(QString, error);
+    QFETCH(QString, scrubbed);
+    QCOMPARE(scrubServerAddress(error, endpoint), scrubbed);
 }
 
 QTEST_GUILESS_MAIN(tst_UpdateReply)

@@ -21,8 +21,6 @@ inline QString application() { return QStringLiteral("Tavlo"); }
 QString vendorHost();
 QString productPage();
 QString updateEndpoint();
-// The endpoint's host without its first label ("www.vendor.org" gives "vendor.org").
-QString vendorDomain();
 
 // How long an update request may take before it is given up.
 int updateTimeoutMs();

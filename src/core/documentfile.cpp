@@ -10,6 +10,12 @@
 #include <limits>
 #include <new>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 // The largest text a QString holds, in UTF-16 units. No codec makes fewer units than bytes
@@ -97,11 +103,28 @@ LoadResult readDocument(const QString &path)
     if (info.size() > MaxFileBytes)
         return failed(LoadResult::TooLarge);
 
-    QFile file(path);
+    QFile file;
+    qint64 expected = info.size();
+#ifdef Q_OS_UNIX
+    // Non-blocking, so that a file with nothing to give yet (/proc/kmsg) is refused instead of
+    // holding the window for ever; regular files read as usual.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return failed(LoadResult::CannotOpen, QString::fromLocal8Bit(std::strerror(errno)));
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return failed(LoadResult::NotRegular);
+    }
+    file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle);
+    expected = st.st_size;
+#else
+    file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return failed(LoadResult::CannotOpen, file.errorString());
+#endif
     const FileStamp stamp = FileStamp::of(path);
-    LoadResult result = readDevice(&file, info.size());
+    LoadResult result = readDevice(&file, expected);
     result.stamp = stamp;
     if (result.status != LoadResult::Ok)
         return result;

@@ -18,8 +18,9 @@ QString foldText(const QString &text, bool matchCase, bool matchLetters);
 void foldTextInto(const QString &text, QString *out, bool matchCase, bool matchLetters);
 
 // The same folding done the long way, one whole-string pass per rule and the toolkit's full
-// lower-casing. It differs from foldText() only for the few characters whose lower case is
-// longer (U+0130), and serves as the yardstick for tests and benchmarks.
+// lower-casing. It differs from foldText() for the few characters whose lower case is longer
+// (U+0130), and after a lone high surrogate, where QString::toLower() leaves the next unit as it
+// is. It serves as the yardstick for tests and benchmarks.
 QString foldTextByPasses(const QString &text, bool matchCase, bool matchLetters);
 
 #endif

@@ -1,49 +1,207 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/safesave.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
+#include <QStorageInfo>
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+// As many links as the system itself follows before it gives up.
+constexpr int MaxLinkDepth = 40;
+
+QString systemError(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+SaveResult failed(const QString &reason, SaveResult::Status status = SaveResult::Failed)
+{
+    SaveResult result;
+    result.status = status;
+    result.reason = reason.isEmpty() ? systemError(EIO) : reason;
+    return result;
+}
+
+SaveResult succeeded()
+{
+    SaveResult result;
+    result.status = SaveResult::Ok;
+    return result;
+}
+
+// Follows symbolic links one level at a time, so that a loop is found instead of being written
+// over. Returns false when there are too many levels.
+bool resolveLinks(const QString &path, QString *target)
+{
+    QString current = path;
+    for (int depth = 0; QFileInfo(current).isSymLink(); ++depth) {
+        if (depth == MaxLinkDepth)
+            return false;
+        current = QFileInfo(current).symLinkTarget();
+    }
+    *target = current;
+    return true;
+}
+
+struct Existing {
+    bool exists = false;
+    bool regular = false;
+    bool shared = false; // other names, or another owner or group than the saving user
+    uint mode = 0;
+};
+
+Existing inspect(const QString &target)
+{
+    Existing e;
+#ifdef Q_OS_UNIX
+    struct stat st;
+    if (::stat(QFile::encodeName(target).constData(), &st) != 0)
+        return e;
+    e.exists = true;
+    e.regular = S_ISREG(st.st_mode);
+    e.shared = st.st_nlink > 1 || st.st_uid != ::geteuid() || st.st_gid != ::getegid();
+    e.mode = st.st_mode & 07777;
+#else
+    const QFileInfo info(target);
+    e.exists = info.exists();
+    e.regular = info.isFile();
+#endif
+    return e;
+}
+
+bool setExactMode(QFileDevice &file, uint mode)
+{
+#ifdef Q_OS_UNIX
+    // QFile::setPermissions() would add the owner's write bit for root, who may write anyway.
+    return ::fchmod(file.handle(), mode_t(mode)) == 0;
+#else
+    Q_UNUSED(file)
+    Q_UNUSED(mode)
+    return true;
+#endif
+}
+
+bool writeAll(QFileDevice &file, const QByteArray &bytes)
+{
+    return file.write(bytes) == bytes.size() && file.flush();
+}
+
+// Keeps the old bytes in the user's cache, where the user can always write.
+bool keepCopy(const QString &target, const QByteArray &old, QString *copyPath, QString *reason)
+{
+    const QString folder = SafeSave::keptCopiesFolder();
+    if (!QDir().mkpath(folder)) {
+        *reason = systemError(EACCES);
+        return false;
+    }
+    QTemporaryFile copy(folder + QLatin1Char('/') + QFileInfo(target).fileName() + QStringLiteral(".XXXXXX"));
+    copy.setAutoRemove(false);
+    if (!copy.open()) {
+        *reason = copy.errorString();
+        return false;
+    }
+    if (!writeAll(copy, old)) {
+        *reason = copy.errorString();
+        copy.remove();
+        return false;
+    }
+    *copyPath = copy.fileName();
+    return true;
+}
+
+SaveResult writeInPlace(const QString &target, const QByteArray &bytes)
+{
+    QFile file(target);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        return failed(file.errorString());
+    const QByteArray old = file.readAll();
+    if (old.size() != file.size())
+        return failed(file.errorString());
+
+    QString copyPath, reason;
+    if (!keepCopy(target, old, &copyPath, &reason))
+        return failed(reason);
+
+    // Refuse up front when the new bytes cannot fit: a write that stops half way has already
+    // overwritten the start of the file.
+    const qint64 growth = qint64(bytes.size()) - old.size();
+    const QStorageInfo storage(target);
+    if (growth > 0 && storage.isValid() && storage.bytesAvailable() < growth + storage.blockSize()) {
+        QFile::remove(copyPath);
+        return failed(systemError(ENOSPC));
+    }
+
+    if (file.seek(0) && writeAll(file, bytes) && file.resize(bytes.size())) {
+        QFile::remove(copyPath);
+        return succeeded();
+    }
+    reason = file.errorString();
+    if (file.seek(0) && writeAll(file, old) && file.resize(old.size())) {
+        QFile::remove(copyPath);
+        return failed(reason);
+    }
+    SaveResult result = failed(reason, SaveResult::Damaged);
+    result.keptCopy = copyPath;
+    return result;
+}
+
+}
 
 namespace SafeSave {
 
+QString keptCopiesFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/kept-copies");
+}
+
 SaveResult write(const QString &path, const QByteArray &bytes)
 {
-    SaveResult result;
-    // Write through a link to its target, so the link itself stays.
-    QString target = path;
-    const QFileInfo link(path);
-    if (link.isSymLink())
-        target = link.symLinkTarget();
+    QString target;
+    if (!resolveLinks(path, &target))
+        return failed(systemError(ELOOP));
 
-    const QFileInfo info(target);
-    if (info.exists() && !info.isFile()) {
-        result.status = SaveResult::NotRegular;
-        return result;
-    }
+    const Existing existing = inspect(target);
+    if (existing.exists && !existing.regular)
+        return failed(QString(), SaveResult::NotRegular);
+    // Replacing the file would give it a new inode: its other names would keep the old text,
+    // and another user's file would become the saving user's.
+    if (existing.shared)
+        return writeInPlace(target, bytes);
 
     QSaveFile file(target);
-    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) {
-        result.reason = file.errorString();
-        return result;
+        // A folder that cannot take a temporary file, around a file that can be written.
+        if (existing.exists && QFileInfo(target).isWritable())
+            return writeInPlace(target, bytes);
+        return failed(file.errorString());
     }
-    if (info.exists())
-        file.setPermissions(info.permissions());
-
     // Flush before commit(): Qt 5.15's commit() can report success after a failed final flush
     // and leave an empty file behind.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        result.reason = file.errorString();
+    QString reason;
+    if (!writeAll(file, bytes))
+        reason = file.errorString();
+    else if (existing.exists && !setExactMode(file, existing.mode))
+        reason = systemError(errno);
+    if (!reason.isEmpty()) {
         // The temporary file goes with the QSaveFile; the target was never touched.
         file.cancelWriting();
-        return result;
+        return failed(reason);
     }
-    if (!file.commit()) {
-        result.reason = file.errorString();
-        return result;
-    }
-    result.status = SaveResult::Ok;
-    return result;
+    if (!file.commit())
+        return failed(file.errorString());
+    return succeeded();
 }
 
 }

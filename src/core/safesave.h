@@ -11,22 +11,32 @@ struct SaveResult {
         Ok,
         NotRegular, // the path names a device, a FIFO or a folder
         Failed,     // the file keeps its old content; `reason` says why
+        Damaged,    // written in place, failed, and the old content could not be put back:
+                    // it is kept at `keptCopy`
     };
     Status status = Failed;
-    QString reason; // the system's own words
+    QString reason;   // the system's own words
+    QString keptCopy; // with Damaged: where the old content is
 };
 
 // Writes a file so that it either holds all of the new bytes or keeps its old content.
 //
-// The bytes go to a temporary file in the same folder, which replaces the target only once
-// every byte was written and flushed. Kept: the target's permission bits, and a symbolic link
-// (its target is written, the link stays). Not kept: the owner and group when another user owns
-// the file, extended attributes, and hard links (the path gets a new inode). Where the folder
-// cannot take a temporary file but the file itself is writable, the file is rewritten in place.
-// A target that exists but is not a regular file (a device, a FIFO, a folder) is refused.
+// An ordinary file of the user's own is replaced atomically: the bytes go to a temporary file in
+// the same folder, which replaces the target only once every byte was written and flushed, and
+// gets the target's mode bits exactly. A file with other names (hard links), or one whose owner
+// or group is not the saving user, is written in place instead, so that it keeps its inode, its
+// links, its owner and its group; so is a file whose folder cannot take a temporary file. Writing
+// in place keeps a copy of the old bytes in the user's cache first, checks the free space, and
+// puts the old bytes back when any step fails.
+//
+// A symbolic link is followed to its target, and the link stays; a loop of links is refused. A
+// target that exists but is not a regular file (a device, a FIFO, a folder) is refused.
 namespace SafeSave {
 
 SaveResult write(const QString &path, const QByteArray &bytes);
+
+// Where in-place writes keep the old bytes until they are done.
+QString keptCopiesFolder();
 
 }
 

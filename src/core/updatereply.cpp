@@ -2,6 +2,7 @@
 #include "core/updatereply.h"
 
 #include <QTextCodec>
+#include <QUrl>
 
 UpdateReply parseUpdateReply(const QByteArray &body)
 {
@@ -15,4 +16,22 @@ UpdateReply parseUpdateReply(const QByteArray &body)
     reply.build = ok ? build : 0;
     reply.changeLog = text.mid(6);
     return reply;
+}
+
+QString scrubServerAddress(QString text, const QString &endpoint)
+{
+    const QString website = QStringLiteral("website");
+    text.replace(endpoint, website);
+    const QString host = QUrl(endpoint).host();
+    if (host.isEmpty())
+        return text;
+    // The whole host first: its domain alone would leave the first label standing.
+    text.replace(host, website);
+    // The domain only when it is more than a top-level domain, which also stands in words.
+    const bool numeric = host.contains(QLatin1Char(':')) || host.at(host.size() - 1).isDigit();
+    const int dot = host.indexOf(QLatin1Char('.'));
+    const QString domain = host.mid(dot + 1);
+    if (!numeric && dot > 0 && domain.contains(QLatin1Char('.')))
+        text.replace(domain, website);
+    return text;
 }

@@ -14,4 +14,8 @@ struct UpdateReply {
 
 UpdateReply parseUpdateReply(const QByteArray &body);
 
+// An error text of the network library with the server's address taken out: the endpoint, its
+// host and the vendor's domain each become "website", so no part of the host name is shown.
+QString scrubServerAddress(QString text, const QString &endpoint);
+
 #endif

@@ -2,6 +2,7 @@
 // Document state, the window title and the unsaved-changes question.
 #include "gui/mainwindow/mainwindow.h"
 #include "ui_mainwindow.h"
+#include "core/displaytext.h"
 #include "core/documentfile.h"
 
 #include <QDir>
@@ -22,9 +23,9 @@ void MainWindow::refreshTitle(bool modified)
     if (m_fileName.isEmpty())
         name = QStringLiteral("Untitled");
     else if (ui->actionFull_Address->isChecked())
-        name = QDir::toNativeSeparators(QFileInfo(m_fileName).filePath());
+        name = displayText(QDir::toNativeSeparators(QFileInfo(m_fileName).filePath()));
     else
-        name = QFileInfo(m_fileName).fileName();
+        name = displayText(QFileInfo(m_fileName).fileName());
 
     const QString prefix = hasUnsavedChanges() ? QStringLiteral("*") : QString();
     setWindowTitle(prefix + name + QStringLiteral(" - Tavlo"));

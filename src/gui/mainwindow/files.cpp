@@ -2,6 +2,7 @@
 // Opening, reloading and saving files, and noticing changes made to them by other programs.
 #include "gui/mainwindow/mainwindow.h"
 #include "ui_mainwindow.h"
+#include "core/displaytext.h"
 #include "core/documentfile.h"
 #include "gui/dialogs/opendialog.h"
 
@@ -22,15 +23,25 @@ void MainWindow::warn(const QString &title, const QString &text)
 void MainWindow::warnLoadFailure(const QString &path, const LoadResult &result)
 {
     const QString open = QStringLiteral("Open");
+    const QString shown = displayText(path);
     switch (result.status) {
     case LoadResult::NotFound:
-        warn(open, QStringLiteral("File '") + path + QStringLiteral("' was not found."));
+        warn(open, QStringLiteral("File '") + shown + QStringLiteral("' was not found."));
         break;
     case LoadResult::TooLarge:
-        warn(open, QStringLiteral("File '") + path + QStringLiteral("' is too large to open."));
+        warn(open, QStringLiteral("File '") + shown + QStringLiteral("' is too large to open."));
         break;
+    case LoadResult::ReadError:
+    case LoadResult::ShortRead: {
+        // Half a file must never pass for the whole: a save would cut it short.
+        const QString reason = !result.reason.isEmpty()
+            ? result.reason
+            : QStringLiteral("Only %1 of %2 bytes could be read.").arg(result.bytes.size()).arg(result.expected);
+        warn(open, QStringLiteral("Unable to open '") + shown + QStringLiteral("'.\n") + reason);
+        break;
+    }
     default:
-        warn(open, QStringLiteral("Unable to open '") + path + QStringLiteral("'."));
+        warn(open, QStringLiteral("Unable to open '") + shown + QStringLiteral("'."));
         break;
     }
 }
@@ -115,12 +126,20 @@ bool MainWindow::on_actionSave_triggered()
     }
     if (m_fileName.isEmpty())
         return saveAs();
+    if (!confirmOverwriteOfChangedFile())
+        return false;
 
     const SaveResult saved = writeDocument(m_fileName, ui->textEdit->toPlainText());
     if (saved.status != SaveResult::Ok) {
-        const QString reason = saved.status == SaveResult::NotRegular
-            ? QStringLiteral("It is not a regular file.") : saved.reason;
-        warn(QStringLiteral("Save"), QStringLiteral("Unable to save '") + m_fileName + QStringLiteral("'.\n") + reason);
+        QString text = QStringLiteral("Unable to save '") + displayText(m_fileName) + QStringLiteral("'.\n");
+        if (saved.status == SaveResult::NotRegular)
+            text += QStringLiteral("It is not a regular file.");
+        else
+            text += saved.reason;
+        if (saved.status == SaveResult::Damaged)
+            text += QStringLiteral("\nThe file may be damaged. Its previous content is kept in '%1'.")
+                        .arg(displayText(saved.keptCopy));
+        warn(QStringLiteral("Save"), text);
         return false;
     }
     // Only now, with every byte on disk, does the document count as saved.
@@ -137,9 +156,31 @@ void MainWindow::on_actionSave_As_triggered()
     saveAs();
 }
 
+bool MainWindow::confirmOverwriteOfChangedFile()
+{
+    // The activation check misses a change made while the window stayed active; Save must not
+    // write over it unasked.
+    if (!m_fileStamp)
+        return true;
+    // Nothing to lose where the file is gone, and nothing to write where it is no file now.
+    const FileStamp onDisk = FileStamp::of(m_fileName);
+    if (!QFileInfo(m_fileName).isFile() || (onDisk.sameTime(*m_fileStamp) && onDisk.size == m_fileStamp->size))
+        return true;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Save"),
+                    QStringLiteral("'%1' was changed by another program since Tavlo opened or saved it.\n\n"
+                                   "Do you want to overwrite it?")
+                        .arg(displayText(m_fileName)),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 bool MainWindow::saveAs()
 {
     const QString previous = m_fileName;
+    const std::optional<FileStamp> previousStamp = m_fileStamp;
     const QString start = m_fileName.isEmpty() ? dialogFolder(m_defaultPath) : m_fileName;
     QFileDialog dialog(this, QStringLiteral("Save"), start, QStringLiteral("Text (*.txt);;All Files (*.*)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -147,8 +188,11 @@ bool MainWindow::saveAs()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().value(0).isEmpty())
         return false;
     m_fileName = dialog.selectedFiles().first();
+    // The file dialog has asked before overwriting another file.
+    m_fileStamp.reset();
     if (!on_actionSave_triggered()) {
         m_fileName = previous;
+        m_fileStamp = previousStamp;
         return false;
     }
     return true;

@@ -128,6 +128,9 @@ private:
     static QString dialogFolder(const QString &path);
     void createRecentActions();
     bool saveAs();
+    // Asks before a save writes over a change that another program made since the last load
+    // or save; true when the save may go ahead.
+    bool confirmOverwriteOfChangedFile();
     void checkExternalChange();
     void sendUpdateRequest();
     void replaceAll();

@@ -25,7 +25,10 @@ void MainWindow::refreshRecentMenu()
     const int shown = qMin(files.size(), RecentFiles::MaxCount);
     for (int i = 0; i < shown; ++i) {
         QAction *action = m_recentActions[i];
-        action->setText(tr("&%1: %2").arg(i + 1).arg(shortenPath(files.at(i))));
+        // A menu reads "&" as the mark of a shortcut letter; the path shows as it is.
+        QString shown = shortenPath(files.at(i));
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        action->setText(tr("&%1: %2").arg(i + 1).arg(shown));
         action->setData(files.at(i));
         action->setToolTip(files.at(i));
         action->setVisible(true);

@@ -42,7 +42,8 @@ void MainWindow::sendUpdateRequest()
                                       + QString::number(AppInfo::buildNumber));
     QNetworkRequest request(m_updateUrl);
     QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
-    tls.setProtocol(QSsl::TlsV1_2);
+    // TLS 1.2 at the least; a server that offers only newer versions is fine.
+    tls.setProtocol(QSsl::TlsV1_2OrLater);
     request.setSslConfiguration(tls);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, 0);
 
@@ -81,16 +82,21 @@ void MainWindow::httpFinished()
     if (!oversized && (error != QNetworkReply::NoError || timedOut)) {
         if (!m_interactive || (error == QNetworkReply::OperationCanceledError && !timedOut))
             return;
-        QString text = timedOut ? QStringLiteral("The server did not answer in time.") : reply->errorString();
-        text.replace(AppInfo::updateEndpoint(), QStringLiteral("website"));
-        text.replace(AppInfo::vendorDomain(), QStringLiteral("website"));
+        const QString text = timedOut ? QStringLiteral("The server did not answer in time.")
+                                      : scrubServerAddress(reply->errorString(), AppInfo::updateEndpoint());
         warn(QStringLiteral("Internet Error"), text);
         return;
     }
 
+    // Qt 5 reports a redirect it did not follow as no error: only a 2xx reply is an answer.
+    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    const bool success = !status.isValid() || (status.toInt() >= 200 && status.toInt() < 300);
     UpdateReply answer;
-    if (!oversized)
-        answer = parseUpdateReply(reply->readAll());
+    if (!oversized && success) {
+        const QByteArray body = reply->read(MaxReplyBytes + 1);
+        if (body.size() <= MaxReplyBytes)
+            answer = parseUpdateReply(body);
+    }
     if (answer.build > AppInfo::buildNumber) {
         auto *dialog = new NewVer(this);
         dialog->exec(&answer.changeLog, this);

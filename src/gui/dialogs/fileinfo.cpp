@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/dialogs/fileinfo.h"
 #include "ui_fileinfo.h"
+#include "gui/language.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -24,11 +25,12 @@ FileInfo::~FileInfo()
 
 QString FileInfo::summary(int length, int selectionStart, int selectionEnd)
 {
-    QString text = QStringLiteral("Document Length: ") + QString::number(length) + QStringLiteral("\n\n")
-        + QStringLiteral("Position: ") + QString::number(selectionStart);
-    if (selectionStart != selectionEnd)
-        text += QStringLiteral(" to ") + QString::number(selectionEnd) + QStringLiteral(" (Selection Length: ")
-            + QString::number(selectionEnd - selectionStart) + QLatin1Char(')');
+    QString text = tr("Document Length: %1").arg(localNumber(length)) + QStringLiteral("\n\n");
+    if (selectionStart == selectionEnd)
+        text += tr("Position: %1").arg(localNumber(selectionStart));
+    else
+        text += tr("Position: %1 to %2 (Selection Length: %3)")
+                    .arg(localNumber(selectionStart), localNumber(selectionEnd), localNumber(selectionEnd - selectionStart));
     return text + QStringLiteral("\n\n");
 }
 
@@ -38,7 +40,7 @@ int FileInfo::exec(QString *mFileName, QTextEdit *te)
     const QString text = summary(te->toPlainText().size(), cursor.selectionStart(), cursor.selectionEnd());
 
     QString address;
-    QString name = QStringLiteral("(Untitled)");
+    QString name = tr("(Untitled)");
     if (!mFileName->isEmpty()) {
         const QFileInfo info(*mFileName);
         address = QDir::toNativeSeparators(info.absolutePath());

@@ -3,6 +3,7 @@
 #include "ui_newver.h"
 #include "core/appinfo.h"
 #include "gui/mainwindow/mainwindow.h"
+#include "gui/language.h"
 
 #include <QDateTime>
 #include <QDesktopServices>
@@ -44,10 +45,10 @@ int NewVer::exec(QString *newLog, MainWindow *mw)
 {
     m_mainWindow = mw;
     const QString page = AppInfo::productPage();
-    ui->label->setText(QStringLiteral("<b>New version available!</b> Your Version: ")
-                       + QLatin1String(AppInfo::versionString()) + QStringLiteral(" Build ")
-                       + QString::number(AppInfo::buildNumber) + QStringLiteral("<br><br> Go to <a href=\"")
-                       + page + QStringLiteral("\">") + page + QStringLiteral("</a> to download!<br>"));
+    const QString link = QStringLiteral("<a href=\"") + page + QStringLiteral("\">") + page + QStringLiteral("</a>");
+    ui->label->setText(QStringLiteral("<b>") + tr("New version available!") + QStringLiteral("</b> ")
+                       + tr("Your Version: %1 Build %2").arg(QLatin1String(AppInfo::versionString()), localNumber(AppInfo::buildNumber))
+                       + QStringLiteral("<br><br> ") + tr("Go to %1 to download!").arg(link) + QStringLiteral("<br>"));
     ui->plainTextEdit->setPlainText(*newLog);
     return QDialog::exec();
 }

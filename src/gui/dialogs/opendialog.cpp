@@ -62,7 +62,7 @@ void OpenDialog::on_buttonBox_accepted()
     const QList<QListWidgetItem *> selected = ui->listWidget->selectedItems();
     // Without a choice the dialog stays open, so the user can still pick one or cancel.
     if (selected.isEmpty()) {
-        QMessageBox::warning(this, QStringLiteral("Open"), QStringLiteral("Select an encoding."));
+        QMessageBox::warning(this, tr("Open"), tr("Select an encoding."));
         return;
     }
     *m_ret = selected.first()->data(Qt::UserRole).toInt();
@@ -74,7 +74,7 @@ void OpenDialog::on_listWidget_itemSelectionChanged()
     if (ui->listWidget->selectedItems().isEmpty())
         return;
     const QString previous = ui->plainTextEdit->toPlainText();
-    ui->plainTextEdit->setPlainText(QStringLiteral("# Converting..."));
+    ui->plainTextEdit->setPlainText(tr("# Converting..."));
     // Paint the notice before a long decode.
     QCoreApplication::processEvents();
 
@@ -87,7 +87,7 @@ void OpenDialog::on_listWidget_itemSelectionChanged()
     QTextCodec *codec = QTextCodec::codecForMib(selected.first()->data(Qt::UserRole).toInt());
     QTextCodec::ConverterState state;
     const QString text = codec->toUnicode(m_data->constData(), m_data->size(), &state);
-    ui->plainTextEdit->setPlainText(state.remainingChars != 0 ? QStringLiteral("# Error.") : text);
+    ui->plainTextEdit->setPlainText(state.remainingChars != 0 ? tr("# Error.") : text);
 }
 
 void OpenDialog::on_listWidget_doubleClicked(const QModelIndex &)

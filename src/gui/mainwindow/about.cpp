@@ -4,6 +4,7 @@
 #include "core/appinfo.h"
 #include "gui/dialogs/fileinfo.h"
 #include "ui_mainwindow.h"
+#include "gui/language.h"
 
 #include <QFile>
 #include <QMessageBox>
@@ -11,25 +12,32 @@
 QString MainWindow::aboutText()
 {
     // The picture travels inside the text, so the box needs no file of its own.
-    QFile picture(QStringLiteral(":/Images/icons/rtl16.png"));
-    picture.open(QIODevice::ReadOnly);
-    const QString base64 = QString::fromLatin1(picture.readAll().toBase64());
+    QFile png(QStringLiteral(":/Images/icons/rtl16.png"));
+    png.open(QIODevice::ReadOnly);
+    const QString base64 = QString::fromLatin1(png.readAll().toBase64());
     const QString page = AppInfo::productPage();
 
-    return QStringLiteral("<b><center>Tavlo ver ") + QLatin1String(AppInfo::versionString())
-        + QStringLiteral(" build ") + QString::number(AppInfo::buildNumber)
-        + QStringLiteral("</center></b><br>Tavlo is a simple and useful plain text program for bidirectional texts:<br><br><img src=\"")
-        + QStringLiteral("data:image/png;base64,") + base64 + QStringLiteral("\" align=\"middle\">")
-        + QStringLiteral(" Start your paragraph with a Right-to-left mark to make it right-aligned!<br><br>")
-        + QStringLiteral("Created by <a href=mailto:developers@") + AppInfo::vendorHost()
-        + QStringLiteral(">the Tavlo developers</a><br>")
-        + QStringLiteral("Some icons provided from <a href=http://tango.freedesktop.org/Tango_Icon_Library>Tango Icon Library</a><br><br>")
-        + QStringLiteral("Homepage: <a href=\"") + page + QStringLiteral("\">") + page + QStringLiteral("</a>");
+    const QString picture = QStringLiteral("<img src=\"data:image/png;base64,") + base64
+        + QStringLiteral("\" align=\"middle\">");
+    const QString authors = QStringLiteral("<a href=mailto:developers@") + AppInfo::vendorHost() + QLatin1Char('>')
+        + tr("the Tavlo developers") + QStringLiteral("</a>");
+    const QString icons = QStringLiteral("<a href=http://tango.freedesktop.org/Tango_Icon_Library>")
+        + tr("Tango Icon Library") + QStringLiteral("</a>");
+    const QString homepage = QStringLiteral("<a href=\"") + page + QStringLiteral("\">") + page + QStringLiteral("</a>");
+
+    return QStringLiteral("<b><center>")
+        + tr("Tavlo ver %1 build %2").arg(QLatin1String(AppInfo::versionString()), localNumber(AppInfo::buildNumber))
+        + QStringLiteral("</center></b><br>") + tr("Tavlo is a simple and useful plain text program for bidirectional texts:")
+        + QStringLiteral("<br><br>") + picture + QLatin1Char(' ')
+        + tr("Start your paragraph with a Right-to-left mark to make it right-aligned!") + QStringLiteral("<br><br>")
+        + tr("Created by %1").arg(authors) + QStringLiteral("<br>")
+        + tr("Some icons provided from %1").arg(icons) + QStringLiteral("<br><br>")
+        + tr("Homepage: %1").arg(homepage);
 }
 
 void MainWindow::on_actionAbout_triggered()
 {
-    QMessageBox::information(this, QStringLiteral("About"), aboutText(), QMessageBox::Ok);
+    QMessageBox::information(this, tr("About"), aboutText(), QMessageBox::Ok);
 }
 
 void MainWindow::on_actionAbout_Qt_triggered()

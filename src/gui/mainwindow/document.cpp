@@ -21,14 +21,14 @@ void MainWindow::refreshTitle(bool modified)
 
     QString name;
     if (m_fileName.isEmpty())
-        name = QStringLiteral("Untitled");
+        name = tr("Untitled");
     else if (ui->actionFull_Address->isChecked())
         name = displayText(QDir::toNativeSeparators(QFileInfo(m_fileName).filePath()));
     else
         name = displayText(QFileInfo(m_fileName).fileName());
 
     const QString prefix = hasUnsavedChanges() ? QStringLiteral("*") : QString();
-    setWindowTitle(prefix + name + QStringLiteral(" - Tavlo"));
+    setWindowTitle(tr("%1 - Tavlo").arg(prefix + name));
 }
 
 void MainWindow::resetDocument()
@@ -43,14 +43,14 @@ void MainWindow::resetDocument()
 
 bool MainWindow::confirmDiscard(const QString &title)
 {
-    return QMessageBox::question(this, title, QStringLiteral("File has unsaved changes. Continue?"),
+    return QMessageBox::question(this, title, tr("File has unsaved changes. Continue?"),
                                  QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel)
         == QMessageBox::Ok;
 }
 
 void MainWindow::on_actionNew_triggered()
 {
-    if (hasUnsavedChanges() && !confirmDiscard(QStringLiteral("New")))
+    if (hasUnsavedChanges() && !confirmDiscard(tr("New")))
         return;
     resetDocument();
 }

@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <QFontDialog>
+#include <QLocale>
 #include <QTextOption>
 
 void MainWindow::on_actionCut_triggered()
@@ -125,7 +126,8 @@ void MainWindow::setFullAddress(bool show)
 
 void MainWindow::on_actionTime_Date_triggered()
 {
-    ui->textEdit->insertPlainText(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
+    // Latin digits whatever the locale: this is text the user puts into a document.
+    ui->textEdit->insertPlainText(QLocale::c().toString(QDateTime::currentDateTime(), QStringLiteral("yyyy-MM-dd hh:mm:ss")));
 }
 
 void MainWindow::on_textEdit_undoAvailable(bool)

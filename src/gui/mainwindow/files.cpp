@@ -2,6 +2,7 @@
 // Opening, reloading and saving files, and noticing changes made to them by other programs.
 #include "gui/mainwindow/mainwindow.h"
 #include "ui_mainwindow.h"
+#include "gui/language.h"
 #include "core/displaytext.h"
 #include "core/documentfile.h"
 #include "gui/dialogs/opendialog.h"
@@ -22,26 +23,26 @@ void MainWindow::warn(const QString &title, const QString &text)
 
 void MainWindow::warnLoadFailure(const QString &path, const LoadResult &result)
 {
-    const QString open = QStringLiteral("Open");
+    const QString open = tr("Open");
     const QString shown = displayText(path);
     switch (result.status) {
     case LoadResult::NotFound:
-        warn(open, QStringLiteral("File '") + shown + QStringLiteral("' was not found."));
+        warn(open, tr("File '%1' was not found.").arg(shown));
         break;
     case LoadResult::TooLarge:
-        warn(open, QStringLiteral("File '") + shown + QStringLiteral("' is too large to open."));
+        warn(open, tr("File '%1' is too large to open.").arg(shown));
         break;
     case LoadResult::ReadError:
     case LoadResult::ShortRead: {
         // Half a file must never pass for the whole: a save would cut it short.
         const QString reason = !result.reason.isEmpty()
             ? result.reason
-            : QStringLiteral("Only %1 of %2 bytes could be read.").arg(result.bytes.size()).arg(result.expected);
-        warn(open, QStringLiteral("Unable to open '") + shown + QStringLiteral("'.\n") + reason);
+            : tr("Only %1 of %2 bytes could be read.").arg(localNumber(result.bytes.size()), localNumber(result.expected));
+        warn(open, tr("Unable to open '%1'.").arg(shown) + QLatin1Char('\n') + reason);
         break;
     }
     default:
-        warn(open, QStringLiteral("Unable to open '") + shown + QStringLiteral("'."));
+        warn(open, tr("Unable to open '%1'.").arg(shown));
         break;
     }
 }
@@ -92,11 +93,10 @@ QString MainWindow::dialogFolder(const QString &path)
 
 void MainWindow::on_actionOpen_triggered()
 {
-    if (hasUnsavedChanges() && !confirmDiscard(QStringLiteral("Open")))
+    if (hasUnsavedChanges() && !confirmDiscard(tr("Open")))
         return;
     const QString folder = dialogFolder(m_fileName.isEmpty() ? m_defaultPath : m_fileName);
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open"), folder,
-                                                      QStringLiteral("Text (*.txt);;All Files (*.*)"));
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open"), folder, tr("Text (*.txt);;All Files (*.*)"));
     if (!path.isEmpty())
         loadFile(path);
 }
@@ -107,7 +107,7 @@ void MainWindow::on_actionReload_triggered()
         on_actionNew_triggered();
         return;
     }
-    if (m_modified && !confirmDiscard(QStringLiteral("Reload")))
+    if (m_modified && !confirmDiscard(tr("Reload")))
         return;
     loadFile(m_fileName);
 }
@@ -117,9 +117,9 @@ bool MainWindow::on_actionSave_triggered()
     if (m_sourceMib != Utf8Mib) {
         QTextCodec *codec = QTextCodec::codecForMib(m_sourceMib);
         const QString name = codec ? QString::fromLatin1(codec->name()) : QString::number(m_sourceMib);
-        const QString text = QStringLiteral("You are trying to save a file in UTF-8 which its previous encoding was '")
-            + name + QStringLiteral("'.<br><br>Proceed?");
-        if (QMessageBox::warning(this, QStringLiteral("Save"), text, QMessageBox::Yes | QMessageBox::No,
+        const QString text = tr("You are trying to save a file in UTF-8 which its previous encoding was '%1'.<br><br>Proceed?")
+                                 .arg(name);
+        if (QMessageBox::warning(this, tr("Save"), text, QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::NoButton)
             != QMessageBox::Yes)
             return false;
@@ -131,15 +131,15 @@ bool MainWindow::on_actionSave_triggered()
 
     const SaveResult saved = writeDocument(m_fileName, ui->textEdit->toPlainText());
     if (saved.status != SaveResult::Ok) {
-        QString text = QStringLiteral("Unable to save '") + displayText(m_fileName) + QStringLiteral("'.\n");
+        QString text = tr("Unable to save '%1'.").arg(displayText(m_fileName)) + QLatin1Char('\n');
         if (saved.status == SaveResult::NotRegular)
-            text += QStringLiteral("It is not a regular file.");
+            text += tr("It is not a regular file.");
         else
             text += saved.reason;
         if (saved.status == SaveResult::Damaged)
-            text += QStringLiteral("\nThe file may be damaged. Its previous content is kept in '%1'.")
-                        .arg(displayText(saved.keptCopy));
-        warn(QStringLiteral("Save"), text);
+            text += QLatin1Char('\n') + tr("The file may be damaged. Its previous content is kept in '%1'.")
+                                              .arg(displayText(saved.keptCopy));
+        warn(tr("Save"), text);
         return false;
     }
     // Only now, with every byte on disk, does the document count as saved.
@@ -166,9 +166,9 @@ bool MainWindow::confirmOverwriteOfChangedFile()
     const FileStamp onDisk = FileStamp::of(m_fileName);
     if (!QFileInfo(m_fileName).isFile() || (onDisk.sameTime(*m_fileStamp) && onDisk.size == m_fileStamp->size))
         return true;
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Save"),
-                    QStringLiteral("'%1' was changed by another program since Tavlo opened or saved it.\n\n"
-                                   "Do you want to overwrite it?")
+    QMessageBox box(QMessageBox::Warning, tr("Save"),
+                    tr("'%1' was changed by another program since Tavlo opened or saved it.\n\n"
+                       "Do you want to overwrite it?")
                         .arg(displayText(m_fileName)),
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setTextFormat(Qt::PlainText);
@@ -182,7 +182,7 @@ bool MainWindow::saveAs()
     const QString previous = m_fileName;
     const std::optional<FileStamp> previousStamp = m_fileStamp;
     const QString start = m_fileName.isEmpty() ? dialogFolder(m_defaultPath) : m_fileName;
-    QFileDialog dialog(this, QStringLiteral("Save"), start, QStringLiteral("Text (*.txt);;All Files (*.*)"));
+    QFileDialog dialog(this, tr("Save"), start, tr("Text (*.txt);;All Files (*.*)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().value(0).isEmpty())
@@ -219,8 +219,8 @@ void MainWindow::checkExternalChange()
     m_fileStamp = onDisk;
 
     if (!onDisk.exists()) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Keep current file"),
-                        QStringLiteral("Current file doesn't exist anymore.\n\nDo you want to keep Tavlo open?"),
+        QMessageBox box(QMessageBox::Warning, tr("Keep current file"),
+                        tr("Current file doesn't exist anymore.\n\nDo you want to keep Tavlo open?"),
                         QMessageBox::Yes | QMessageBox::No, this);
         box.setDefaultButton(QMessageBox::Yes);
         // The text may be the only copy left: Escape or closing the box keeps it.
@@ -237,11 +237,11 @@ void MainWindow::checkExternalChange()
 
     const bool wasModified = m_modified;
     const QMessageBox::StandardButton answer = wasModified
-        ? QMessageBox::warning(this, QStringLiteral("Reload"),
-                               QStringLiteral("Current file was changed by another program.\n\nDo you want to reload it and lose the changes made in Tavlo?"),
+        ? QMessageBox::warning(this, tr("Reload"),
+                               tr("Current file was changed by another program.\n\nDo you want to reload it and lose the changes made in Tavlo?"),
                                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
-        : QMessageBox::question(this, QStringLiteral("Reload"),
-                                QStringLiteral("Current file was changed by another program.\nDo you want to reload it?"),
+        : QMessageBox::question(this, tr("Reload"),
+                                tr("Current file was changed by another program.\nDo you want to reload it?"),
                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (answer == QMessageBox::Yes) {
         // A reload that did not happen leaves text that no longer matches the file.

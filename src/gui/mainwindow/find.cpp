@@ -32,11 +32,10 @@ void MainWindow::setMatchOptions(bool matchCase, bool matchLetters)
 
 void MainWindow::showSearchFinished(bool activatePanel)
 {
-    QString message = QStringLiteral("Tavlo has finished searching the document.");
+    QString message = tr("Tavlo has finished searching the document.");
     if (m_search->replaceCount() != 0)
-        message += QStringLiteral("<br><br>") + QString::number(m_search->replaceCount())
-            + QStringLiteral(" matches replaced successfully.");
-    QMessageBox::information(this, QStringLiteral("Tavlo"), message, QMessageBox::Ok);
+        message += QStringLiteral("<br><br>") + tr("%n matches replaced successfully.", nullptr, m_search->replaceCount());
+    QMessageBox::information(this, tr("Tavlo"), message, QMessageBox::Ok);
     if (activatePanel)
         ui->dockWidget_2->activateWindow();
 }

@@ -34,6 +34,8 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->textEdit->document(), &QTextDocument::contentsChanged, m_search, &SearchEngine::invalidate);
 
     createRecentActions();
+    createLanguageMenu();
+    retranslate();
 }
 
 MainWindow::~MainWindow()

@@ -9,6 +9,7 @@
 #include <optional>
 
 class QAction;
+class QMenu;
 class QNetworkAccessManager;
 class QNetworkReply;
 class SearchEngine;
@@ -70,6 +71,7 @@ public slots:
     bool event(QEvent *e) override;
 
 protected:
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -127,6 +129,10 @@ private:
     // The folder a file dialog starts in for a file path (or a folder path).
     static QString dialogFolder(const QString &path);
     void createRecentActions();
+    void createLanguageMenu();
+    void chooseLanguage(QAction *action);
+    // The texts that the form does not hold, and what follows the interface's direction.
+    void retranslate();
     bool saveAs();
     // Asks before a save writes over a change that another program made since the last load
     // or save; true when the save may go ahead.
@@ -154,6 +160,8 @@ private:
     QAction *m_recentSeparator = nullptr;
     QAction *m_recentActions[10] = {};
     QAction *m_clearRecentAction = nullptr;
+    QMenu *m_languageMenu = nullptr;
+    QAction *m_systemLanguageAction = nullptr;
 };
 
 #endif

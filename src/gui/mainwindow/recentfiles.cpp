@@ -63,7 +63,7 @@ void MainWindow::openRecentFile()
         return;
     const QString path = action->data().toString();
     // Asked whenever the flag is set, even for an emptied untitled document.
-    if (m_modified && !confirmDiscard(QStringLiteral("Open")))
+    if (m_modified && !confirmDiscard(tr("Open")))
         return;
     loadFile(path);
 }

@@ -39,7 +39,7 @@ void MainWindow::startUp(const QStringList &arguments)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (hasUnsavedChanges() && !confirmDiscard(QStringLiteral("Exit"))) {
+    if (hasUnsavedChanges() && !confirmDiscard(tr("Exit"))) {
         event->ignore();
         return;
     }

@@ -3,6 +3,7 @@
 #include "gui/mainwindow/mainwindow.h"
 #include "core/appinfo.h"
 #include "gui/dialogs/newver.h"
+#include "gui/language.h"
 #include "core/updatereply.h"
 
 #include <QMessageBox>
@@ -82,9 +83,9 @@ void MainWindow::httpFinished()
     if (!oversized && (error != QNetworkReply::NoError || timedOut)) {
         if (!m_interactive || (error == QNetworkReply::OperationCanceledError && !timedOut))
             return;
-        const QString text = timedOut ? QStringLiteral("The server did not answer in time.")
+        const QString text = timedOut ? tr("The server did not answer in time.")
                                       : scrubServerAddress(reply->errorString(), AppInfo::updateEndpoint());
-        warn(QStringLiteral("Internet Error"), text);
+        warn(tr("Internet Error"), text);
         return;
     }
 
@@ -103,14 +104,13 @@ void MainWindow::httpFinished()
         dialog->deleteLater();
     } else if (answer.build == AppInfo::buildNumber) {
         if (m_interactive)
-            QMessageBox::information(this, QStringLiteral("Update"),
-                                     QStringLiteral("Your Tavlo is up-to-date!<br>Current version: ")
-                                         + QLatin1String(AppInfo::versionString()) + QStringLiteral(" build ")
-                                         + QString::number(AppInfo::buildNumber),
+            QMessageBox::information(this, tr("Update"),
+                                     tr("Your Tavlo is up-to-date!<br>Current version: %1 build %2")
+                                         .arg(QLatin1String(AppInfo::versionString()), localNumber(AppInfo::buildNumber)),
                                      QMessageBox::Ok);
     } else if (answer.build == 0) {
         if (m_interactive)
-            QMessageBox::warning(this, QStringLiteral("Internet Error"), QStringLiteral("Unknown server error"),
+            QMessageBox::warning(this, tr("Internet Error"), tr("Unknown server error"),
                                  QMessageBox::Ok);
     }
 }

@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/language.h"
+#include "core/appinfo.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QSettings>
+#include <QTranslator>
+
+// The compiled translations sit in a resource of the static library, which the linker would drop
+// unless something refers to it.
+static void initTranslations()
+{
+    Q_INIT_RESOURCE(translations);
+}
+
+namespace {
+
+const QString LanguageKey = QStringLiteral("language");
+
+struct Installed {
+    QString language = QStringLiteral("en");
+    QTranslator *own = nullptr;
+    QTranslator *qt = nullptr;
+};
+
+Installed &installed()
+{
+    static Installed state;
+    return state;
+}
+
+void remove(QTranslator *&translator)
+{
+    if (!translator)
+        return;
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+    translator = nullptr;
+}
+
+// Only the translations Tavlo ships count; any other language shows the English texts.
+QString supported(const QString &locale)
+{
+    const QString code = locale.section(QLatin1Char('_'), 0, 0).section(QLatin1Char('.'), 0, 0);
+    if (code == QLatin1String("fa") || code == QLatin1String("ar"))
+        return code;
+    return QStringLiteral("en");
+}
+
+}
+
+namespace Language {
+
+QString storedChoice()
+{
+    QSettings settings(AppInfo::organisation(), AppInfo::application());
+    const QString choice = settings.value(LanguageKey).toString();
+    if (choice == QLatin1String("en") || choice == QLatin1String("fa") || choice == QLatin1String("ar"))
+        return choice;
+    return QStringLiteral("system");
+}
+
+void storeChoice(const QString &choice)
+{
+    QSettings settings(AppInfo::organisation(), AppInfo::application());
+    settings.setValue(LanguageKey, choice);
+}
+
+QString resolve(const QString &choice)
+{
+    if (choice != QLatin1String("system"))
+        return supported(choice);
+    // LANGUAGE may list several languages; the first one leads.
+    const QString list = qEnvironmentVariable("LANGUAGE");
+    if (!list.isEmpty() && qEnvironmentVariable("LANG") != QLatin1String("C"))
+        return supported(list.section(QLatin1Char(':'), 0, 0));
+    for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QString value = qEnvironmentVariable(variable);
+        if (!value.isEmpty())
+            return supported(value);
+    }
+    return QStringLiteral("en");
+}
+
+void apply(const QString &language)
+{
+    Installed &state = installed();
+    remove(state.own);
+    remove(state.qt);
+    state.language = supported(language);
+    // Removing a translator has told every widget already.
+    if (state.language == QLatin1String("en")) {
+        QLocale::setDefault(QLocale::system());
+        return;
+    }
+    QLocale::setDefault(QLocale(state.language));
+    state.qt = new QTranslator;
+    if (state.qt->load(QStringLiteral("qtbase_") + state.language, QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(state.qt);
+    initTranslations();
+    state.own = new QTranslator;
+    if (state.own->load(QStringLiteral(":/translations/tavlo_") + state.language))
+        QCoreApplication::installTranslator(state.own);
+}
+
+QString current()
+{
+    return installed().language;
+}
+
+}
+
+QString localNumber(qint64 number)
+{
+    if (Language::current() == QLatin1String("en"))
+        return QString::number(number);
+    QLocale locale(Language::current());
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(number);
+}

@@ -5,7 +5,10 @@
 #include "gui/dialogs/qmatch.h"
 #include "ui_mainwindow.h"
 
+#include <QDockWidget>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QMessageBox>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -168,8 +171,38 @@ void MainWindow::on_actionFind_Previous_triggered()
         findMatch(false, true, false);
 }
 
+void MainWindow::placeFindPanel()
+{
+    QDockWidget *dock = ui->dockWidget_2;
+    const QRect window = frameGeometry();
+    QScreen *screen = QGuiApplication::screenAt(window.center());
+    const QRect room = screen ? screen->availableGeometry() : window;
+    // The boxes would ask for room for a dozen lines; three each is what a search needs.
+    const int lines = 3 * ui->plainFind->fontMetrics().lineSpacing();
+    const QSize size(dock->sizeHint().width(),
+                     dock->minimumSizeHint().height() + 2 * qMax(0, lines - ui->plainFind->minimumHeight()));
+    const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
+    // Below the window, under its leading edge; where there is no room, beside it on the side
+    // that reading goes on to; failing both, over its lower corner.
+    QPoint at(rightToLeft ? window.right() + 1 - size.width() : window.left(), window.bottom() + 1);
+    if (at.y() + size.height() > room.bottom()) {
+        at = QPoint(rightToLeft ? window.left() - size.width() : window.right() + 1, window.top());
+        if (at.x() < room.left() || at.x() + size.width() > room.right() + 1)
+            at = QPoint(rightToLeft ? window.left() : window.right() + 1 - size.width(),
+                        window.bottom() + 1 - size.height());
+    }
+    at.setX(qBound(room.left(), at.x(), qMax(room.left(), room.right() + 1 - size.width())));
+    at.setY(qBound(room.top(), at.y(), qMax(room.top(), room.bottom() + 1 - size.height())));
+    dock->resize(size);
+    dock->move(at);
+}
+
 void MainWindow::on_actionFind_triggered()
 {
+    if (!m_findPanelPlaced) {
+        placeFindPanel();
+        m_findPanelPlaced = true;
+    }
     ui->dockWidget_2->show();
     ui->dockWidget_2->activateWindow();
     QString selected = ui->textEdit->textCursor().selectedText();

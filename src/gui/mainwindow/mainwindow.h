@@ -142,6 +142,8 @@ private:
     void replaceAll();
     void selectRange(int start, int end);
     void showSearchFinished(bool activatePanel);
+    // Puts the floating find panel beside or below the window, at its form's size.
+    void placeFindPanel();
 
     SearchEngine *m_search;
     qint64 m_remind = 0;
@@ -162,6 +164,8 @@ private:
     QAction *m_clearRecentAction = nullptr;
     QMenu *m_languageMenu = nullptr;
     QAction *m_systemLanguageAction = nullptr;
+    // Until the panel has been shown or a saved state placed it, it opens next to the window.
+    bool m_findPanelPlaced = false;
 };
 
 #endif

@@ -13,7 +13,10 @@ void MainWindow::startUp(const QStringList &arguments)
 {
     QSettings settings(AppInfo::organisation(), AppInfo::application());
     restoreGeometry(settings.value(QStringLiteral("geometry"), QByteArray()).toByteArray());
+    const QRect panelBefore = ui->dockWidget_2->geometry();
     restoreState(settings.value(QStringLiteral("windowState"), QByteArray()).toByteArray(), 0);
+    // A saved state that placed the find panel rules over the first placement.
+    m_findPanelPlaced = ui->dockWidget_2->isVisible() || ui->dockWidget_2->geometry() != panelBefore;
     m_remind = settings.value(QStringLiteral("remind"), 0).toLongLong();
     m_defaultPath = settings.value(QStringLiteral("defaultPath"), QString()).toString();
     if (m_defaultPath == QString())

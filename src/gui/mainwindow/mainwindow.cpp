@@ -2,6 +2,7 @@
 // The main window's construction: the form and what the constructor adds to it.
 #include "gui/mainwindow/mainwindow.h"
 #include "ui_mainwindow.h"
+#include "gui/editor/plaintextlayout.h"
 
 #include <QKeySequence>
 
@@ -10,6 +11,7 @@ MainWindow::MainWindow(QWidget *parent)
     , ui(new Ui::MainWindow)
 {
     ui->setupUi(this);
+    ui->textEdit->document()->setDocumentLayout(new PlainTextLayout(ui->textEdit->document()));
 
     // The editor fills the window with no margin; the form's container is not needed.
     QWidget *formContainer = takeCentralWidget();

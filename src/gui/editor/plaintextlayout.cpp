@@ -162,10 +162,9 @@ void PlainTextLayout::layoutBlock(const QTextBlock &block) const
 {
     QTextLayout *layout = block.layout();
     const Qt::LayoutDirection direction = block.textDirection();
-    const Qt::Alignment alignment = QStyle::visualAlignment(direction, m_option.alignment());
     QTextOption option = m_option;
     option.setTextDirection(direction);
-    option.setAlignment(alignment);
+    option.setAlignment(QStyle::visualAlignment(direction, m_option.alignment()));
     const qreal width = availableWidth();
     if (width <= 0)
         option.setWrapMode(QTextOption::NoWrap);
@@ -184,17 +183,12 @@ void PlainTextLayout::layoutBlock(const QTextBlock &block) const
         line.setLeadingIncluded(true);
         line.setLineWidth(width);
         // Qt aligns a line wider than its width by pushing its start off the left edge, where
-        // no scroll bar reaches: such a line starts at the left edge instead.
-        const qreal lineAdvance = line.horizontalAdvance();
-        qreal shift = 0;
-        if (lineAdvance > width) {
-            if (alignment & Qt::AlignRight)
-                shift = lineAdvance - width;
-            else if (alignment & Qt::AlignHCenter)
-                shift = (lineAdvance - width) / 2;
-        }
-        line.setPosition(QPointF(shift, y));
-        advance = qMax(advance, qMax(lineAdvance, line.naturalTextWidth()));
+        // no scroll bar reaches; widened to its text, as QTextDocumentLayout does, it starts at
+        // the left edge instead.
+        if (line.naturalTextWidth() > width)
+            line.setLineWidth(line.naturalTextWidth());
+        line.setPosition(QPointF(0, y));
+        advance = qMax(advance, qMax(line.horizontalAdvance(), line.naturalTextWidth()));
         bottom = y + int(line.height());
         y += qCeil(line.ascent() + line.descent() + line.leading());
     }
@@ -237,14 +231,19 @@ void PlainTextLayout::layoutBlock(const QTextBlock &block) const
         requestFlush();
 }
 
-void PlainTextLayout::estimateAll()
+void PlainTextLayout::resetBlocks(bool estimate)
 {
+    // QTextCursor and QWidgetTextControl use any lines a block's layout has, so lines laid out
+    // for the old geometry go; the walk is cheap next to laying anything out.
     QTextBlock longest;
     m_longestLength = 0;
     for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next()) {
-        const int height = estimateHeight(block);
-        if (block.lineCount() != height)
-            block.setLineCount(height);
+        block.clearLayout();
+        if (estimate) {
+            const int height = estimateHeight(block);
+            if (block.lineCount() != height)
+                block.setLineCount(height);
+        }
         if (block.length() > m_longestLength) {
             m_longestLength = block.length();
             longest = block;
@@ -480,8 +479,7 @@ void PlainTextLayout::geometryChanged()
         m_widestLaidOut = 0;
         m_longestWidth = -1;
     }
-    if (!m_initialized || formatChanged || (widthChanged && (wrappedBefore || wraps())))
-        estimateAll();
+    resetBlocks(!m_initialized || formatChanged || (widthChanged && (wrappedBefore || wraps())));
     m_initialized = true;
     m_blockCount = doc->blockCount();
     m_dirtyTop = 0;

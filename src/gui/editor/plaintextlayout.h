@@ -48,7 +48,7 @@ private:
     void geometryChanged();
     void contentChanged(int from, int charsAdded);
     void measureFonts();
-    void estimateAll();
+    void resetBlocks(bool estimate);
     void findLongest();
 
     bool wraps() const;

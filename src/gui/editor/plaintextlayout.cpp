@@ -249,7 +249,7 @@ void PlainTextLayout::resetBlocks(bool estimate)
             longest = block;
         }
     }
-    m_longest = QTextCursor(longest);
+    m_longestPosition = longest.position();
     m_longestWidth = -1;
 }
 
@@ -263,14 +263,19 @@ void PlainTextLayout::findLongest()
             longest = block;
         }
     }
-    m_longest = QTextCursor(longest);
+    m_longestPosition = longest.position();
     m_longestWidth = -1;
+}
+
+QTextBlock PlainTextLayout::longestBlock() const
+{
+    return document()->findBlock(qBound(0, m_longestPosition, document()->characterCount() - 1));
 }
 
 qreal PlainTextLayout::longestWidth() const
 {
     if (m_longestWidth < 0) {
-        const QTextBlock block = m_longest.block();
+        const QTextBlock block = longestBlock();
         if (!block.isValid()) {
             m_longestWidth = 0;
         } else if (block.length() <= widthByLayoutLimit) {
@@ -431,7 +436,7 @@ void PlainTextLayout::documentChanged(int from, int charsRemoved, int charsAdded
     if (!m_initialized || (from == 0 && charsRemoved == 0 && charsAdded == length))
         geometryChanged();
     else
-        contentChanged(from, charsAdded);
+        contentChanged(from, charsRemoved, charsAdded);
 }
 
 void PlainTextLayout::geometryChanged()
@@ -488,7 +493,7 @@ void PlainTextLayout::geometryChanged()
         requestFlush();
 }
 
-void PlainTextLayout::contentChanged(int from, int charsAdded)
+void PlainTextLayout::contentChanged(int from, int charsRemoved, int charsAdded)
 {
     QTextDocument *doc = document();
     QTextBlock first = doc->findBlock(from);
@@ -497,13 +502,17 @@ void PlainTextLayout::contentChanged(int from, int charsAdded)
     QTextBlock last = doc->findBlock(from + charsAdded);
     if (!last.isValid())
         last = doc->lastBlock();
-    const QTextBlock longest = m_longest.block();
+    bool longestTouched = false;
+    if (from + charsRemoved <= m_longestPosition)
+        m_longestPosition += charsAdded - charsRemoved;
+    else if (from < m_longestPosition + m_longestLength)
+        longestTouched = true;
+    m_longestPosition = longestBlock().position();
     const bool single = first == last;
     const int top = blockTop(first);
     const int firstHeight = first.lineCount();
 
     bool heightsChanged = false;
-    bool longestTouched = false;
     for (QTextBlock block = first; block.isValid(); block = block.next()) {
         // Typing into a paragraph on screen: lay it out now, as the cursor needs it next.
         const bool wasShown = single && stampOf(block) && stampOf(block)->generation == m_generation;
@@ -517,10 +526,9 @@ void PlainTextLayout::contentChanged(int from, int charsAdded)
                 heightsChanged = true;
             }
         }
-        if (block == longest)
-            longestTouched = true;
         if (block.length() > m_longestLength) {
-            m_longest = QTextCursor(block);
+            longestTouched = false;
+            m_longestPosition = block.position();
             m_longestLength = block.length();
             m_longestWidth = -1;
         }
@@ -528,7 +536,7 @@ void PlainTextLayout::contentChanged(int from, int charsAdded)
             break;
     }
     if (longestTouched) {
-        const int length = m_longest.block().length();
+        const int length = longestBlock().length();
         if (length < m_longestLength)
             m_longestTimer.start();
         m_longestLength = length;

@@ -3,7 +3,6 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFont>
-#include <QTextCursor>
 #include <QTextOption>
 #include <QTimer>
 
@@ -46,10 +45,11 @@ private:
     enum Script { Primary, Arabic, Mixed };
 
     void geometryChanged();
-    void contentChanged(int from, int charsAdded);
+    void contentChanged(int from, int charsRemoved, int charsAdded);
     void measureFonts();
     void resetBlocks(bool estimate);
     void findLongest();
+    QTextBlock longestBlock() const;
 
     bool wraps() const;
     qreal availableWidth() const;
@@ -76,8 +76,9 @@ private:
     QTextOption m_option;
     LineMetrics m_metrics[3];
 
-    // The block with the most characters, by a cursor at its start so edits keep it in place.
-    QTextCursor m_longest;
+    // The block with the most characters, by its position, which edits before it shift. Not a
+    // QTextCursor: one made while QTextDocument::clear() runs is lost by the document.
+    int m_longestPosition = 0;
     int m_longestLength = 0;
     mutable qreal m_longestWidth = -1;
     QTimer m_longestTimer;

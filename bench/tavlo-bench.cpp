@@ -4,6 +4,7 @@
 #include "core/appinfo.h"
 #include "core/codecscan.h"
 #include "core/folding.h"
+#include "core/linebreaker.h"
 #include "gui/mainwindow/mainwindow.h"
 
 #include <QApplication>
@@ -262,6 +263,28 @@ void benchReplaceAll()
 }
 
 
+void benchLongestLine()
+{
+    const char *name = "longest line of a 100 MB text (baseline: splitRef at LF)";
+    if (!selected(name))
+        return;
+    const QString tenMegabytes = persianText(10 * 1024 * 1024);
+    QString text;
+    text.reserve(tenMegabytes.size() * 10);
+    for (int i = 0; i < 10; ++i)
+        text += tenMegabytes;
+    int ours = 0, plain = 0;
+    const double oursMs = timeIt([&] { ours = LineBreaker::longestLineLength(text); });
+    const double baseline = timeIt([&] {
+        plain = 0;
+        for (const QStringRef &line : text.splitRef(QLatin1Char('\n')))
+            plain = qMax(plain, line.size());
+    });
+    if (ours != plain)
+        std::printf("  MISMATCH: %d against %d\n", ours, plain);
+    report(name, oursMs, baseline);
+}
+
 // Per-key time from a typed letter to the repainted view, the median of a few keys. Between
 // keys the event loop runs untimed, as it would while the typist's finger travels.
 double perKey(QTextEdit *edit, bool atEnd)
@@ -359,6 +382,7 @@ int main(int argc, char *argv[])
     benchFolding();
     benchFirstFind();
     benchReplaceAll();
+    benchLongestLine();
     benchTyping();
     return 0;
 }

@@ -18,6 +18,9 @@ const int widthByLayoutLimit = 200000;
 
 const qreal farAway = 1e9;
 
+// A line this long is not laid out a second time to widen it.
+const int longLine = 2000;
+
 // Tells that a block was laid out for the current fonts, text option and page width. The
 // document owns it and deletes it with the block.
 struct LayoutStamp : QTextBlockUserData {
@@ -183,11 +186,22 @@ void PlainTextLayout::layoutBlock(const QTextBlock &block) const
         line.setLeadingIncluded(true);
         line.setLineWidth(width);
         // Qt aligns a line wider than its width by pushing its start off the left edge, where
-        // no scroll bar reaches; widened to its text, as QTextDocumentLayout does, it starts at
-        // the left edge instead.
-        if (line.naturalTextWidth() > width)
-            line.setLineWidth(line.naturalTextWidth());
-        line.setPosition(QPointF(0, y));
+        // no scroll bar reaches. Widened to its text, as QTextDocumentLayout does, it starts at
+        // the left edge instead; a long line is moved there rather than laid out twice, which
+        // costs a key in it twice the time for sub-pixel differences in the selection's edges.
+        qreal shift = 0;
+        if (line.naturalTextWidth() > width) {
+            if (line.textLength() < longLine) {
+                line.setLineWidth(line.naturalTextWidth());
+            } else {
+                const Qt::Alignment alignment = option.alignment();
+                if (alignment & Qt::AlignRight)
+                    shift = line.horizontalAdvance() - width;
+                else if (alignment & Qt::AlignHCenter)
+                    shift = (line.horizontalAdvance() - width) / 2;
+            }
+        }
+        line.setPosition(QPointF(shift, y));
         advance = qMax(advance, qMax(line.horizontalAdvance(), line.naturalTextWidth()));
         bottom = y + int(line.height());
         y += qCeil(line.ascent() + line.descent() + line.leading());

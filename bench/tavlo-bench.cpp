@@ -4,11 +4,13 @@
 #include "core/appinfo.h"
 #include "core/codecscan.h"
 #include "core/folding.h"
+#include "core/linebreaker.h"
 #include "gui/mainwindow/mainwindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -16,10 +18,12 @@
 #include <QTemporaryDir>
 #include <QTextCodec>
 #include <QTextEdit>
+#include <QTextDocument>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -258,6 +262,109 @@ void benchReplaceAll()
     report(name, ours - load, baseline - load);
 }
 
+
+void benchLongestLine()
+{
+    const char *name = "longest line of a 100 MB text (baseline: splitRef at LF)";
+    if (!selected(name))
+        return;
+    const QString tenMegabytes = persianText(10 * 1024 * 1024);
+    QString text;
+    text.reserve(tenMegabytes.size() * 10);
+    for (int i = 0; i < 10; ++i)
+        text += tenMegabytes;
+    int ours = 0, plain = 0;
+    const double oursMs = timeIt([&] { ours = LineBreaker::longestLineLength(text); });
+    const double baseline = timeIt([&] {
+        plain = 0;
+        for (const QStringRef &line : text.splitRef(QLatin1Char('\n')))
+            plain = qMax(plain, line.size());
+    });
+    if (ours != plain)
+        std::printf("  MISMATCH: %d against %d\n", ours, plain);
+    report(name, oursMs, baseline);
+}
+
+// Per-key time from a typed letter to the repainted view, the median of a few keys. Between
+// keys the event loop runs untimed, as it would while the typist's finger travels.
+double perKey(QTextEdit *edit, bool atEnd)
+{
+    QTextCursor cursor = edit->textCursor();
+    cursor.movePosition(atEnd ? QTextCursor::End : QTextCursor::Start);
+    edit->setTextCursor(cursor);
+    QApplication::processEvents();
+    edit->viewport()->repaint();
+    std::vector<double> times;
+    // The first keys warm the glyph caches and the undo stack; they are typed but not counted.
+    for (int i = -5; i < 20; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar(0x0633)));
+        QApplication::sendEvent(edit, &key);
+        QApplication::processEvents();
+        edit->viewport()->repaint();
+        if (i >= 0)
+            times.push_back(timer.nsecsElapsed() / 1e6);
+        QApplication::processEvents();
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// The window as the user has it, with our layout or, for the baseline, a fresh document that
+// brings QTextEdit's own layout back. One letter goes in right after the text is set, as a
+// typist's would, which is what leaves QTextEdit's stepwise layout unfinished.
+std::unique_ptr<MainWindow> typingWindow(bool ours, int mode, const QString &text)
+{
+    auto window = std::make_unique<MainWindow>();
+    auto *edit = window->findChild<QTextEdit *>(QStringLiteral("textEdit"));
+    if (!ours) {
+        edit->setDocument(new QTextDocument(edit));
+        edit->document()->setDefaultFont(edit->font());
+    }
+    window->setWrapMode(mode);
+    window->resize(900, 700);
+    window->show();
+    QApplication::processEvents();
+    edit->setPlainText(text);
+    QTextCursor(edit->document()).insertText(QStringLiteral("x"));
+    QApplication::processEvents();
+    return window;
+}
+
+void benchTyping()
+{
+    // Both end in the same short line, so the keys at the end differ only in what lies above.
+    const QString last = QStringLiteral("\nسلام دنیا English text ۱۲۳");
+    const QString large = persianText(10 * 1024 * 1024) + last;
+    const QString small = persianText(40 * 100) + last;
+    for (int mode = 1; mode <= 3; ++mode) {
+        const QByteArray end = "typing at the end of 10 MB, mode " + QByteArray::number(mode);
+        const QByteArray start = "typing at the start of 10 MB, mode " + QByteArray::number(mode);
+        const QByteArray lines = "typing at the end of 40 lines, mode " + QByteArray::number(mode);
+        if (selected(end.constData()) || selected(start.constData())) {
+            double ours[2] = {0, 0};
+            double baseline[2] = {0, 0};
+            for (const bool lazy : {true, false}) {
+                const auto window = typingWindow(lazy, mode, large);
+                auto *edit = window->findChild<QTextEdit *>(QStringLiteral("textEdit"));
+                (lazy ? ours : baseline)[0] = perKey(edit, true);
+                (lazy ? ours : baseline)[1] = perKey(edit, false);
+            }
+            report(end.constData(), ours[0], baseline[0]);
+            report(start.constData(), ours[1], baseline[1]);
+        }
+        if (selected(lines.constData())) {
+            double ours = 0, baseline = 0;
+            for (const bool lazy : {true, false}) {
+                const auto window = typingWindow(lazy, mode, small);
+                (lazy ? ours : baseline) = perKey(window->findChild<QTextEdit *>(QStringLiteral("textEdit")), true);
+            }
+            report(lines.constData(), ours, baseline);
+        }
+    }
+}
+
 }
 
 int main(int argc, char *argv[])
@@ -277,5 +384,7 @@ int main(int argc, char *argv[])
     benchFolding();
     benchFirstFind();
     benchReplaceAll();
+    benchLongestLine();
+    benchTyping();
     return 0;
 }

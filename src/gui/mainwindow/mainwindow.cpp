@@ -4,6 +4,7 @@
 #include "ui_mainwindow.h"
 #include "core/documentfile.h"
 #include "core/searchengine.h"
+#include "gui/editor/plaintextlayout.h"
 
 #include <QKeySequence>
 
@@ -14,6 +15,7 @@ MainWindow::MainWindow(QWidget *parent)
     , m_sourceMib(Utf8Mib)
 {
     ui->setupUi(this);
+    ui->textEdit->document()->setDocumentLayout(new PlainTextLayout(ui->textEdit->document()));
 
     // The editor fills the window with no margin; the form's container is not needed.
     QWidget *formContainer = takeCentralWidget();

@@ -1,0 +1,616 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/editor/plaintextlayout.h"
+
+#include <QAbstractScrollArea>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QtMath>
+
+namespace {
+
+// Lines up to this many characters are laid out to measure the document's width exactly; a
+// longer one is estimated from its length, since laying it out takes seconds.
+const int widthByLayoutLimit = 200000;
+
+const qreal farAway = 1e9;
+
+// A line this long is not laid out a second time to widen it.
+const int longLine = 2000;
+
+// Tells that a block was laid out for the current fonts, text option and page width. The
+// document owns it and deletes it with the block.
+struct LayoutStamp : QTextBlockUserData {
+    int generation = -1;
+    qreal advance = 0; // the widest line's natural width
+};
+
+LayoutStamp *stampOf(const QTextBlock &block)
+{
+    return dynamic_cast<LayoutStamp *>(block.userData());
+}
+
+// Which fonts a paragraph's single line is drawn in. Qt gives characters of the Common and
+// Inherited scripts (spaces, digits, punctuation, ZWNJ) the script of their neighbours, so a
+// Persian line with digits and commas is drawn in the Arabic-script font alone.
+bool isArabicLetter(ushort u)
+{
+    return (u >= 0x0621 && u <= 0x063F) || (u >= 0x0641 && u <= 0x064A) || (u >= 0x066E && u <= 0x06D3);
+}
+
+}
+
+PlainTextLayout::PlainTextLayout(QTextDocument *document)
+    : QAbstractTextDocumentLayout(document)
+{
+    // QTextEdit gave its viewport to the layout this one replaces; fonts are measured on it.
+    if (QAbstractTextDocumentLayout *previous = document->documentLayout())
+        setPaintDevice(previous->paintDevice());
+    m_longestTimer.setSingleShot(true);
+    m_longestTimer.setInterval(0);
+    connect(&m_longestTimer, &QTimer::timeout, this, [this] {
+        findLongest();
+        requestFlush();
+    });
+}
+
+int PlainTextLayout::pageCount() const
+{
+    return 1;
+}
+
+bool PlainTextLayout::wraps() const
+{
+    return m_pageWidth > 0 && m_option.wrapMode() != QTextOption::NoWrap
+        && m_option.wrapMode() != QTextOption::ManualWrap;
+}
+
+qreal PlainTextLayout::availableWidth() const
+{
+    return m_pageWidth > 0 ? qMax<qreal>(0, m_pageWidth - 2 * m_margin) : 0;
+}
+
+int PlainTextLayout::blockTop(const QTextBlock &block) const
+{
+    return qRound(m_margin) + block.firstLineNumber();
+}
+
+QTextBlock PlainTextLayout::blockAt(qreal y) const
+{
+    const int line = qFloor(y) - qRound(m_margin);
+    if (line < 0)
+        return document()->firstBlock();
+    if (line >= document()->lineCount())
+        return document()->lastBlock();
+    return document()->findBlockByLineNumber(line);
+}
+
+QAbstractScrollArea *PlainTextLayout::view() const
+{
+    auto *viewport = dynamic_cast<QWidget *>(paintDevice());
+    auto *area = viewport ? qobject_cast<QAbstractScrollArea *>(viewport->parentWidget()) : nullptr;
+    return area && area->viewport() == viewport ? area : nullptr;
+}
+
+void PlainTextLayout::measureFonts()
+{
+    static const char *const samples[] = {
+        "The quick brown fox jumps over the lazy dog 0123",
+        "\u0633\u0644\u0627\u0645 \u062f\u0646\u06cc\u0627 \u0627\u06cc\u0646 \u06cc\u06a9 \u0645\u062a\u0646 \u0641\u0627\u0631\u0633\u06cc \u0627\u0633\u062a",
+        "The quick brown fox \u0633\u0644\u0627\u0645 \u062f\u0646\u06cc\u0627 \u0645\u062a\u0646"};
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    for (int i = 0; i < 3; ++i) {
+        const QString sample = QString::fromUtf8(samples[i]);
+        QTextLayout layout(sample, document()->defaultFont(), paintDevice());
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        line.setLeadingIncluded(true);
+        line.setLineWidth(farAway);
+        layout.endLayout();
+        LineMetrics &m = m_metrics[i];
+        m.pitch = qCeil(line.ascent() + line.descent() + line.leading());
+        m.height = qMax(m.pitch, int(line.height()));
+        m.charWidth = line.horizontalAdvance() / sample.size();
+    }
+}
+
+int PlainTextLayout::estimateHeight(const QTextBlock &block) const
+{
+    const QString text = block.text();
+    bool arabic = false;
+    bool other = false;
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        if (u < 0x80) {
+            if ((u | 0x20) >= 'a' && (u | 0x20) <= 'z')
+                other = true;
+        } else if (u >= 0x0600 && u <= 0x06FF) {
+            if (!arabic)
+                arabic = isArabicLetter(u) || c.script() == QChar::Script_Arabic;
+        } else if (!c.isSurrogate()) {
+            const QChar::Script script = c.script();
+            if (script == QChar::Script_Arabic)
+                arabic = true;
+            else if (script > QChar::Script_Common)
+                other = true;
+        }
+        if (arabic && other)
+            break;
+    }
+    const LineMetrics &m = m_metrics[!arabic ? Primary : other ? Mixed : Arabic];
+    if (!wraps() || text.isEmpty())
+        return m.height;
+    const int lines = qMax(1, qCeil(text.size() * m.charWidth / qMax<qreal>(1, availableWidth())));
+    return m.height + (lines - 1) * m.pitch;
+}
+
+bool PlainTextLayout::isLaidOut(const QTextBlock &block) const
+{
+    const LayoutStamp *stamp = stampOf(block);
+    return stamp && stamp->generation == m_generation && block.layout()->lineCount() > 0;
+}
+
+void PlainTextLayout::ensureLayout(const QTextBlock &block) const
+{
+    if (block.isValid() && !isLaidOut(block))
+        layoutBlock(block);
+}
+
+void PlainTextLayout::layoutBlock(const QTextBlock &block) const
+{
+    QTextLayout *layout = block.layout();
+    const Qt::LayoutDirection direction = block.textDirection();
+    QTextOption option = m_option;
+    option.setTextDirection(direction);
+    option.setAlignment(QStyle::visualAlignment(direction, m_option.alignment()));
+    const qreal width = availableWidth();
+    if (width <= 0)
+        option.setWrapMode(QTextOption::NoWrap);
+    layout->setTextOption(option);
+
+    // Lines stack as in QTextDocumentLayout: each advances by its ceiled ascent, descent and
+    // leading, and the block ends at the last line's bottom if that lies lower.
+    int y = 0;
+    int bottom = 0;
+    qreal advance = 0;
+    layout->beginLayout();
+    for (;;) {
+        QTextLine line = layout->createLine();
+        if (!line.isValid())
+            break;
+        line.setLeadingIncluded(true);
+        line.setLineWidth(width);
+        // Qt aligns a line wider than its width by pushing its start off the left edge, where
+        // no scroll bar reaches. Widened to its text, as QTextDocumentLayout does, it starts at
+        // the left edge instead; a long line is moved there rather than laid out twice, which
+        // costs a key in it twice the time for sub-pixel differences in the selection's edges.
+        qreal shift = 0;
+        if (line.naturalTextWidth() > width) {
+            if (line.textLength() < longLine) {
+                line.setLineWidth(line.naturalTextWidth());
+            } else {
+                const Qt::Alignment alignment = option.alignment();
+                if (alignment & Qt::AlignRight)
+                    shift = line.horizontalAdvance() - width;
+                else if (alignment & Qt::AlignHCenter)
+                    shift = (line.horizontalAdvance() - width) / 2;
+            }
+        }
+        line.setPosition(QPointF(shift, y));
+        advance = qMax(advance, qMax(line.horizontalAdvance(), line.naturalTextWidth()));
+        bottom = y + int(line.height());
+        y += qCeil(line.ascent() + line.descent() + line.leading());
+    }
+    layout->endLayout();
+
+    QTextBlock handle = block;
+    LayoutStamp *stamp = stampOf(block);
+    if (!stamp) {
+        stamp = new LayoutStamp;
+        handle.setUserData(stamp);
+    }
+    stamp->generation = m_generation;
+    stamp->advance = advance;
+
+    bool changed = false;
+    if (advance + 2 * m_margin > m_widestLaidOut) {
+        m_widestLaidOut = advance + 2 * m_margin;
+        changed = m_widestLaidOut > m_reportedSize.width();
+    }
+    const int height = qMax(y, bottom);
+    const int oldHeight = block.lineCount();
+    if (height != oldHeight) {
+        const int top = blockTop(block);
+        handle.setLineCount(height);
+        if (m_dirtyTop < 0 || top < m_dirtyTop)
+            m_dirtyTop = top;
+        // A block above the view that changes height would move the text under the reader's
+        // eyes; the view follows it instead.
+        if (QAbstractScrollArea *area = view()) {
+            const int viewTop = area->verticalScrollBar()->value();
+            if (top < viewTop) {
+                if (m_scrollDelta == 0)
+                    m_scrollBase = viewTop;
+                m_scrollDelta += height - oldHeight;
+            }
+        }
+        changed = true;
+    }
+    if (changed)
+        requestFlush();
+}
+
+void PlainTextLayout::resetBlocks(bool estimate)
+{
+    // QTextCursor and QWidgetTextControl use any lines a block's layout has, so lines laid out
+    // for the old geometry go; the walk is cheap next to laying anything out.
+    QTextBlock longest;
+    m_longestLength = 0;
+    for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next()) {
+        block.clearLayout();
+        if (estimate) {
+            const int height = estimateHeight(block);
+            if (block.lineCount() != height)
+                block.setLineCount(height);
+        }
+        if (block.length() > m_longestLength) {
+            m_longestLength = block.length();
+            longest = block;
+        }
+    }
+    m_longestPosition = longest.position();
+    m_longestWidth = -1;
+}
+
+void PlainTextLayout::findLongest()
+{
+    QTextBlock longest;
+    m_longestLength = 0;
+    for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next()) {
+        if (block.length() > m_longestLength) {
+            m_longestLength = block.length();
+            longest = block;
+        }
+    }
+    m_longestPosition = longest.position();
+    m_longestWidth = -1;
+}
+
+QTextBlock PlainTextLayout::longestBlock() const
+{
+    return document()->findBlock(qBound(0, m_longestPosition, document()->characterCount() - 1));
+}
+
+qreal PlainTextLayout::longestWidth() const
+{
+    if (m_longestWidth < 0) {
+        const QTextBlock block = longestBlock();
+        if (!block.isValid()) {
+            m_longestWidth = 0;
+        } else if (block.length() <= widthByLayoutLimit) {
+            ensureLayout(block);
+            m_longestWidth = stampOf(block)->advance;
+        } else {
+            qreal charWidth = 0;
+            for (const LineMetrics &m : m_metrics)
+                charWidth = qMax(charWidth, m.charWidth);
+            m_longestWidth = block.length() * charWidth;
+        }
+    }
+    return m_longestWidth;
+}
+
+QSizeF PlainTextLayout::documentSize() const
+{
+    qreal width = qMax(m_pageWidth, m_widestLaidOut);
+    if (!wraps())
+        width = qMax(width, longestWidth() + 2 * m_margin);
+    return QSizeF(width, document()->lineCount() + 2 * m_margin);
+}
+
+QRectF PlainTextLayout::frameBoundingRect(QTextFrame *) const
+{
+    return QRectF(QPointF(0, 0), documentSize());
+}
+
+QRectF PlainTextLayout::blockBoundingRect(const QTextBlock &block) const
+{
+    if (!block.isValid() || !m_initialized)
+        return QRectF();
+    ensureLayout(block);
+    const qreal width = qMax(availableWidth(), stampOf(block)->advance);
+    return QRectF(m_margin, blockTop(block), width, block.lineCount());
+}
+
+int PlainTextLayout::hitTest(const QPointF &point, Qt::HitTestAccuracy accuracy) const
+{
+    if (!m_initialized)
+        return -1;
+    const QTextBlock block = blockAt(point.y());
+    ensureLayout(block);
+    const QTextLayout *layout = block.layout();
+    const QPointF local = point - QPointF(m_margin, blockTop(block));
+
+    int offset = 0;
+    bool exact = false;
+    if (local.y() >= block.lineCount()) {
+        offset = block.length();
+    } else if (local.y() >= 0) {
+        // The first line whose bottom lies below the point, as QTextDocumentLayout picks it.
+        int low = 0;
+        int high = layout->lineCount() - 1;
+        while (low < high) {
+            const int middle = (low + high) / 2;
+            const QTextLine line = layout->lineAt(middle);
+            if (line.y() + line.height() > local.y())
+                high = middle;
+            else
+                low = middle + 1;
+        }
+        const QTextLine line = layout->lineAt(low);
+        const QRectF rect = line.naturalTextRect();
+        exact = rect.left() <= local.x() && rect.right() >= local.x();
+        offset = line.xToCursor(local.x(), accuracy == Qt::ExactHit ? QTextLine::CursorOnCharacter
+                                                                     : QTextLine::CursorBetweenCharacters);
+    }
+    if (accuracy == Qt::ExactHit && !exact)
+        return -1;
+    const int last = document()->characterCount() - 1 + layout->preeditAreaText().size();
+    return qBound(0, block.position() + offset, last);
+}
+
+void PlainTextLayout::draw(QPainter *painter, const PaintContext &context)
+{
+    if (!m_initialized)
+        return;
+    QRectF clip = context.clip.isValid() ? context.clip : QRectF(QPointF(0, 0), documentSize());
+    m_drawing = true;
+
+    QVector<QTextBlock> visible;
+    const auto layOutVisible = [&] {
+        visible.clear();
+        for (QTextBlock block = blockAt(clip.top()); block.isValid(); block = block.next()) {
+            ensureLayout(block);
+            const int top = blockTop(block);
+            if (top > clip.bottom())
+                break;
+            if (top + block.lineCount() >= clip.top())
+                visible.append(block);
+        }
+    };
+    layOutVisible();
+
+    // Blocks laid out above the view's top changed height: scroll by as much, quietly, and
+    // paint the result now, so the text in view does not jump for a frame.
+    QAbstractScrollArea *area = view();
+    if (area && m_scrollDelta != 0) {
+        QScrollBar *bar = area->verticalScrollBar();
+        const int target = m_scrollBase + m_scrollDelta;
+        if (bar->value() == m_scrollBase && target >= bar->minimum() && target <= bar->maximum()) {
+            {
+                const QSignalBlocker blocker(bar);
+                bar->setValue(target);
+            }
+            painter->translate(0, -m_scrollDelta);
+            clip.translate(0, m_scrollDelta);
+            m_scrollDelta = 0;
+            area->viewport()->update();
+            layOutVisible();
+        }
+    }
+
+    const QRectF pageClip = clip & QRectF(m_margin, 0, documentSize().width() - 2 * m_margin, farAway);
+    for (const QTextBlock &block : qAsConst(visible)) {
+        const QTextLayout *layout = block.layout();
+        const QPointF offset(m_margin, blockTop(block));
+        const int start = block.position();
+        const int length = block.length();
+
+        QVector<QTextLayout::FormatRange> selections;
+        for (const Selection &range : context.selections) {
+            const int selectionStart = range.cursor.selectionStart() - start;
+            const int selectionEnd = range.cursor.selectionEnd() - start;
+            if (selectionStart < length && selectionEnd > 0 && selectionEnd > selectionStart) {
+                selections.append({selectionStart, selectionEnd - selectionStart, range.format});
+            } else if (!range.cursor.hasSelection() && range.format.hasProperty(QTextFormat::FullWidthSelection)
+                       && block.contains(range.cursor.position())) {
+                // A full-width selection needs no selected text: its cursor names the line.
+                const QTextLine line = layout->lineForTextPosition(range.cursor.position() - start);
+                QTextLayout::FormatRange o{line.textStart(), line.textLength(), range.format};
+                if (o.start + o.length == length - 1)
+                    ++o.length;
+                selections.append(o);
+            }
+        }
+
+        const QPen oldPen = painter->pen();
+        painter->setPen(context.palette.color(QPalette::Text));
+        layout->draw(painter, offset, selections, pageClip);
+        const bool preedit = context.cursorPosition < -1 && !layout->preeditAreaText().isEmpty();
+        if ((context.cursorPosition >= start && context.cursorPosition < start + length) || preedit) {
+            const int position = preedit ? layout->preeditAreaPosition() - (context.cursorPosition + 2)
+                                         : context.cursorPosition - start;
+            layout->drawCursor(painter, offset, position, m_cursorWidth);
+        }
+        painter->setPen(oldPen);
+    }
+    m_drawing = false;
+    if (m_dirtyTop >= 0 || m_scrollDelta != 0)
+        requestFlush();
+}
+
+void PlainTextLayout::documentChanged(int from, int charsRemoved, int charsAdded)
+{
+    const int length = document()->characterCount();
+    if (!m_initialized || (from == 0 && charsRemoved == 0 && charsAdded == length))
+        geometryChanged();
+    else
+        contentChanged(from, charsRemoved, charsAdded);
+}
+
+void PlainTextLayout::geometryChanged()
+{
+    QTextDocument *doc = document();
+    // Replace All sets a null page to stop QTextDocumentLayout from laying out after every
+    // edit. This layout has nothing to stop; it keeps its geometry until the page is back.
+    if (m_initialized && doc->pageSize().isNull()) {
+        m_suspended = true;
+        return;
+    }
+    const qreal pageWidth = doc->pageSize().width();
+    const QTextOption option = doc->defaultTextOption();
+    const bool formatChanged = !m_initialized || doc->defaultFont() != m_font
+        || doc->documentMargin() != m_margin || option.wrapMode() != m_option.wrapMode()
+        || option.textDirection() != m_option.textDirection() || option.alignment() != m_option.alignment()
+        || option.flags() != m_option.flags() || option.tabStopDistance() != m_option.tabStopDistance()
+        || option.tabs() != m_option.tabs();
+    const bool widthChanged = pageWidth != m_pageWidth;
+    if (m_suspended && !formatChanged && !widthChanged) {
+        m_suspended = false;
+        return;
+    }
+    m_suspended = false;
+
+    // Wrapped heights are about to become estimates again: keep the paragraph at the top of
+    // the view there.
+    const bool wrappedBefore = wraps();
+    if (QAbstractScrollArea *area = view()) {
+        const int viewTop = area->verticalScrollBar()->value();
+        if (m_initialized && viewTop > 0) {
+            const QTextBlock top = blockAt(viewTop);
+            m_anchorPosition = top.position();
+            m_anchorOffset = viewTop - blockTop(top);
+        }
+    }
+
+    m_pageWidth = pageWidth;
+    m_option = option;
+    ++m_generation;
+    if (formatChanged) {
+        m_font = doc->defaultFont();
+        m_margin = doc->documentMargin();
+        measureFonts();
+        m_widestLaidOut = 0;
+        m_longestWidth = -1;
+    }
+    resetBlocks(!m_initialized || formatChanged || (widthChanged && (wrappedBefore || wraps())));
+    m_initialized = true;
+    m_blockCount = doc->blockCount();
+    m_dirtyTop = 0;
+    flush();
+    if (m_anchorPosition >= 0)
+        requestFlush();
+}
+
+void PlainTextLayout::contentChanged(int from, int charsRemoved, int charsAdded)
+{
+    QTextDocument *doc = document();
+    QTextBlock first = doc->findBlock(from);
+    if (!first.isValid())
+        first = doc->lastBlock();
+    QTextBlock last = doc->findBlock(from + charsAdded);
+    if (!last.isValid())
+        last = doc->lastBlock();
+    bool longestTouched = false;
+    if (from + charsRemoved <= m_longestPosition)
+        m_longestPosition += charsAdded - charsRemoved;
+    else if (from < m_longestPosition + m_longestLength)
+        longestTouched = true;
+    m_longestPosition = longestBlock().position();
+    const bool single = first == last;
+    const int top = blockTop(first);
+    const int firstHeight = first.lineCount();
+
+    bool heightsChanged = false;
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
+        // Typing into a paragraph on screen: lay it out now, as the cursor needs it next.
+        const bool wasShown = single && stampOf(block) && stampOf(block)->generation == m_generation;
+        block.clearLayout();
+        if (wasShown) {
+            layoutBlock(block);
+        } else {
+            const int height = estimateHeight(block);
+            if (height != block.lineCount()) {
+                block.setLineCount(height);
+                heightsChanged = true;
+            }
+        }
+        if (block.length() > m_longestLength) {
+            longestTouched = false;
+            m_longestPosition = block.position();
+            m_longestLength = block.length();
+            m_longestWidth = -1;
+        }
+        if (block == last)
+            break;
+    }
+    if (longestTouched) {
+        const int length = longestBlock().length();
+        if (length < m_longestLength)
+            m_longestTimer.start();
+        m_longestLength = length;
+        m_longestWidth = -1;
+    }
+
+    if (single && !heightsChanged && first.lineCount() == firstHeight && doc->blockCount() == m_blockCount) {
+        emit update(QRectF(0, top, farAway, first.lineCount()));
+    } else if (m_dirtyTop < 0 || top < m_dirtyTop) {
+        m_dirtyTop = top;
+    }
+    m_blockCount = doc->blockCount();
+    flush();
+}
+
+void PlainTextLayout::requestFlush() const
+{
+    if (m_flushQueued)
+        return;
+    m_flushQueued = true;
+    QMetaObject::invokeMethod(const_cast<PlainTextLayout *>(this), [this] {
+        m_flushQueued = false;
+        flush(true);
+    }, Qt::QueuedConnection);
+}
+
+void PlainTextLayout::flush(bool fromEventLoop) const
+{
+    if (m_drawing || m_flushing) {
+        requestFlush();
+        return;
+    }
+    m_flushing = true;
+    auto *self = const_cast<PlainTextLayout *>(this);
+    QScrollBar *bar = view() ? view()->verticalScrollBar() : nullptr;
+    const bool atBottom = bar && bar->maximum() > 0 && bar->value() == bar->maximum();
+
+    if (m_dirtyTop >= 0) {
+        const int top = m_dirtyTop;
+        m_dirtyTop = -1;
+        emit self->update(QRectF(0, top, farAway, farAway));
+    }
+    const QSizeF size = documentSize();
+    if (size != m_reportedSize) {
+        m_reportedSize = size;
+        emit self->documentSizeChanged(size);
+    }
+    if (bar) {
+        // The anchor waits for the event loop: a resize sets the scroll range only after the
+        // page size, and a value set before then would be clamped to the old range.
+        if (m_anchorPosition >= 0 && fromEventLoop) {
+            const QTextBlock block = document()->findBlock(m_anchorPosition);
+            bar->setValue(blockTop(block) + qMin(m_anchorOffset, block.lineCount() - 1));
+            m_anchorPosition = -1;
+        } else if (m_scrollDelta != 0 && bar->value() == m_scrollBase) {
+            bar->setValue(m_scrollBase + m_scrollDelta);
+        } else if (atBottom) {
+            bar->setValue(bar->maximum());
+        }
+    }
+    m_scrollDelta = 0;
+    m_flushing = false;
+}

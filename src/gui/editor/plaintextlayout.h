@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QAbstractTextDocumentLayout>
+#include <QFont>
+#include <QTextOption>
+#include <QTimer>
+
+class QAbstractScrollArea;
+
+// A document layout for plain text that lays a paragraph out only when it is painted, hit or
+// walked by a cursor. Each block's height in pixels is kept as its line count, so the document's
+// block map sums the heights and finds the block at a given y in O(log n). Heights of blocks never
+// laid out are estimated from their text; an unwrapped block's estimate is exact for Latin and
+// Arabic-script text. Blocks, frames and formats other than plain paragraphs are not supported.
+class PlainTextLayout : public QAbstractTextDocumentLayout
+{
+    Q_OBJECT
+    Q_PROPERTY(int cursorWidth READ cursorWidth WRITE setCursorWidth)
+
+public:
+    explicit PlainTextLayout(QTextDocument *document);
+
+    void draw(QPainter *painter, const PaintContext &context) override;
+    int hitTest(const QPointF &point, Qt::HitTestAccuracy accuracy) const override;
+    int pageCount() const override;
+    QSizeF documentSize() const override;
+    QRectF frameBoundingRect(QTextFrame *frame) const override;
+    QRectF blockBoundingRect(const QTextBlock &block) const override;
+
+    int cursorWidth() const { return m_cursorWidth; }
+    void setCursorWidth(int width) { m_cursorWidth = width; }
+
+protected:
+    void documentChanged(int from, int charsRemoved, int charsAdded) override;
+
+private:
+    // Single-line height and line pitch of the fonts a paragraph can end up in: the editor's
+    // font alone, the Arabic-script fallback alone, or both on one line.
+    struct LineMetrics {
+        int height = 0;
+        int pitch = 0;
+        qreal charWidth = 0;
+    };
+    enum Script { Primary, Arabic, Mixed };
+
+    void geometryChanged();
+    void contentChanged(int from, int charsRemoved, int charsAdded);
+    void measureFonts();
+    void resetBlocks(bool estimate);
+    void findLongest();
+    QTextBlock longestBlock() const;
+
+    bool wraps() const;
+    qreal availableWidth() const;
+    int blockTop(const QTextBlock &block) const;
+    QTextBlock blockAt(qreal y) const;
+    int estimateHeight(const QTextBlock &block) const;
+    bool isLaidOut(const QTextBlock &block) const;
+    void ensureLayout(const QTextBlock &block) const;
+    void layoutBlock(const QTextBlock &block) const;
+    qreal longestWidth() const;
+    QAbstractScrollArea *view() const;
+
+    void requestFlush() const;
+    void flush(bool fromEventLoop = false) const;
+
+    int m_cursorWidth = 1;
+    int m_generation = 0;
+    bool m_initialized = false;
+    bool m_suspended = false;
+
+    qreal m_pageWidth = 0;
+    qreal m_margin = 0;
+    QFont m_font;
+    QTextOption m_option;
+    LineMetrics m_metrics[3];
+
+    // The block with the most characters, by its position, which edits before it shift. Not a
+    // QTextCursor: one made while QTextDocument::clear() runs is lost by the document.
+    int m_longestPosition = 0;
+    int m_longestLength = 0;
+    mutable qreal m_longestWidth = -1;
+    QTimer m_longestTimer;
+    mutable qreal m_widestLaidOut = 0;
+
+    // Changes found while laying out, reported together: inside draw() the view must not be
+    // scrolled or resized, so the report waits for the event loop.
+    mutable int m_dirtyTop = -1;
+    mutable int m_scrollDelta = 0;
+    mutable int m_scrollBase = 0;
+    int m_blockCount = 0;
+    mutable int m_anchorPosition = -1;
+    mutable int m_anchorOffset = 0;
+    mutable bool m_drawing = false;
+    mutable bool m_flushing = false;
+    mutable bool m_flushQueued = false;
+    mutable QSizeF m_reportedSize;
+};

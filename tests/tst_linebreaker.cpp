@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/linebreaker.h"
+
+#include <QTest>
+
+class tst_LineBreaker : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void breaksLongLines_data();
+    void breaksLongLines();
+};
+
+void tst_LineBreaker::breaksLongLines_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("broken");
+    QTest::addColumn<int>("breaks");
+    QTest::addColumn<int>("longest");
+
+    QTest::newRow("spaces become line feeds") << QStringLiteral("aaa bbb ccc") << 5
+                                              << QStringLiteral("aaa\nbbb\nccc") << 2 << 11;
+    QTest::newRow("a space right at the limit") << QStringLiteral("aaaaa bb") << 5
+                                                << QStringLiteral("aaaaa\nbb") << 1 << 8;
+    QTest::newRow("a line feed goes after a zwnj") << QString::fromUtf8("می\u200Cرود خانه") << 4
+                                                   << QString::fromUtf8("می\u200C\nرود\nخانه") << 2 << 11;
+    QTest::newRow("no space or zwnj: at grapheme boundaries") << QStringLiteral("abcdefghij") << 4
+                                                              << QStringLiteral("abcd\nefgh\nij") << 2 << 10;
+    QTest::newRow("a surrogate pair across the limit stays whole")
+        << QString::fromUtf8("abc😀def") << 4 << QString::fromUtf8("abc\n😀de\nf") << 2 << 8;
+    QTest::newRow("a combining mark across the limit stays with its letter")
+        << QStringLiteral("abcde\u0301fg") << 5 << QStringLiteral("abcd\ne\u0301fg") << 1 << 8;
+    QTest::newRow("a space carrying a mark is no break point")
+        << QStringLiteral("ab \u0651cdef") << 5 << QStringLiteral("ab \u0651c\ndef") << 1 << 8;
+    QTest::newRow("cr lf is neither counted nor split") << QStringLiteral("abcdefg\r\nabc defgh\r\nx") << 7
+                                                       << QStringLiteral("abcdefg\r\nabc\ndefgh\r\nx") << 1 << 9;
+    QTest::newRow("every line ending counts") << QStringLiteral("abcd\rabcd\u2029abcdef") << 4
+                                              << QStringLiteral("abcd\rabcd\u2029abcd\nef") << 1 << 6;
+    QTest::newRow("short lines are left alone") << QStringLiteral("ab cd\nef") << 5
+                                                << QStringLiteral("ab cd\nef") << 0 << 5;
+}
+
+void tst_LineBreaker::breaksLongLines()
+{
+    QFETCH(QString, text);
+    QFETCH(int, limit);
+    QFETCH(QString, broken);
+    QFETCH(int, breaks);
+    QFETCH(int, longest);
+    QCOMPARE(LineBreaker::longestLineLength(text), longest);
+    QCOMPARE(LineBreaker::breakLongLines(&text, limit), breaks);
+    QCOMPARE(text, broken);
+    QVERIFY(LineBreaker::longestLineLength(text) <= limit);
+}
+
+QTEST_GUILESS_MAIN(tst_LineBreaker)
+#include "tst_linebreaker.moc"

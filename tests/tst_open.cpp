@@ -2,6 +2,7 @@
 #include "gui/mainwindow/mainwindow.h"
 #include "testutil.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QListWidget>
@@ -53,6 +54,8 @@ private slots:
     void refusesWithoutTouchingTheDocument_data();
     void refusesWithoutTouchingTheDocument();
     void cancellingTheEncodingDialogChangesNothing();
+    void longLinesAreOfferedABreak_data();
+    void longLinesAreOfferedABreak();
     void reloadOfUntitledActsAsNew();
     void reloadOfModifiedDocumentAsks_data();
     void reloadOfModifiedDocumentAsks();
@@ -137,7 +140,7 @@ void tst_Open::refusesWithoutTouchingTheDocument_data()
     QTest::newRow("folder") << "folder" << "Unable to open '%1'.";
     QTest::newRow("fifo") << "fifo" << "Unable to open '%1'.";
     QTest::newRow("device") << "device" << "Unable to open '%1'.";
-    QTest::newRow("larger than a text can hold") << "huge" << "File '%1' is too large to open.";
+    QTest::newRow("larger than Tavlo opens") << "huge" << "File '%1' is too large to open.\nTavlo opens files of up to 256 MB.";
     QTest::newRow("markup in the name") << "markup" << "File '%1' was not found.";
 }
 
@@ -201,6 +204,56 @@ void tst_Open::cancellingTheEncodingDialogChangesNothing()
     QVERIFY(w.isModified());
     QCOMPARE(w.windowTitle(), QStringLiteral("*first.txt - Tavlo"));
     QCOMPARE(storedRecent(), QStringList{good});
+}
+
+void tst_Open::longLinesAreOfferedABreak_data()
+{
+    QTest::addColumn<int>("lineLength");
+    QTest::addColumn<int>("answer"); // 0: no question
+    QTest::addColumn<bool>("opened");
+    QTest::addColumn<bool>("broken");
+    QTest::newRow("short lines, no question") << 20000 << 0 << true << false;
+    QTest::newRow("long line, yes breaks it") << 30000 << int(QMessageBox::Yes) << true << true;
+    QTest::newRow("long line, no keeps it") << 30000 << int(QMessageBox::No) << true << false;
+    QTest::newRow("too long to keep, yes breaks it") << 4100000 << int(QMessageBox::Yes) << true << true;
+    QTest::newRow("too long to keep, cancel opens nothing") << 4100000 << int(QMessageBox::Cancel) << false << false;
+}
+
+void tst_Open::longLinesAreOfferedABreak()
+{
+    QFETCH(int, lineLength);
+    QFETCH(int, answer);
+    QFETCH(bool, opened);
+    QFETCH(bool, broken);
+    QByteArray line = QByteArray("word ").repeated(lineLength / 5 + 1).left(lineLength);
+    const QString path = writeFile(m_dir, QStringLiteral("long.txt"), "first\n" + line + "\nlast");
+    MainWindow w;
+    ModalBot bot;
+    QList<QMessageBox::StandardButton> offered;
+    if (answer)
+        bot.act([&offered, answer](QWidget *box) {
+            for (QAbstractButton *b : qobject_cast<QMessageBox *>(box)->buttons())
+                offered << qobject_cast<QMessageBox *>(box)->standardButton(b);
+            qobject_cast<QMessageBox *>(box)->button(QMessageBox::StandardButton(answer))->click();
+        });
+    QCOMPARE(w.loadFile(path), opened);
+    QCOMPARE(bot.seen.size(), answer ? 1 : 0);
+    // Past the hard limit only Yes and Cancel are offered.
+    if (answer)
+        QCOMPARE(offered.contains(QMessageBox::No), lineLength < 4000000);
+    QCOMPARE(w.currentFile(), opened ? path : QString());
+    if (!opened)
+        return;
+    const QString text = editorOf(w)->toPlainText();
+    QCOMPARE(w.isModified(), broken);
+    QCOMPARE(text.startsWith(QLatin1String("first\n")) && text.endsWith(QLatin1String("\nlast")), true);
+    int longest = 0;
+    for (const QString &l : text.split(QLatin1Char('\n')))
+        longest = qMax(longest, l.size());
+    if (broken)
+        QVERIFY2(longest <= 20000 && longest > 19990, qPrintable(QString::number(longest)));
+    else
+        QCOMPARE(longest, lineLength);
 }
 
 void tst_Open::reloadOfUntitledActsAsNew()

@@ -7,7 +7,6 @@
 #include <QTextCodec>
 #include <cerrno>
 #include <cstring>
-#include <limits>
 #include <new>
 
 #ifdef Q_OS_UNIX
@@ -17,10 +16,6 @@
 #endif
 
 namespace {
-
-// The largest text a QString holds, in UTF-16 units. No codec makes fewer units than bytes
-// except the wide ones, so a file of more bytes than this may not decode at all.
-constexpr qint64 MaxFileBytes = (std::numeric_limits<int>::max() - 64) / 2;
 
 constexpr qint64 ReadChunk = 1 << 20;
 
@@ -51,7 +46,7 @@ bool FileStamp::sameTime(const FileStamp &other) const
         && modified.toMSecsSinceEpoch() == other.modified.toMSecsSinceEpoch();
 }
 
-LoadResult readDevice(QIODevice *device, qint64 expected)
+LoadResult readDevice(QIODevice *device, qint64 expected, const Progress &progress)
 {
     LoadResult result;
     result.expected = expected;
@@ -62,8 +57,10 @@ LoadResult readDevice(QIODevice *device, qint64 expected)
         qint64 total = 0;
         for (;;) {
             // A file that reports no size may still go on for ever.
-            if (total + ReadChunk > MaxFileBytes)
+            if (total > MaxDocumentBytes)
                 return failed(LoadResult::TooLarge);
+            if (progress && !progress(total, expected))
+                return failed(LoadResult::Cancelled);
             data.resize(int(total + ReadChunk));
             const qint64 got = device->read(data.data() + total, ReadChunk);
             if (got < 0) {
@@ -90,7 +87,7 @@ LoadResult readDevice(QIODevice *device, qint64 expected)
     return result;
 }
 
-LoadResult readDocument(const QString &path)
+LoadResult readDocument(const QString &path, const Progress &progress)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -98,9 +95,9 @@ LoadResult readDocument(const QString &path)
     // A FIFO would block the read forever and a device may never end: only regular files open.
     if (!info.isFile())
         return failed(LoadResult::NotRegular);
-    // Qt 5 reads an empty array, without an error, from a file over 2 GiB; refuse it up front
-    // rather than show an empty document that a save would write over the file.
-    if (info.size() > MaxFileBytes)
+    // Refused up front: Qt 5 would even read an empty array, without an error, from a file over
+    // 2 GiB, and a save would write that over the file.
+    if (info.size() > MaxDocumentBytes)
         return failed(LoadResult::TooLarge);
 
     QFile file;
@@ -124,7 +121,7 @@ LoadResult readDocument(const QString &path)
         return failed(LoadResult::CannotOpen, file.errorString());
 #endif
     const FileStamp stamp = FileStamp::of(path);
-    LoadResult result = readDevice(&file, expected);
+    LoadResult result = readDevice(&file, expected, progress);
     result.stamp = stamp;
     if (result.status != LoadResult::Ok)
         return result;

@@ -7,11 +7,20 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 
 class QIODevice;
 
 // The IANA MIB number of UTF-8: the encoding of every saved file and of new documents.
 constexpr int Utf8Mib = 106;
+
+// The largest file Tavlo opens, in bytes. Up to this size the editor stays responsive once the
+// text is shown (Ctrl+End and typing answer within 100 ms); reading and laying out more would
+// take longer than a user waits and memory several times the file's size.
+constexpr qint64 MaxDocumentBytes = qint64(256) << 20;
+
+// Reports how far a long read has come (bytes done of total); returning false stops it.
+using Progress = std::function<bool(qint64 done, qint64 total)>;
 
 // The outcome of reading a file to be edited. The caller turns it into what the user sees.
 struct LoadResult {
@@ -23,6 +32,7 @@ struct LoadResult {
         TooLarge,    // more than a text can hold, or more memory than there is
         ReadError,   // the system reported an error while reading
         ShortRead,   // fewer bytes than the file said it holds
+        Cancelled,   // the progress callback asked to stop
     };
     Status status = CannotOpen;
     QByteArray bytes;   // as read
@@ -34,11 +44,11 @@ struct LoadResult {
 };
 
 // Reads the whole file and tests its bytes as UTF-8 (a byte-order mark is dropped).
-LoadResult readDocument(const QString &path);
+LoadResult readDocument(const QString &path, const Progress &progress = Progress());
 
 // Reads a device to its end. `expected` is the size it reports (0 when it reports none, as files
 // under /proc do); fewer bytes than that, or an error on the way, fail the read.
-LoadResult readDevice(QIODevice *device, qint64 expected);
+LoadResult readDevice(QIODevice *device, qint64 expected, const Progress &progress = Progress());
 
 // Decodes bytes with the codec of this MIB number into *text; false when memory runs out. A
 // byte-order mark that a UTF-16 or UTF-32 decoder keeps is dropped: it is no part of the text

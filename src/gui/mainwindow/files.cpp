@@ -5,9 +5,17 @@
 #include "gui/language.h"
 #include "core/displaytext.h"
 #include "core/documentfile.h"
+#include "core/linebreaker.h"
 #include "gui/dialogs/opendialog.h"
 
+#include <QApplication>
+#include <QEventLoop>
 #include <QFile>
+#include <QFutureWatcher>
+#include <QProgressDialog>
+#include <QTimer>
+#include <QtConcurrent>
+#include <atomic>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -30,7 +38,8 @@ void MainWindow::warnLoadFailure(const QString &path, const LoadResult &result)
         warn(open, tr("File '%1' was not found.").arg(shown));
         break;
     case LoadResult::TooLarge:
-        warn(open, tr("File '%1' is too large to open.").arg(shown));
+        warn(open, tr("File '%1' is too large to open.").arg(shown) + QLatin1Char('\n')
+                       + tr("Tavlo opens files of up to %1 MB.").arg(localNumber(MaxDocumentBytes >> 20)));
         break;
     case LoadResult::ReadError:
     case LoadResult::ShortRead: {
@@ -47,9 +56,61 @@ void MainWindow::warnLoadFailure(const QString &path, const LoadResult &result)
     }
 }
 
+namespace {
+
+// Files this large are read and decoded off the GUI thread, behind a progress dialog.
+constexpr qint64 BackgroundBytes = qint64(20) << 20;
+
+// Runs `work` on a worker thread while a modal progress dialog shows how far it got; Cancel
+// makes the progress callback return false, which `work` answers by stopping.
+template<typename Result>
+Result runWithProgress(QWidget *parent, const QString &label, const std::function<Result(const Progress &)> &work)
+{
+    QProgressDialog dialog(label, MainWindow::tr("Cancel"), 0, 1000, parent);
+    dialog.setWindowTitle(MainWindow::tr("Open"));
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.setAutoClose(false);
+    dialog.setAutoReset(false);
+    dialog.setMinimumDuration(0);
+    std::atomic<int> permille{-1};
+    std::atomic<bool> cancelled{false};
+    QObject::connect(&dialog, &QProgressDialog::canceled, [&cancelled] { cancelled = true; });
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &dialog, [&] {
+        // Without a total (a decode, say) the bar just shows that work goes on.
+        if (permille < 0)
+            dialog.setMaximum(0);
+        else
+            dialog.setValue(permille);
+    });
+    poll.start(50);
+
+    QFutureWatcher<Result> watcher;
+    QEventLoop loop;
+    QObject::connect(&watcher, &QFutureWatcher<Result>::finished, &loop, &QEventLoop::quit);
+    watcher.setFuture(QtConcurrent::run([&] {
+        return work([&](qint64 done, qint64 total) {
+            permille = total > 0 ? int(qMin<qint64>(1000, done * 1000 / total)) : -1;
+            return !cancelled;
+        });
+    }));
+    dialog.show();
+    loop.exec();
+    return watcher.result();
+}
+
+}
+
 bool MainWindow::loadFile(const QString &path)
 {
-    LoadResult result = readDocument(path);
+    const bool large = QFileInfo(path).size() > BackgroundBytes;
+    const QString reading = tr("Reading '%1'...").arg(displayText(QFileInfo(path).fileName()));
+    LoadResult result = large ? runWithProgress<LoadResult>(this, reading, [&path](const Progress &progress) {
+                                    return readDocument(path, progress);
+                                })
+                              : readDocument(path);
+    if (result.status == LoadResult::Cancelled)
+        return false;
     if (result.status != LoadResult::Ok) {
         warnLoadFailure(path, result);
         return false;
@@ -62,7 +123,8 @@ bool MainWindow::loadFile(const QString &path)
         dialog->deleteLater();
         if (chosen == -1)
             return false;
-        if (!decodeDocument(result.bytes, chosen, &result.text)) {
+        auto decode = [&result, chosen](const Progress &) { return decodeDocument(result.bytes, chosen, &result.text); };
+        if (!(large ? runWithProgress<bool>(this, reading, decode) : decode(Progress()))) {
             result.status = LoadResult::TooLarge;
             warnLoadFailure(path, result);
             return false;
@@ -70,16 +132,49 @@ bool MainWindow::loadFile(const QString &path)
         mib = chosen;
     }
     result.bytes.clear();
+    const int broken = offerToBreakLongLines(path, &result.text);
+    if (broken < 0)
+        return false;
 
     m_fileName = path;
     m_fileStamp = result.stamp;
     m_defaultPath = path;
     m_sourceMib = mib;
     pushRecentFile(m_fileName);
+    if (large)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
     ui->textEdit->setPlainText(result.text);
+    if (large)
+        QApplication::restoreOverrideCursor();
     ui->textEdit->document()->clearUndoRedoStacks();
-    refreshTitle(false);
+    // Broken lines are not what the file holds until they are saved.
+    refreshTitle(broken > 0);
     return true;
+}
+
+int MainWindow::offerToBreakLongLines(const QString &path, QString *text)
+{
+    const int longest = LineBreaker::longestLineLength(*text);
+    if (longest <= LineBreaker::softLimit)
+        return 0;
+    // Past the hard limit the window would freeze: the file opens broken or not at all.
+    const bool mustBreak = longest > LineBreaker::hardLimit;
+    QString question = tr("The longest line of '%1' has %2 characters. Editing a line this long is slow.")
+                           .arg(displayText(QFileInfo(path).fileName()), localNumber(longest));
+    question += QStringLiteral("\n\n");
+    question += mustBreak ? tr("Tavlo can open the file only with its lines broken.") + QLatin1Char(' ') : QString();
+    question += tr("Break the lines at %1 characters? The document then counts as changed, and saving "
+                   "writes the broken lines.")
+                    .arg(localNumber(LineBreaker::softLimit));
+    const QMessageBox::StandardButton no = mustBreak ? QMessageBox::Cancel : QMessageBox::No;
+    QMessageBox box(QMessageBox::Question, tr("Open"), question, QMessageBox::Yes | no, this);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(no);
+    const int answer = box.exec();
+    if (answer == QMessageBox::Yes)
+        return LineBreaker::breakLongLines(text, LineBreaker::softLimit);
+    return answer == QMessageBox::No ? 0 : -1;
 }
 
 QString MainWindow::dialogFolder(const QString &path)

@@ -126,6 +126,9 @@ private:
     // A warning box whose text is shown as plain text, whatever characters a path holds.
     void warn(const QString &title, const QString &text);
     void warnLoadFailure(const QString &path, const LoadResult &result);
+    // Asks whether to break lines too long to edit; the number of breaks made, or -1 when the
+    // user chose not to open the file.
+    int offerToBreakLongLines(const QString &path, QString *text);
     // The folder a file dialog starts in for a file path (or a folder path).
     static QString dialogFolder(const QString &path);
     void createRecentActions();

@@ -96,24 +96,28 @@ void benchCodecList()
     report(name, ours, baseline);
 }
 
+// A UTF-8 file of Persian prose of about this many bytes.
+void writePersianFile(const QString &path, int size)
+{
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    QByteArray bytes = persianText(qMin(size, 6 * 1024 * 1024)).toUtf8();
+    bytes.truncate(size);
+    while (bytes.size() < size)
+        bytes += bytes.left(size - bytes.size());
+    // Cut at a character boundary so the file stays UTF-8.
+    while ((uchar(bytes.at(bytes.size() - 1)) & 0xC0) == 0x80 || uchar(bytes.at(bytes.size() - 1)) >= 0xC0)
+        bytes.chop(1);
+    file.write(bytes);
+}
+
 void benchOpenUtf8(const QTemporaryDir &dir)
 {
     const char *name = "open a 10 MB UTF-8 Persian file";
     if (!selected(name))
         return;
     const QString path = dir.filePath(QStringLiteral("persian.txt"));
-    {
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        QByteArray bytes = persianText(6 * 1024 * 1024).toUtf8();
-        bytes.truncate(10 * 1024 * 1024);
-        while (bytes.size() < 10 * 1024 * 1024)
-            bytes += bytes.left(10 * 1024 * 1024 - bytes.size());
-        // Cut at a character boundary so the file stays UTF-8.
-        while ((uchar(bytes.at(bytes.size() - 1)) & 0xC0) == 0x80 || uchar(bytes.at(bytes.size() - 1)) >= 0xC0)
-            bytes.chop(1);
-        file.write(bytes);
-    }
+    writePersianFile(path, 10 * 1024 * 1024);
     MainWindow window;
     window.show();
     QApplication::processEvents();
@@ -130,6 +134,80 @@ void benchOpenUtf8(const QTemporaryDir &dir)
         QApplication::processEvents();
     });
     report(name, ours, floor);
+}
+
+// Opening a file of 100 MB (TAVLO_BENCH_HUGE_MB sets another size) until the first paint, then
+// Ctrl+End and a letter typed there. The baseline opens the same text in QTextEdit's own layout;
+// moving and typing are compared with the same in a document of 40 lines.
+void benchOpenHuge(const QTemporaryDir &dir)
+{
+    const int megabytes = qEnvironmentVariableIsSet("TAVLO_BENCH_HUGE_MB") ? qEnvironmentVariableIntValue("TAVLO_BENCH_HUGE_MB") : 100;
+    const QByteArray open = "open " + QByteArray::number(megabytes) + " MB";
+    const QByteArray end = "Ctrl+End after opening " + QByteArray::number(megabytes) + " MB (baseline: 40 lines)";
+    const QByteArray key = "a key at the end of " + QByteArray::number(megabytes) + " MB (baseline: 40 lines)";
+    if (!selected(open.constData()) && !selected(end.constData()) && !selected(key.constData()))
+        return;
+    const QString path = dir.filePath(QStringLiteral("huge.txt"));
+    writePersianFile(path, megabytes * 1024 * 1024);
+    const QString small = dir.filePath(QStringLiteral("small.txt"));
+    writePersianFile(small, 40 * 100);
+
+    auto moveAndType = [](MainWindow &window, double *endMs, double *keyMs) {
+        auto *edit = window.findChild<QTextEdit *>(QStringLiteral("textEdit"));
+        QElapsedTimer timer;
+        timer.start();
+        QKeyEvent ctrlEnd(QEvent::KeyPress, Qt::Key_End, Qt::ControlModifier);
+        QApplication::sendEvent(edit, &ctrlEnd);
+        QApplication::processEvents();
+        edit->viewport()->repaint();
+        *endMs = timer.nsecsElapsed() / 1e6;
+        timer.restart();
+        QKeyEvent letter(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar(0x0633)));
+        QApplication::sendEvent(edit, &letter);
+        QApplication::processEvents();
+        edit->viewport()->repaint();
+        *keyMs = timer.nsecsElapsed() / 1e6;
+    };
+    double ours = 0, endOurs = 0, keyOurs = 0, endSmall = 0, keySmall = 0;
+    {
+        MainWindow window;
+        window.resize(900, 700);
+        window.show();
+        QApplication::processEvents();
+        QElapsedTimer timer;
+        timer.start();
+        window.loadFile(path);
+        QApplication::processEvents();
+        window.findChild<QTextEdit *>(QStringLiteral("textEdit"))->viewport()->repaint();
+        ours = timer.nsecsElapsed() / 1e6;
+        moveAndType(window, &endOurs, &keyOurs);
+    }
+    {
+        MainWindow window;
+        window.resize(900, 700);
+        window.show();
+        window.loadFile(small);
+        QApplication::processEvents();
+        moveAndType(window, &endSmall, &keySmall);
+    }
+    double baseline = 0;
+    {
+        QTextEdit stock;
+        stock.resize(900, 700);
+        stock.show();
+        QApplication::processEvents();
+        QElapsedTimer timer;
+        timer.start();
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        stock.setPlainText(QString::fromUtf8(file.readAll()));
+        QApplication::processEvents();
+        stock.viewport()->repaint();
+        baseline = timer.nsecsElapsed() / 1e6;
+    }
+    report(open.constData(), ours, baseline);
+    report(end.constData(), endOurs, endSmall);
+    report(key.constData(), keyOurs, keySmall);
 }
 
 // Closes whatever message box goes modal, so a case can run a command that ends with one.
@@ -381,6 +459,7 @@ int main(int argc, char *argv[])
 
     benchCodecList();
     benchOpenUtf8(dir);
+    benchOpenHuge(dir);
     benchFolding();
     benchFirstFind();
     benchReplaceAll();

@@ -13,6 +13,9 @@
 #include <QFile>
 #include <QFutureWatcher>
 #include <QProgressDialog>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QThread>
 #include <QTimer>
 #include <QtConcurrent>
 #include <atomic>
@@ -99,12 +102,44 @@ Result runWithProgress(QWidget *parent, const QString &label, const std::functio
     return watcher.result();
 }
 
+
+// Builds the document of a large text off the GUI thread, a piece at a time so that progress
+// shows and Cancel stops it; null when cancelled. The caller moves it to its own thread.
+QTextDocument *buildDocument(const QString &text, QThread *target, const Progress &progress)
+{
+    auto *document = new QTextDocument;
+    document->setUndoRedoEnabled(false);
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    constexpr int Piece = 1 << 20;
+    for (int at = 0; at < text.size();) {
+        // Each piece ends just after a line feed, so no CR LF or surrogate pair is split.
+        int end = qMin(text.size(), at + Piece);
+        if (end < text.size()) {
+            const int lineEnd = text.lastIndexOf(QLatin1Char('\n'), end - 1);
+            const int next = text.indexOf(QLatin1Char('\n'), end);
+            end = lineEnd >= at ? lineEnd + 1 : (next < 0 ? text.size() : next + 1);
+        }
+        cursor.insertText(text.mid(at, end - at));
+        at = end;
+        if (!progress(at, text.size())) {
+            cursor.endEditBlock();
+            delete document;
+            return nullptr;
+        }
+    }
+    cursor.endEditBlock();
+    document->setUndoRedoEnabled(true);
+    document->moveToThread(target);
+    return document;
+}
+
 }
 
 bool MainWindow::loadFile(const QString &path)
 {
     const bool large = QFileInfo(path).size() > BackgroundBytes;
-    const QString reading = tr("Reading '%1'...").arg(displayText(QFileInfo(path).fileName()));
+    const QString reading = tr("Opening '%1'...").arg(displayText(QFileInfo(path).fileName()));
     LoadResult result = large ? runWithProgress<LoadResult>(this, reading, [&path](const Progress &progress) {
                                     return readDocument(path, progress);
                                 })
@@ -135,17 +170,30 @@ bool MainWindow::loadFile(const QString &path)
     const int broken = offerToBreakLongLines(path, &result.text);
     if (broken < 0)
         return false;
+    // Inserting a large text into a document takes as long as reading it: that too happens
+    // off the GUI thread, and the editor then takes the finished document.
+    QTextDocument *document = nullptr;
+    if (large) {
+        QThread *gui = thread();
+        document = runWithProgress<QTextDocument *>(this, reading, [&result, gui](const Progress &progress) {
+            return buildDocument(result.text, gui, progress);
+        });
+        if (!document)
+            return false;
+        result.text.clear();
+    }
 
     m_fileName = path;
     m_fileStamp = result.stamp;
     m_defaultPath = path;
     m_sourceMib = mib;
     pushRecentFile(m_fileName);
-    if (large)
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    ui->textEdit->setPlainText(result.text);
-    if (large)
-        QApplication::restoreOverrideCursor();
+    if (document) {
+        adoptDocument(document);
+        ui->textEdit->moveCursor(QTextCursor::Start);
+    } else {
+        ui->textEdit->setPlainText(result.text);
+    }
     ui->textEdit->document()->clearUndoRedoStacks();
     // Broken lines are not what the file holds until they are saved.
     refreshTitle(broken > 0);

@@ -15,7 +15,6 @@ MainWindow::MainWindow(QWidget *parent)
     , m_sourceMib(Utf8Mib)
 {
     ui->setupUi(this);
-    ui->textEdit->document()->setDocumentLayout(new PlainTextLayout(ui->textEdit->document()));
 
     // The editor fills the window with no margin; the form's container is not needed.
     QWidget *formContainer = takeCentralWidget();
@@ -31,9 +30,8 @@ MainWindow::MainWindow(QWidget *parent)
     ui->plainReplace->installEventFilter(this);
     ui->dockWidget_2->installEventFilter(this);
 
-    // Every change of the text, typed, loaded or replaced, leaves the folded copy behind.
     m_search->setTextSource([this] { return ui->textEdit->toPlainText(); });
-    connect(ui->textEdit->document(), &QTextDocument::contentsChanged, m_search, &SearchEngine::invalidate);
+    adoptDocument(ui->textEdit->document());
 
     createRecentActions();
     createLanguageMenu();
@@ -43,4 +41,21 @@ MainWindow::MainWindow(QWidget *parent)
 MainWindow::~MainWindow()
 {
     delete ui;
+}
+
+void MainWindow::adoptDocument(QTextDocument *document)
+{
+    QTextDocument *previous = ui->textEdit->document();
+    if (document != previous) {
+        document->setDefaultFont(previous->defaultFont());
+        document->setDefaultTextOption(previous->defaultTextOption());
+        document->setDocumentMargin(previous->documentMargin());
+        document->setParent(ui->textEdit);
+        // The editor deletes the document it had, its own child.
+        ui->textEdit->setDocument(document);
+    }
+    document->setDocumentLayout(new PlainTextLayout(document));
+    // Every change of the text, typed, loaded or replaced, leaves the folded copy behind.
+    connect(document, &QTextDocument::contentsChanged, m_search, &SearchEngine::invalidate);
+    m_search->invalidate();
 }

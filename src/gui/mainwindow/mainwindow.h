@@ -10,6 +10,7 @@
 
 class QAction;
 class QMenu;
+class QTextDocument;
 class QNetworkAccessManager;
 class QNetworkReply;
 class SearchEngine;
@@ -131,6 +132,9 @@ private:
     int offerToBreakLongLines(const QString &path, QString *text);
     // The folder a file dialog starts in for a file path (or a folder path).
     static QString dialogFolder(const QString &path);
+    // Gives the editor a document, with the layout and the connections every document needs;
+    // one built off the GUI thread takes over the font and text option of the one before.
+    void adoptDocument(QTextDocument *document);
     void createRecentActions();
     void createLanguageMenu();
     void chooseLanguage(QAction *action);

@@ -34,6 +34,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->textEdit->document(), &QTextDocument::contentsChanged, m_search, &SearchEngine::invalidate);
 
     createRecentActions();
+    createConvertActions();
 }
 
 MainWindow::~MainWindow()

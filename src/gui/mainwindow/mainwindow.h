@@ -13,6 +13,8 @@ class QNetworkAccessManager;
 class QNetworkReply;
 class SearchEngine;
 struct LoadResult;
+class FadingNote;
+enum class ScriptConversion;
 
 namespace Ui {
 class MainWindow;
@@ -133,6 +135,10 @@ private:
     void replaceAll();
     void selectRange(int start, int end);
     void showSearchFinished(bool activatePanel);
+    void createConvertActions();
+    void convertSelection(ScriptConversion conversion);
+    // A note that fades by itself, at the text cursor.
+    void showNote(const QString &text);
 
     SearchEngine *m_search;
     qint64 m_remind = 0;
@@ -151,6 +157,7 @@ private:
     QAction *m_recentSeparator = nullptr;
     QAction *m_recentActions[10] = {};
     QAction *m_clearRecentAction = nullptr;
+    FadingNote *m_note = nullptr;
 };
 
 #endif

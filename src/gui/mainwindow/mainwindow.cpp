@@ -4,6 +4,7 @@
 #include "ui_mainwindow.h"
 #include "core/documentfile.h"
 #include "core/searchengine.h"
+#include "gui/widgets/matchhighlights.h"
 
 #include <QKeySequence>
 
@@ -32,6 +33,10 @@ MainWindow::MainWindow(QWidget *parent)
     // Every change of the text, typed, loaded or replaced, leaves the folded copy behind.
     m_search->setTextSource([this] { return ui->textEdit->toPlainText(); });
     connect(ui->textEdit->document(), &QTextDocument::contentsChanged, m_search, &SearchEngine::invalidate);
+
+    // The count and the highlights live while the panel shows.
+    m_matches = new MatchHighlights(ui->textEdit, m_search, ui->labelCount, this);
+    connect(ui->dockWidget_2, &QDockWidget::visibilityChanged, m_matches, &MatchHighlights::setActive);
 
     createRecentActions();
     createConvertActions();

@@ -14,6 +14,7 @@ class QNetworkReply;
 class SearchEngine;
 struct LoadResult;
 class FadingNote;
+class MatchHighlights;
 enum class ScriptConversion;
 
 namespace Ui {
@@ -157,6 +158,7 @@ private:
     QAction *m_recentSeparator = nullptr;
     QAction *m_recentActions[10] = {};
     QAction *m_clearRecentAction = nullptr;
+    MatchHighlights *m_matches = nullptr;
     FadingNote *m_note = nullptr;
 };
 

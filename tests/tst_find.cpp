@@ -511,18 +511,25 @@ void tst_Find::highlightsStayNearTheViewAndFollowEdits()
     QVERIFY(shown.size() > 1);
     QVERIFY(shown.at(0).format.background() != shown.at(1).format.background());
 
-    // Scrolled to the end, the highlights are there.
-    p.edit->verticalScrollBar()->setValue(p.edit->verticalScrollBar()->maximum());
+    // At the end, the highlights are there; scrolled back, they come back.
+    const int last = 5000 * 11 - 6;
+    p.select(last, last + 5);
+    QCOMPARE(label->text(), QStringLiteral("5000 of 5000"));
     const auto lastHighlighted = [&] {
         const QList<QTextEdit::ExtraSelection> now = p.edit->extraSelections();
         return now.isEmpty() ? -1 : now.constLast().cursor.selectionStart();
     };
-    QTRY_COMPARE(lastHighlighted(), 5000 * 11 - 6);
+    QTRY_COMPARE(lastHighlighted(), last);
+    QVERIFY(p.edit->extraSelections().constFirst().cursor.selectionStart() > 5);
+    p.edit->verticalScrollBar()->setValue(0);
+    QTRY_COMPARE(p.edit->extraSelections().constFirst().cursor.selectionStart(), 5);
 
     // An edit moves the highlights at once and the count after a pause; the selected match
     // moved with the edit.
+    const int firstHighlighted = p.edit->extraSelections().constFirst().cursor.selectionStart();
     QTextCursor(p.edit->document()).insertText(QStringLiteral("match "));
-    QTRY_COMPARE(label->text(), QStringLiteral("2 of 5001"));
+    QCOMPARE(p.edit->extraSelections().constFirst().cursor.selectionStart(), firstHighlighted + 6);
+    QTRY_COMPARE(label->text(), QStringLiteral("5001 of 5001"));
 
     p.dock->hide();
     QVERIFY(p.edit->extraSelections().isEmpty());

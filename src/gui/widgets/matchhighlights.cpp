@@ -38,7 +38,9 @@ MatchHighlights::MatchHighlights(QTextEdit *editor, SearchEngine *engine, QLabel
     m_visible.setInterval(0);
     connect(&m_visible, &QTimer::timeout, this, &MatchHighlights::highlightVisible);
 
-    connect(editor->document(), &QTextDocument::contentsChanged, this, &MatchHighlights::documentChanged);
+    // contentsChange, not contentsChanged: the editor reports its moved cursor between the two,
+    // and by then the starts must be known to be old.
+    connect(editor->document(), &QTextDocument::contentsChange, this, &MatchHighlights::documentChanged);
     connect(editor, &QTextEdit::cursorPositionChanged, this, &MatchHighlights::selectionMoved);
     connect(editor, &QTextEdit::selectionChanged, this, &MatchHighlights::selectionMoved);
     for (QScrollBar *bar : {editor->verticalScrollBar(), editor->horizontalScrollBar()})

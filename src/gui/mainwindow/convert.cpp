@@ -87,10 +87,12 @@ void MainWindow::convertSelection(ScriptConversion conversion)
     // once per paragraph as insertText() without a format would.
     cursor.setPosition(base + result.paragraphs.constFirst().start + 1);
     const QTextCharFormat format = cursor.charFormat();
+    // Each paragraph goes in as a view of the converted text, not a copy: the document copies
+    // what it is given into its own buffer anyway.
     for (const ConversionResult::Span &span : result.paragraphs) {
         cursor.setPosition(base + span.start);
         cursor.setPosition(base + span.start + span.length, QTextCursor::KeepAnchor);
-        cursor.insertText(text.mid(span.start, span.length), format);
+        cursor.insertText(QString::fromRawData(text.constData() + span.start, span.length), format);
     }
     cursor.endEditBlock();
     if (relayout)

@@ -133,14 +133,16 @@ void tst_Editing::viewSettingsSurviveARestart_data()
 {
     QTest::addColumn<int>("mode");
     QTest::addColumn<bool>("fullAddress");
-    QTest::newRow("right-to-left, full address") << 3 << true;
-    QTest::newRow("left-to-right, file name") << 2 << false;
+    QTest::addColumn<bool>("finalYeh");
+    QTest::newRow("right-to-left, full address, final yeh as alef maksura") << 3 << true << true;
+    QTest::newRow("left-to-right, file name, final yeh as yeh") << 2 << false << false;
 }
 
 void tst_Editing::viewSettingsSurviveARestart()
 {
     QFETCH(int, mode);
     QFETCH(bool, fullAddress);
+    QFETCH(bool, finalYeh);
     const QFont font(QStringLiteral("Noto Naskh Arabic"), 17);
     {
         MainWindow w;
@@ -149,6 +151,8 @@ void tst_Editing::viewSettingsSurviveARestart()
         w.setEditorFont(font);
         if (fullAddress)
             action(w, "actionFull_Address")->trigger();
+        if (finalYeh)
+            action(w, "actionFinal_Yeh_as_Alef_Maksura")->trigger();
         QVERIFY(w.close());
     }
     MainWindow w;
@@ -156,6 +160,7 @@ void tst_Editing::viewSettingsSurviveARestart()
     QCOMPARE(editorOf(w)->font().family(), font.family());
     QCOMPARE(editorOf(w)->font().pointSize(), 17);
     QCOMPARE(action(w, "actionFull_Address")->isChecked(), fullAddress);
+    QCOMPARE(action(w, "actionFinal_Yeh_as_Alef_Maksura")->isChecked(), finalYeh);
     QCOMPARE(action(w, mode == 3 ? "actionRight_To_Left" : "actionLeft_To_Right")->isChecked(), true);
 }
 

@@ -6,8 +6,10 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDockWidget>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextEdit>
 
@@ -75,6 +77,10 @@ private slots:
     void buttonsFollowTheFindText();
     void matchDialog_data();
     void matchDialog();
+
+    void matchCount_data();
+    void matchCount();
+    void highlightsStayNearTheViewAndFollowEdits();
 };
 
 void tst_Find::initTestCase()
@@ -422,6 +428,111 @@ void tst_Find::matchDialog()
     QVERIFY(shownLetters);
     QCOMPARE(w.matchCase(), matchCaseAfter);
     QCOMPARE(w.matchLetters(), matchLettersAfter);
+}
+
+void tst_Find::matchCount_data()
+{
+    QTest::addColumn<QString>("document");
+    QTest::addColumn<QString>("find");
+    QTest::addColumn<bool>("matchCase");
+    QTest::addColumn<bool>("matchLetters");
+    QTest::addColumn<int>("anchor");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("command"); // a button clicked before the count is read
+    QTest::addColumn<QString>("replacement");
+    QTest::addColumn<QString>("count");
+    QTest::newRow("kaf and keheh count alike") << "كتاب کتاب کتاب" << "کتاب" << false << false << 0 << 0 << "" << "" << "3 matches";
+    QTest::newRow("exact letters count keheh alone") << "كتاب کتاب کتاب" << "کتاب" << false << true << 0 << 0 << "" << "" << "2 matches";
+    QTest::newRow("case ignored") << "Tavlo tavlo TAVLO tavlo" << "tavlo" << false << false << 0 << 0 << "" << "" << "4 matches";
+    QTest::newRow("case matched") << "Tavlo tavlo TAVLO tavlo" << "tavlo" << true << false << 0 << 0 << "" << "" << "2 matches";
+    QTest::newRow("overlapping occurrences all count") << "aaaa" << "aa" << false << false << 0 << 0 << "" << "" << "3 matches";
+    QTest::newRow("an overlapping match selected") << "aaaa" << "aa" << false << false << 1 << 3 << "" << "" << "2 of 3";
+    QTest::newRow("selected backwards, the last match") << "ab ab ab" << "ab" << false << false << 8 << 6 << "" << "" << "3 of 3";
+    QTest::newRow("a selection that is no match") << "ab ab ab" << "ab" << false << false << 2 << 4 << "" << "" << "3 matches";
+    QTest::newRow("a line break in the find text") << "x\ny x\ny" << "X\nY" << false << false << 0 << 0 << "" << "" << "2 matches";
+    QTest::newRow("none") << "abc" << "x" << false << false << 0 << 0 << "" << "" << "No matches";
+    QTest::newRow("empty find text") << "abc" << "" << false << false << 0 << 0 << "" << "" << "";
+    QTest::newRow("find next selects the first") << "ab ab ab" << "ab" << false << false << 0 << 0 << "pushNext" << "" << "1 of 3";
+    QTest::newRow("replace counts the rest") << "ab ab ab" << "ab" << false << false << 0 << 2 << "pushReplace" << "x" << "1 of 2";
+    QTest::newRow("replace all leaves none") << "ab ab ab" << "ab" << false << false << 0 << 0 << "pushReplaceAll" << "x" << "No matches";
+    QTest::newRow("replace all with the find text inside") << "ab ab" << "ab" << false << false << 0 << 0 << "pushReplaceAll" << "abab" << "4 matches";
+}
+
+void tst_Find::matchCount()
+{
+    QFETCH(QString, document);
+    QFETCH(QString, find);
+    QFETCH(bool, matchCase);
+    QFETCH(bool, matchLetters);
+    QFETCH(int, anchor);
+    QFETCH(int, position);
+    QFETCH(QString, command);
+    QFETCH(QString, replacement);
+    QFETCH(QString, count);
+    MainWindow w;
+    w.show();
+    Panel p(w);
+    auto *label = w.findChild<QLabel *>(QStringLiteral("labelCount"));
+    p.edit->setPlainText(document);
+    w.findChild<QAction *>(QStringLiteral("actionFind"))->trigger();
+    w.setMatchOptions(matchCase, matchLetters);
+    p.find->setPlainText(find);
+    p.replace->setPlainText(replacement);
+    p.select(anchor, position);
+    ModalBot bot;
+    if (command == QLatin1String("pushReplaceAll"))
+        bot.answer(QMessageBox::Ok);
+    if (!command.isEmpty())
+        p.button(command.toLatin1().constData())->click();
+    QCOMPARE(label->text(), count);
+    QVERIFY(!bot.sawUnexpected());
+}
+
+void tst_Find::highlightsStayNearTheViewAndFollowEdits()
+{
+    MainWindow w;
+    w.resize(600, 400);
+    w.show();
+    Panel p(w);
+    auto *label = w.findChild<QLabel *>(QStringLiteral("labelCount"));
+    p.edit->setPlainText(QStringLiteral("word match\n").repeated(5000));
+    w.findChild<QAction *>(QStringLiteral("actionFind"))->trigger();
+    p.find->setPlainText(QStringLiteral("match"));
+    QCOMPARE(label->text(), QStringLiteral("5000 matches"));
+    QList<QTextEdit::ExtraSelection> shown = p.edit->extraSelections();
+    QVERIFY(!shown.isEmpty());
+    QVERIFY(shown.size() < 200);
+    QCOMPARE(shown.first().cursor.selectionStart(), 5);
+
+    // The current match is marked apart from the others.
+    p.button("pushNext")->click();
+    QCOMPARE(label->text(), QStringLiteral("1 of 5000"));
+    shown = p.edit->extraSelections();
+    QVERIFY(shown.size() > 1);
+    QVERIFY(shown.at(0).format.background() != shown.at(1).format.background());
+
+    // At the end, the highlights are there; scrolled back, they come back.
+    const int last = 5000 * 11 - 6;
+    p.select(last, last + 5);
+    QCOMPARE(label->text(), QStringLiteral("5000 of 5000"));
+    const auto lastHighlighted = [&] {
+        const QList<QTextEdit::ExtraSelection> now = p.edit->extraSelections();
+        return now.isEmpty() ? -1 : now.constLast().cursor.selectionStart();
+    };
+    QTRY_COMPARE(lastHighlighted(), last);
+    QVERIFY(p.edit->extraSelections().constFirst().cursor.selectionStart() > 5);
+    p.edit->verticalScrollBar()->setValue(0);
+    QTRY_COMPARE(p.edit->extraSelections().constFirst().cursor.selectionStart(), 5);
+
+    // An edit moves the highlights at once and the count after a pause; the selected match
+    // moved with the edit.
+    const int firstHighlighted = p.edit->extraSelections().constFirst().cursor.selectionStart();
+    QTextCursor(p.edit->document()).insertText(QStringLiteral("match "));
+    QCOMPARE(p.edit->extraSelections().constFirst().cursor.selectionStart(), firstHighlighted + 6);
+    QTRY_COMPARE(label->text(), QStringLiteral("5001 of 5001"));
+
+    p.dock->hide();
+    QVERIFY(p.edit->extraSelections().isEmpty());
 }
 
 QTEST_MAIN(tst_Find)

@@ -131,3 +131,15 @@ int SearchEngine::replaceAll(const QString &findText, const QString &replacement
     m_replaceCount += starts.size();
     return starts.size();
 }
+
+QVector<int> SearchEngine::findAll(const QString &findText)
+{
+    QVector<int> starts;
+    if (findText.isEmpty())
+        return starts;
+    const QString &folded = foldedDocument();
+    const QString foldedFind = fold(findText);
+    for (int at = folded.indexOf(foldedFind); at >= 0; at = folded.indexOf(foldedFind, at + 1))
+        starts.append(at);
+    return starts;
+}

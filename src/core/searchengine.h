@@ -64,6 +64,10 @@ public:
     int replaceAll(const QString &findText, const QString &replacement,
                    const std::function<void(const QVector<int> &starts)> &edit);
 
+    // Every occurrence of findText, overlapping ones included, since Find Next visits those too:
+    // their starts in document order. Each is as long as findText.
+    QVector<int> findAll(const QString &findText);
+
     // Replacements made by the current or last Replace All (or counted single replacements).
     int replaceCount() const { return m_replaceCount; }
     void resetReplaceCount() { m_replaceCount = 0; }

@@ -3,6 +3,7 @@
 #include "gui/mainwindow/mainwindow.h"
 #include "core/searchengine.h"
 #include "gui/dialogs/qmatch.h"
+#include "gui/widgets/matchhighlights.h"
 #include "ui_mainwindow.h"
 
 #include <QDockWidget>
@@ -31,6 +32,7 @@ bool MainWindow::matchLetters() const
 void MainWindow::setMatchOptions(bool matchCase, bool matchLetters)
 {
     m_search->setOptions(matchCase, matchLetters);
+    m_matches->recount();
 }
 
 void MainWindow::showSearchFinished(bool activatePanel)
@@ -83,6 +85,8 @@ bool MainWindow::replaceMatch(bool forward, bool counting)
             cursor.insertText(replacement);
             ui->textEdit->setTextCursor(cursor);
         });
+        // The engine patched its copy: counting again costs no refold.
+        m_matches->recount();
         if (!forward && !replacement.isEmpty()) {
             // Start the backward search before the text just inserted.
             cursor.setPosition(cursor.position() - replacement.size());
@@ -132,6 +136,7 @@ void MainWindow::replaceAll()
         after.setPosition(end);
         ui->textEdit->setTextCursor(after);
     }
+    m_matches->recount();
     showSearchFinished(true);
 }
 
@@ -223,6 +228,7 @@ void MainWindow::on_plainFind_textChanged()
     ui->pushReplace->setEnabled(ui->pushNext->isEnabled());
     ui->pushReplacePrev->setEnabled(ui->pushNext->isEnabled());
     ui->pushReplaceAll->setEnabled(ui->pushReplace->isEnabled());
+    m_matches->setFindText(ui->plainFind->toPlainText());
 }
 
 void MainWindow::on_pushMatch_clicked()

@@ -5,6 +5,7 @@
 #include "core/documentfile.h"
 #include "core/searchengine.h"
 #include "gui/editor/plaintextlayout.h"
+#include "gui/widgets/matchhighlights.h"
 
 #include <QKeySequence>
 
@@ -33,7 +34,12 @@ MainWindow::MainWindow(QWidget *parent)
     m_search->setTextSource([this] { return ui->textEdit->toPlainText(); });
     adoptDocument(ui->textEdit->document());
 
+    // The count and the highlights live while the panel shows.
+    m_matches = new MatchHighlights(ui->textEdit, m_search, ui->labelCount, this);
+    connect(ui->dockWidget_2, &QDockWidget::visibilityChanged, m_matches, &MatchHighlights::setActive);
+
     createRecentActions();
+    createConvertActions();
     createLanguageMenu();
     retranslate();
 }
@@ -58,4 +64,6 @@ void MainWindow::adoptDocument(QTextDocument *document)
     // Every change of the text, typed, loaded or replaced, leaves the folded copy behind.
     connect(document, &QTextDocument::contentsChanged, m_search, &SearchEngine::invalidate);
     m_search->invalidate();
+    if (m_matches)
+        m_matches->followDocument();
 }

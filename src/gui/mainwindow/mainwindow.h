@@ -15,6 +15,9 @@ class QNetworkAccessManager;
 class QNetworkReply;
 class SearchEngine;
 struct LoadResult;
+class FadingNote;
+class MatchHighlights;
+enum class ScriptConversion;
 
 namespace Ui {
 class MainWindow;
@@ -151,6 +154,10 @@ private:
     void showSearchFinished(bool activatePanel);
     // Puts the floating find panel beside or below the window, at its form's size.
     void placeFindPanel();
+    void createConvertActions();
+    void convertSelection(ScriptConversion conversion);
+    // A note that fades by itself, at the text cursor.
+    void showNote(const QString &text);
 
     SearchEngine *m_search;
     qint64 m_remind = 0;
@@ -173,6 +180,8 @@ private:
     QAction *m_systemLanguageAction = nullptr;
     // Until the panel has been shown or a saved state placed it, it opens next to the window.
     bool m_findPanelPlaced = false;
+    MatchHighlights *m_matches = nullptr;
+    FadingNote *m_note = nullptr;
 };
 
 #endif

@@ -38,6 +38,7 @@ void MainWindow::startUp(const QStringList &arguments)
         m_modified = false;
 
     setFullAddress(settings.value(QStringLiteral("FullAddress"), false).toBool());
+    ui->actionFinal_Yeh_as_Alef_Maksura->setChecked(settings.value(QStringLiteral("finalYehAsAlefMaksura"), false).toBool());
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

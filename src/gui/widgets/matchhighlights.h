@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef MATCHHIGHLIGHTS_H
+#define MATCHHIGHLIGHTS_H
+
+#include <QObject>
+#include <QTimer>
+#include <QVector>
+
+class QLabel;
+class QTextEdit;
+class SearchEngine;
+
+// The find panel's count ("3 of 17") and the highlights of the matches in the editor, while
+// the panel shows. The engine counts over its folded copy, so the count follows the same
+// folding and options as Find Next. Only the matches near the view are highlighted: a large
+// document can hold a hundred thousand.
+class MatchHighlights : public QObject
+{
+    Q_OBJECT
+
+public:
+    MatchHighlights(QTextEdit *editor, SearchEngine *engine, QLabel *label, QObject *parent);
+
+    // Counts again at once; call after a change of the find text or the options, or an edit
+    // by the engine itself.
+    void setFindText(const QString &findText);
+    void recount();
+
+    // While inactive (the panel hidden) nothing is counted or highlighted.
+    void setActive(bool active);
+    // The editor was given another document: follow its edits and count in it.
+    void followDocument();
+
+    int count() const { return m_starts.size(); }
+    // The index of the match that is the editor's selection, or -1.
+    int current() const { return m_current; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void documentChanged();
+    void selectionMoved();
+    int selectedMatch() const;
+    void showCount();
+    void highlightVisible();
+    void clear();
+
+    QTextEdit *m_editor;
+    SearchEngine *m_engine;
+    QLabel *m_label;
+    QString m_findText;
+    QVector<int> m_starts;
+    int m_length = 0;
+    int m_current = -1;
+    bool m_active = false;
+    // Edits in the document are counted once the typing pauses: a recount may fold the whole
+    // document again.
+    QTimer m_recount;
+    // Scrolling and resizing come in bursts; the highlights are redone once per burst.
+    QTimer m_visible;
+};
+
+#endif

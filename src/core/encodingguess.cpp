@@ -285,7 +285,11 @@ QList<int> suggestEncodings(const QByteArray &bytes, const QList<int> &cleanMibs
             return a.rankScore > b.rankScore;
         return a.info->rank < b.info->rank;
     });
-    const double floor = qMax(MinScore, MinShareOfBest * candidates.first().score);
+    const double bestScore = std::max_element(candidates.cbegin(), candidates.cend(),
+                                              [](const Candidate &a, const Candidate &b) {
+                                                  return a.score < b.score;
+                                              })->score;
+    const double floor = qMax(MinScore, MinShareOfBest * bestScore);
 
     // Candidates that read the file alike are one suggestion, under the better-known name and
     // in the place of the better-read one. Texts that differ mostly differ in the sample already;

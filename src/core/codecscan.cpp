@@ -26,10 +26,11 @@ bool decodesCleanlyInChunks(QTextCodec *codec, const QByteArray &data)
     return state.invalidChars == 0 && state.remainingChars == 0;
 }
 
-// A codec that turns every byte into one character on its own, the same wherever the byte
-// stands, decodes a buffer cleanly exactly when it decodes each byte value present cleanly.
-// Returns, for such a codec, which byte values it takes; an empty array for any other codec.
-QVector<bool> singleByteTable(QTextCodec *codec)
+}
+
+namespace CodecScan {
+
+QString singleByteChars(QTextCodec *codec, QVector<bool> *accepted)
 {
     char all[256];
     for (int i = 0; i < 256; ++i)
@@ -38,20 +39,18 @@ QVector<bool> singleByteTable(QTextCodec *codec)
     const QString whole = codec->toUnicode(all, 256, &wholeState);
     if (whole.size() != 256 || wholeState.remainingChars != 0)
         return {};
-    QVector<bool> accepted(256);
+    QVector<bool> takes(256);
     for (int i = 0; i < 256; ++i) {
         QTextCodec::ConverterState state;
         const QString one = codec->toUnicode(all + i, 1, &state);
         if (one.size() != 1 || one.at(0) != whole.at(i) || state.remainingChars != 0)
             return {};
-        accepted[i] = state.invalidChars == 0;
+        takes[i] = state.invalidChars == 0;
     }
-    return accepted;
+    if (accepted)
+        *accepted = takes;
+    return whole;
 }
-
-}
-
-namespace CodecScan {
 
 QString decode(QTextCodec *codec, const QByteArray &data, bool *clean)
 {
@@ -97,8 +96,8 @@ QList<int> cleanMibs(const QByteArray &data)
         if (QTextCodec *codec = QTextCodec::codecForMib(mib))
             candidates.append({mib, codec, false});
     auto scan = [&](Candidate &c) {
-        const QVector<bool> accepted = singleByteTable(c.codec);
-        if (accepted.isEmpty()) {
+        QVector<bool> accepted;
+        if (singleByteChars(c.codec, &accepted).isEmpty()) {
             c.clean = decodesCleanlyInChunks(c.codec, data);
             return;
         }

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QVector>
 
 class QTextCodec;
 
@@ -16,6 +17,11 @@ bool decodesCleanly(QTextCodec *codec, const QByteArray &data);
 
 // Decodes all of data with a fresh converter state; *clean tells whether it decoded cleanly.
 QString decode(QTextCodec *codec, const QByteArray &data, bool *clean = nullptr);
+
+// For a codec that turns every byte into one character of its own, the same wherever the byte
+// stands: the character of each of the 256 byte values, and in *accepted which of them it takes.
+// Empty for any other codec.
+QString singleByteChars(QTextCodec *codec, QVector<bool> *accepted = nullptr);
 
 // The MIB numbers, in the registry's order, of the codecs that decode data cleanly: the plain
 // loop, one whole-buffer decode per codec.

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 #include <QTextCodec>
 
@@ -44,6 +45,8 @@ private slots:
     void labelsGroupTheWindowsCodePages();
     void windows1256FileIsOfferedAndPreviewed();
     void doubleClickChoosesTheItem();
+    void suggestionIsOneKeyAway_data();
+    void suggestionIsOneKeyAway();
     void cancellingKeepsMinusOne_data();
     void cancellingKeepsMinusOne();
     void okWithoutSelectionKeepsTheDialogOpen();
@@ -114,6 +117,46 @@ void tst_OpenDialog::doubleClickChoosesTheItem()
     dialog.exec(&data, &ret);
     QCOMPARE(ret, 2251);
     QVERIFY(!dialog.isVisible());
+}
+
+void tst_OpenDialog::suggestionIsOneKeyAway_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<int>("mib");
+    QTest::newRow("persian, windows-1256") << encoded("windows-1256", Persian) << 2256;
+    QTest::newRow("russian, windows-1251") << encoded("windows-1251", QStringLiteral("Привет, мир! Это русский текст.")) << 2251;
+    QTest::newRow("hebrew, windows-1255") << encoded("windows-1255", QStringLiteral("שלום עולם! זהו טקסט בעברית.")) << 2255;
+    // Over a megabyte the codecs are tried off the GUI thread while the dialog answers.
+    QTest::newRow("persian over a megabyte") << encoded("windows-1256", (Persian + QLatin1Char('\n')).repeated(30000)) << 2256;
+}
+
+void tst_OpenDialog::suggestionIsOneKeyAway()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(int, mib);
+    int ret = -1;
+    OpenDialog dialog;
+    ModalBot bot;
+    QStringList labels;
+    bool listHadFocus = false;
+    bot.act([&](QWidget *w) {
+        QListWidget *list = listOf(w);
+        QTRY_VERIFY(list->count() > 0);
+        for (int i = 0; i < list->count(); ++i)
+            labels << list->item(i)->text();
+        listHadFocus = list->hasFocus();
+        // A mnemonic answers only in the active window.
+        QApplication::setActiveWindow(w);
+        QTest::keyClick(list, Qt::Key_S, Qt::AltModifier);
+        // A mnemonic clicks its button the way a mouse would, a moment later.
+        QTRY_COMPARE(list->currentItem()->data(Qt::UserRole).toInt(), mib);
+        QTest::keyClick(list, Qt::Key_Return);
+    });
+    QCOMPARE(dialog.exec(&data, &ret), int(QDialog::Accepted));
+    QCOMPARE(ret, mib);
+    QVERIFY(listHadFocus);
+    // A codec the registry knows under several numbers is listed once.
+    QCOMPARE(labels.size(), QSet<QString>(labels.begin(), labels.end()).size());
 }
 
 void tst_OpenDialog::cancellingKeepsMinusOne_data()

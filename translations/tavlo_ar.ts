@@ -412,6 +412,126 @@ Do you want to reload it?</source>
         <source>Unknown server error</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Convert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To Persian Letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arabic Yeh, Alef Maksura and Kaf to Farsi Yeh and Keheh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+Alt+P</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To Arabic Letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Farsi Yeh and Keheh to Arabic Yeh and Kaf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl+Alt+A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Persian Digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arabic-Indic Digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latin Digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Final Yeh as Alef Maksura</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To Arabic Letters writes a Farsi Yeh that ends a word as Alef Maksura</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing to convert.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n digits converted.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n letters converted.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Tavlo opens files of up to %1 MB.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opening &apos;%1&apos;...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The longest line of &apos;%1&apos; has %2 characters. Editing a line this long is slow.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tavlo can open the file only with its lines broken.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Break the lines at %1 characters? The document then counts as changed, and saving writes the broken lines.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MatchHighlights</name>
+    <message>
+        <source>No matches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n matches</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>NewVer</name>

@@ -90,16 +90,15 @@ void apply(const QString &language)
     remove(state.own);
     remove(state.qt);
     state.language = supported(language);
-    // Removing a translator has told every widget already.
+    initTranslations();
     if (state.language == QLatin1String("en")) {
         QLocale::setDefault(QLocale::system());
-        return;
+    } else {
+        QLocale::setDefault(QLocale(state.language));
+        state.qt = new QTranslator;
+        if (state.qt->load(QStringLiteral("qtbase_") + state.language, QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(state.qt);
     }
-    QLocale::setDefault(QLocale(state.language));
-    state.qt = new QTranslator;
-    if (state.qt->load(QStringLiteral("qtbase_") + state.language, QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(state.qt);
-    initTranslations();
     state.own = new QTranslator;
     if (state.own->load(QStringLiteral(":/translations/tavlo_") + state.language))
         QCoreApplication::installTranslator(state.own);

@@ -2,8 +2,14 @@
 #include "gui/dialogs/opendialog.h"
 #include "ui_opendialog.h"
 #include "core/codecscan.h"
+#include "core/encodingguess.h"
 
 #include <QCoreApplication>
+#include <QFutureWatcher>
+#include <QPushButton>
+#include <QSet>
+#include <QtConcurrent>
+#include <algorithm>
 #include <QMessageBox>
 #include <QTextCodec>
 
@@ -13,6 +19,7 @@ OpenDialog::OpenDialog(QWidget *parent)
 {
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     ui->setupUi(this);
+    ui->buttonBox->button(QDialogButtonBox::Ok)->setDefault(true);
 }
 
 OpenDialog::~OpenDialog()
@@ -20,14 +27,29 @@ OpenDialog::~OpenDialog()
     delete ui;
 }
 
+namespace {
+
+// The groups of the Windows code pages 1250 to 1258.
+const char *const Groups[] = {QT_TRANSLATE_NOOP("OpenDialog", "Central European"),
+                              QT_TRANSLATE_NOOP("OpenDialog", "Cyrillic"),
+                              QT_TRANSLATE_NOOP("OpenDialog", "Western European"),
+                              QT_TRANSLATE_NOOP("OpenDialog", "Greek"),
+                              QT_TRANSLATE_NOOP("OpenDialog", "Turkish"),
+                              QT_TRANSLATE_NOOP("OpenDialog", "Hebrew"),
+                              QT_TRANSLATE_NOOP("OpenDialog", "Arabic"),
+                              QT_TRANSLATE_NOOP("OpenDialog", "Baltic"),
+                              QT_TRANSLATE_NOOP("OpenDialog", "Vietnamese")};
+
+// Past this size the codecs are tried off the GUI thread, while the dialog shows a busy bar.
+constexpr int BackgroundBytes = 1 << 20;
+
+}
+
 QString OpenDialog::labelFor(int mib, const QByteArray &codecName)
 {
-    static const char *const groups[] = {"Central European", "Cyrillic", "Western European",
-                                         "Greek", "Turkish", "Hebrew", "Arabic", "Baltic",
-                                         "Vietnamese"};
     const QString name = QString::fromLatin1(codecName);
     if (mib >= 2250 && mib <= 2258)
-        return name + QStringLiteral(" (") + QLatin1String(groups[mib - 2250]) + QLatin1Char(')');
+        return name + QStringLiteral(" (") + QLatin1String(Groups[mib - 2250]) + QLatin1Char(')');
     return name;
 }
 
@@ -35,14 +57,69 @@ int OpenDialog::exec(QByteArray *data, int *ret)
 {
     m_data = data;
     m_ret = ret;
-
-    for (int mib : CodecScan::cleanMibs(*data)) {
-        QTextCodec *codec = QTextCodec::codecForMib(mib);
-        auto *item = new QListWidgetItem(labelFor(codec->mibEnum(), codec->name()));
-        item->setData(Qt::UserRole, codec->mibEnum());
-        ui->listWidget->addItem(item);
+    // Up and Down choose, Return opens.
+    ui->listWidget->setFocus();
+    if (data->size() <= BackgroundBytes) {
+        const QList<int> clean = CodecScan::cleanMibs(*data);
+        fillList(clean, suggestEncodings(*data, clean));
+        return QDialog::exec();
     }
-    ui->listWidget->sortItems(Qt::AscendingOrder);
+
+    // The dialog answers while a large file is scanned; a cancelled scan ends on its own, on
+    // its own copy of the bytes.
+    ui->progressBar->show();
+    ui->buttonBox->button(QDialogButtonBox::Ok)->setEnabled(false);
+    using Scan = QPair<QList<int>, QList<int>>;
+    auto *watcher = new QFutureWatcher<Scan>(this);
+    connect(watcher, &QFutureWatcher<Scan>::finished, this, [this, watcher] {
+        ui->progressBar->hide();
+        ui->buttonBox->button(QDialogButtonBox::Ok)->setEnabled(true);
+        fillList(watcher->result().first, watcher->result().second);
+    });
+    const QByteArray bytes = *data;
+    watcher->setFuture(QtConcurrent::run([bytes] {
+        const QList<int> clean = CodecScan::cleanMibs(bytes);
+        return Scan(clean, suggestEncodings(bytes, clean));
+    }));
+    return QDialog::exec();
+}
+
+void OpenDialog::fillList(const QList<int> &cleanMibs, const QList<int> &suggested)
+{
+    // Codecs listed under one label twice (the registry knows some by several MIB numbers) are
+    // one entry, the first in the registry's order. The list is sorted by the English labels,
+    // so its order does not change with the language.
+    struct Entry {
+        QString key;
+        QString label;
+        int mib;
+    };
+    QVector<Entry> entries;
+    QSet<QString> seen;
+    for (int mib : cleanMibs) {
+        QTextCodec *codec = QTextCodec::codecForMib(mib);
+        const QString key = labelFor(codec->mibEnum(), codec->name());
+        if (seen.contains(key))
+            continue;
+        seen.insert(key);
+        QString label = QString::fromLatin1(codec->name());
+        if (mib >= 2250 && mib <= 2258)
+            label += QStringLiteral(" (") + tr(Groups[mib - 2250]) + QLatin1Char(')');
+        entries.append({key, label, codec->mibEnum()});
+    }
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const Entry &a, const Entry &b) { return a.key.localeAwareCompare(b.key) < 0; });
+    QListWidgetItem *suggestion = nullptr;
+    const QString suggestedKey = suggested.isEmpty()
+        ? QString()
+        : labelFor(suggested.first(), QTextCodec::codecForMib(suggested.first())->name());
+    for (const Entry &entry : qAsConst(entries)) {
+        auto *item = new QListWidgetItem(entry.label);
+        item->setData(Qt::UserRole, entry.mib);
+        ui->listWidget->addItem(item);
+        if (entry.key == suggestedKey)
+            suggestion = item;
+    }
 
     const QList<QListWidgetItem *> western =
         ui->listWidget->findItems(QStringLiteral("windows-1252"), Qt::MatchStartsWith);
@@ -54,7 +131,20 @@ int OpenDialog::exec(QByteArray *data, int *ret)
         ui->listWidget->setCurrentItem(ui->listWidget->selectedItems().first());
         ui->listWidget->scrollToItem(ui->listWidget->selectedItems().first());
     }
-    return QDialog::exec();
+
+    ui->pushSuggested->setVisible(suggestion != nullptr);
+    if (suggestion) {
+        ui->pushSuggested->setText(tr("&Suggested: %1").arg(suggestion->text()));
+        disconnect(ui->pushSuggested, &QPushButton::clicked, nullptr, nullptr);
+        connect(ui->pushSuggested, &QPushButton::clicked, this, [this, suggestion] {
+            ui->listWidget->clearSelection();
+            suggestion->setSelected(true);
+            ui->listWidget->setCurrentItem(suggestion);
+            ui->listWidget->scrollToItem(suggestion);
+            // Back in the list, Return opens the file with the suggestion.
+            ui->listWidget->setFocus();
+        });
+    }
 }
 
 void OpenDialog::on_buttonBox_accepted()

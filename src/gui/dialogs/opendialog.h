@@ -33,6 +33,9 @@ private slots:
     void on_listWidget_doubleClicked(const QModelIndex &index);
 
 private:
+    // Lists the codecs, preselects one, and offers the first suggestion on a button.
+    void fillList(const QList<int> &cleanMibs, const QList<int> &suggested);
+
     Ui::OpenDialog *ui;
     int *m_ret = nullptr;
     QByteArray *m_data = nullptr;

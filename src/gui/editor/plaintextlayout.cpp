@@ -119,9 +119,15 @@ void PlainTextLayout::measureFonts()
     }
 }
 
-int PlainTextLayout::estimateHeight(const QTextBlock &block) const
+int PlainTextLayout::estimateHeight(const QTextBlock &block, const QString &raw) const
 {
-    const QString text = block.text();
+    if (raw.isNull())
+        return estimateHeight(QStringView(block.text()));
+    return estimateHeight(QStringView(raw).mid(block.position(), block.length() - 1));
+}
+
+int PlainTextLayout::estimateHeight(QStringView text) const
+{
     bool arabic = false;
     bool other = false;
     for (const QChar c : text) {
@@ -251,10 +257,11 @@ void PlainTextLayout::resetBlocks(bool estimate)
     // for the old geometry go; the walk is cheap next to laying anything out.
     QTextBlock longest;
     m_longestLength = 0;
+    const QString raw = estimate ? document()->toRawText() : QString();
     for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next()) {
         block.clearLayout();
         if (estimate) {
-            const int height = estimateHeight(block);
+            const int height = estimateHeight(block, raw);
             if (block.lineCount() != height)
                 block.setLineCount(height);
         }
@@ -525,6 +532,12 @@ void PlainTextLayout::contentChanged(int from, int charsRemoved, int charsAdded)
     const bool single = first == last;
     const int top = blockTop(first);
     const int firstHeight = first.lineCount();
+    // An edit over many paragraphs that keeps every length and every paragraph (a conversion of
+    // letters or digits) keeps their estimates: they depend on the length, and are corrected
+    // anyway when a paragraph is laid out. Other large changes (a paste) read the paragraphs
+    // from one copy of the document.
+    const bool sameShape = !single && charsAdded == charsRemoved && doc->blockCount() == m_blockCount;
+    const QString raw = charsAdded > 65536 && !sameShape ? doc->toRawText() : QString();
 
     bool heightsChanged = false;
     for (QTextBlock block = first; block.isValid(); block = block.next()) {
@@ -533,8 +546,8 @@ void PlainTextLayout::contentChanged(int from, int charsRemoved, int charsAdded)
         block.clearLayout();
         if (wasShown) {
             layoutBlock(block);
-        } else {
-            const int height = estimateHeight(block);
+        } else if (!sameShape) {
+            const int height = estimateHeight(block, raw);
             if (height != block.lineCount()) {
                 block.setLineCount(height);
                 heightsChanged = true;

@@ -55,7 +55,10 @@ private:
     qreal availableWidth() const;
     int blockTop(const QTextBlock &block) const;
     QTextBlock blockAt(qreal y) const;
-    int estimateHeight(const QTextBlock &block) const;
+    // The height of a block from its text, which many blocks at once take from one copy of
+    // the document instead of one copy each.
+    int estimateHeight(QStringView text) const;
+    int estimateHeight(const QTextBlock &block, const QString &raw) const;
     bool isLaidOut(const QTextBlock &block) const;
     void ensureLayout(const QTextBlock &block) const;
     void layoutBlock(const QTextBlock &block) const;

@@ -108,8 +108,8 @@ void MainWindow::on_pushReplaceAll_clicked()
 // Replace All gives exactly what repeated replaceMatch(true, true) gives: every occurrence that
 // stood in the document when it started, taken from the start without overlaps and never
 // searched again inside a replacement, each replaced as its own undo step. The engine finds
-// them all at once; the edits run with the layout switched off, because a shown editor lays
-// the whole document out again after every single edit.
+// them all at once. Each edit is a block of its own: one undo step, and no cursor placed on a
+// laid-out line after it, which would lay its paragraph out again for every replacement.
 void MainWindow::replaceAll()
 {
     const QString find = ui->plainFind->toPlainText();
@@ -117,19 +117,18 @@ void MainWindow::replaceAll()
     QTextDocument *document = ui->textEdit->document();
     int end = -1;
     m_search->replaceAll(find, replacement, [&](const QVector<int> &starts) {
-        const QSizeF pageSize = document->pageSize();
-        document->setPageSize(QSizeF(0, 0));
         const int length = find.size();
         int shift = 0;
         for (int at : starts) {
             QTextCursor cursor(document);
+            cursor.beginEditBlock();
             cursor.setPosition(at + shift);
             cursor.setPosition(at + shift + length, QTextCursor::KeepAnchor);
             cursor.insertText(replacement);
+            cursor.endEditBlock();
             shift += replacement.size() - length;
             end = cursor.position();
         }
-        document->setPageSize(pageSize);
     });
     if (end >= 0) {
         QTextCursor after(document);

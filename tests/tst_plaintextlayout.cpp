@@ -196,7 +196,7 @@ void tst_PlainTextLayout::cursorFollowsStock()
 }
 
 namespace {
-enum Check { Selection, FullWidthLine, Typing, BottomReachable, EndVisible, RightToLeftAlignment };
+enum Check { Selection, FullWidthLine, Typing, BottomReachable, EndVisible, ScrollRange, RightToLeftAlignment };
 }
 Q_DECLARE_METATYPE(Check)
 
@@ -211,6 +211,9 @@ void tst_PlainTextLayout::view_data()
         QTest::newRow(m + "typing and a new line repaint as stock") << mode << Typing;
         QTest::newRow(m + "scrolled to the bottom, the last line is in view") << mode << BottomReachable;
         QTest::newRow(m + "ctrl+end shows the cursor") << mode << EndVisible;
+        // Unwrapped heights are exact before anything is laid out, so the range is too.
+        if (mode != 1)
+            QTest::newRow(m + "text set into an empty document scrolls as far as stock") << mode << ScrollRange;
     }
     QTest::newRow("mode 3: short lines end at the right, long ones start at the left")
         << 3 << RightToLeftAlignment;
@@ -288,6 +291,16 @@ void tst_PlainTextLayout::view()
                                 .arg(last.top()).arg(last.bottom()).arg(bar->value()).arg(bar->value() + viewport.height())));
         break;
     }
+    case ScrollRange:
+        // As a file is opened into a shown window: the text goes into an empty document.
+        for (QTextEdit *edit : {&stock, &lazy}) {
+            edit->clear();
+            QCoreApplication::processEvents();
+            edit->setPlainText(sampleText());
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(lazy.verticalScrollBar()->maximum(), stock.verticalScrollBar()->maximum());
+        break;
     case EndVisible:
         QTest::keyClick(&lazy, Qt::Key_End, Qt::ControlModifier);
         QCoreApplication::processEvents();

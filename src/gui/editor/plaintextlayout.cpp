@@ -49,6 +49,7 @@ PlainTextLayout::PlainTextLayout(QTextDocument *document)
     // QTextEdit gave its viewport to the layout this one replaces; fonts are measured on it.
     if (QAbstractTextDocumentLayout *previous = document->documentLayout())
         setPaintDevice(previous->paintDevice());
+    connect(document, &QTextDocument::contentsChange, this, [this] { m_contentEdit = true; });
     m_longestTimer.setSingleShot(true);
     m_longestTimer.setInterval(0);
     connect(&m_longestTimer, &QTimer::timeout, this, [this] {
@@ -454,13 +455,17 @@ void PlainTextLayout::draw(QPainter *painter, const PaintContext &context)
 void PlainTextLayout::documentChanged(int from, int charsRemoved, int charsAdded)
 {
     const int length = document()->characterCount();
+    const bool edit = m_contentEdit;
+    m_contentEdit = false;
+    // Text set into an empty document looks like a change of geometry; its blocks are new and
+    // need their estimates all the same.
     if (!m_initialized || (from == 0 && charsRemoved == 0 && charsAdded == length))
-        geometryChanged();
+        geometryChanged(edit);
     else
         contentChanged(from, charsRemoved, charsAdded);
 }
 
-void PlainTextLayout::geometryChanged()
+void PlainTextLayout::geometryChanged(bool contentReplaced)
 {
     QTextDocument *doc = document();
     // Replace All sets a null page to stop QTextDocumentLayout from laying out after every
@@ -477,7 +482,7 @@ void PlainTextLayout::geometryChanged()
         || option.flags() != m_option.flags() || option.tabStopDistance() != m_option.tabStopDistance()
         || option.tabs() != m_option.tabs();
     const bool widthChanged = pageWidth != m_pageWidth;
-    if (m_suspended && !formatChanged && !widthChanged) {
+    if (m_suspended && !formatChanged && !widthChanged && !contentReplaced) {
         m_suspended = false;
         return;
     }
@@ -505,7 +510,7 @@ void PlainTextLayout::geometryChanged()
         m_widestLaidOut = 0;
         m_longestWidth = -1;
     }
-    resetBlocks(!m_initialized || formatChanged || (widthChanged && (wrappedBefore || wraps())));
+    resetBlocks(!m_initialized || contentReplaced || formatChanged || (widthChanged && (wrappedBefore || wraps())));
     m_initialized = true;
     m_blockCount = doc->blockCount();
     m_dirtyTop = 0;

@@ -44,7 +44,7 @@ private:
     };
     enum Script { Primary, Arabic, Mixed };
 
-    void geometryChanged();
+    void geometryChanged(bool contentReplaced);
     void contentChanged(int from, int charsRemoved, int charsAdded);
     void measureFonts();
     void resetBlocks(bool estimate);
@@ -72,6 +72,9 @@ private:
     int m_generation = 0;
     bool m_initialized = false;
     bool m_suspended = false;
+    // Set by the document's contentsChange, which comes just before documentChanged() for an
+    // edit but not for a new page size or text option: both arrive as a change of everything.
+    bool m_contentEdit = false;
 
     qreal m_pageWidth = 0;
     qreal m_margin = 0;

@@ -9,6 +9,7 @@
 #include <QString>
 #include <functional>
 #include <grp.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -66,6 +67,31 @@ private:
     QString m_folder;
     bool m_mounted = false;
 };
+
+// A path in `folder` that cannot be opened as a document, of the kind named: "missing",
+// "folder", "fifo", "device" or "huge" (a sparse file larger than Tavlo opens); empty for any
+// other kind.
+inline QString unreadablePath(const QString &kind, const QString &folder)
+{
+    if (kind == QLatin1String("missing"))
+        return folder + QStringLiteral("/nothing-here.txt");
+    if (kind == QLatin1String("folder"))
+        return folder;
+    if (kind == QLatin1String("device"))
+        return QStringLiteral("/dev/zero");
+    if (kind == QLatin1String("fifo")) {
+        const QString path = folder + QStringLiteral("/pipe");
+        QFile::remove(path);
+        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0 ? path : QString();
+    }
+    if (kind == QLatin1String("huge")) {
+        // Large on paper, no disk space used.
+        const QString path = folder + QStringLiteral("/huge.txt");
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.resize(qint64(3) << 30) ? path : QString();
+    }
+    return QString();
+}
 
 // The user and group ids of "nobody" on Debian.
 constexpr uid_t NobodyId = 65534;

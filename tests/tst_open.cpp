@@ -149,26 +149,10 @@ void tst_Open::refusesWithoutTouchingTheDocument()
     QFETCH(QString, kind);
     QFETCH(QString, message);
     const QString good = writeFile(m_dir, QStringLiteral("good.txt"), "good text");
-    QString path;
-    if (kind == QLatin1String("missing")) {
-        path = m_dir.filePath(QStringLiteral("nothing-here.txt"));
-    } else if (kind == QLatin1String("folder")) {
-        path = m_dir.path();
-    } else if (kind == QLatin1String("fifo")) {
-        path = m_dir.filePath(QStringLiteral("pipe"));
-        QFile::remove(path);
-        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    } else if (kind == QLatin1String("device")) {
-        path = QStringLiteral("/dev/zero");
-    } else if (kind == QLatin1String("huge")) {
-        // A sparse file: large on paper, no disk space used.
-        path = m_dir.filePath(QStringLiteral("huge.txt"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QVERIFY(file.resize(qint64(3) << 30));
-    } else {
+    QString path = unreadablePath(kind, m_dir.path());
+    if (kind == QLatin1String("markup"))
         path = m_dir.filePath(QStringLiteral("<b>x</b>.txt"));
-    }
+    QVERIFY(!path.isEmpty());
 
     MainWindow w;
     w.startUp({QStringLiteral("tavlo")});

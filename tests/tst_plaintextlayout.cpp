@@ -196,7 +196,7 @@ void tst_PlainTextLayout::cursorFollowsStock()
 }
 
 namespace {
-enum Check { Selection, FullWidthLine, Typing, BottomReachable, EndVisible, ScrollRange, RightToLeftAlignment };
+enum Check { Selection, FullWidthLine, Typing, BottomReachable, EndVisible, ScrollRange, FarDown, RightToLeftAlignment };
 }
 Q_DECLARE_METATYPE(Check)
 
@@ -215,6 +215,7 @@ void tst_PlainTextLayout::view_data()
         if (mode != 1)
             QTest::newRow(m + "text set into an empty document scrolls as far as stock") << mode << ScrollRange;
     }
+    QTest::newRow("mode 1: text further down than single precision reaches is drawn") << 1 << FarDown;
     QTest::newRow("mode 3: short lines end at the right, long ones start at the left")
         << 3 << RightToLeftAlignment;
 }
@@ -301,6 +302,20 @@ void tst_PlainTextLayout::view()
         }
         QCOMPARE(lazy.verticalScrollBar()->maximum(), stock.verticalScrollBar()->maximum());
         break;
+    case FarDown: {
+        // Half a million lines, some 10 million pixels: past 2^23, where a float loses pixels.
+        lazy.setPlainText(QStringLiteral("سلام دنیا\n").repeated(500000) + QStringLiteral("end"));
+        QTest::keyClick(&lazy, Qt::Key_End, Qt::ControlModifier);
+        QCoreApplication::processEvents();
+        QVERIFY(lazy.verticalScrollBar()->value() > (1 << 23));
+        const QImage view = shot(lazy);
+        int ink = 0;
+        for (int y = 0; y < view.height(); ++y)
+            for (int x = 0; x < view.width(); ++x)
+                ink += qGray(view.pixel(x, y)) < 128;
+        QVERIFY2(ink > 500, qPrintable(QString::number(ink)));
+        break;
+    }
     case EndVisible:
         QTest::keyClick(&lazy, Qt::Key_End, Qt::ControlModifier);
         QCoreApplication::processEvents();

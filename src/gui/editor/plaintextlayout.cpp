@@ -415,7 +415,11 @@ void PlainTextLayout::draw(QPainter *painter, const PaintContext &context)
     const QRectF pageClip = clip & QRectF(m_margin, 0, documentSize().width() - 2 * m_margin, farAway);
     for (const QTextBlock &block : qAsConst(visible)) {
         const QTextLayout *layout = block.layout();
+        // Each block is drawn at the painter's origin, moved there by the painter: glyphs are
+        // placed in single precision, which loses whole pixels past 2^23 (8,388,608) px down a
+        // document, and a large file reaches far beyond. The painter's own arithmetic is double.
         const QPointF offset(m_margin, blockTop(block));
+        painter->translate(offset);
         const int start = block.position();
         const int length = block.length();
 
@@ -438,14 +442,15 @@ void PlainTextLayout::draw(QPainter *painter, const PaintContext &context)
 
         const QPen oldPen = painter->pen();
         painter->setPen(context.palette.color(QPalette::Text));
-        layout->draw(painter, offset, selections, pageClip);
+        layout->draw(painter, QPointF(), selections, pageClip.translated(-offset));
         const bool preedit = context.cursorPosition < -1 && !layout->preeditAreaText().isEmpty();
         if ((context.cursorPosition >= start && context.cursorPosition < start + length) || preedit) {
             const int position = preedit ? layout->preeditAreaPosition() - (context.cursorPosition + 2)
                                          : context.cursorPosition - start;
-            layout->drawCursor(painter, offset, position, m_cursorWidth);
+            layout->drawCursor(painter, QPointF(), position, m_cursorWidth);
         }
         painter->setPen(oldPen);
+        painter->translate(-offset);
     }
     m_drawing = false;
     if (m_dirtyTop >= 0 || m_scrollDelta != 0)

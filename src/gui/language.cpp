@@ -3,6 +3,7 @@
 #include "core/appinfo.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSettings>
@@ -115,7 +116,13 @@ QString localNumber(qint64 number)
 {
     if (Language::current() == QLatin1String("en"))
         return QString::number(number);
-    QLocale locale(Language::current());
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(number);
+    // Grouped as the translations' own %Ln numbers are.
+    return QLocale(Language::current()).toString(number);
+}
+
+QString leftToRightPath(const QString &path)
+{
+    if (QGuiApplication::layoutDirection() != Qt::RightToLeft || path.isEmpty())
+        return path;
+    return QChar(0x2066) + path + QChar(0x2069);
 }

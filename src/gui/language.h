@@ -30,4 +30,8 @@ QString current();
 // exactly as QString::number() writes it.
 QString localNumber(qint64 number);
 
+// A path as a right-to-left interface shows it: kept left to right, so that "/tmp/a.txt" does not
+// read "tmp/a.txt/". In a left-to-right interface the path is returned as it is.
+QString leftToRightPath(const QString &path);
+
 #endif

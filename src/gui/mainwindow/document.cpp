@@ -4,6 +4,7 @@
 #include "ui_mainwindow.h"
 #include "core/displaytext.h"
 #include "core/documentfile.h"
+#include "gui/language.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,7 +24,7 @@ void MainWindow::refreshTitle(bool modified)
     if (m_fileName.isEmpty())
         name = tr("Untitled");
     else if (ui->actionFull_Address->isChecked())
-        name = displayText(QDir::toNativeSeparators(QFileInfo(m_fileName).filePath()));
+        name = leftToRightPath(displayText(QDir::toNativeSeparators(QFileInfo(m_fileName).filePath())));
     else
         name = displayText(QFileInfo(m_fileName).fileName());
 

@@ -3,6 +3,7 @@
 #include "gui/mainwindow/mainwindow.h"
 #include "ui_mainwindow.h"
 #include "core/recentfiles.h"
+#include "gui/language.h"
 
 void MainWindow::createRecentActions()
 {
@@ -28,7 +29,7 @@ void MainWindow::refreshRecentMenu()
         // A menu reads "&" as the mark of a shortcut letter; the path shows as it is.
         QString shown = shortenPath(files.at(i));
         shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        action->setText(tr("&%1: %2").arg(i + 1).arg(shown));
+        action->setText(tr("&%1: %2").arg(i + 1).arg(leftToRightPath(shown)));
         action->setData(files.at(i));
         action->setToolTip(files.at(i));
         action->setVisible(true);

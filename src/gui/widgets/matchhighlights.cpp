@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/widgets/matchhighlights.h"
 #include "core/searchengine.h"
+#include "gui/language.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -125,7 +126,7 @@ void MatchHighlights::showCount()
     else if (m_starts.isEmpty())
         m_label->setText(tr("No matches"));
     else if (m_current >= 0)
-        m_label->setText(tr("%1 of %2").arg(m_current + 1).arg(m_starts.size()));
+        m_label->setText(tr("%1 of %2").arg(localNumber(m_current + 1), localNumber(m_starts.size())));
     else
         m_label->setText(tr("%n matches", nullptr, m_starts.size()));
 }

@@ -5,519 +5,526 @@
     <name>FileInfo</name>
     <message>
         <source>File Information</source>
-        <translation type="unfinished"></translation>
+        <translation>معلومات الملف</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>المسار:</translation>
     </message>
     <message>
         <source>File Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم الملف:</translation>
     </message>
     <message>
         <source>Copy Full Address</source>
-        <translation type="unfinished"></translation>
+        <translation>نسخ المسار الكامل</translation>
     </message>
     <message>
         <source>Document Length: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>طول المستند: %1</translation>
     </message>
     <message>
         <source>Position: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الموضع: %1</translation>
     </message>
     <message>
         <source>Position: %1 to %2 (Selection Length: %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>الموضع: من %1 إلى %2 (طول التحديد: %3)</translation>
     </message>
     <message>
         <source>(Untitled)</source>
-        <translation type="unfinished"></translation>
+        <translation>(بلا عنوان)</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>تحرير</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>تنسيق</translation>
     </message>
     <message>
         <source>View</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>مساعدة</translation>
     </message>
     <message>
         <source>Main Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>شريط الأدوات الرئيسي</translation>
     </message>
     <message>
         <source>Edit Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>شريط أدوات التحرير</translation>
     </message>
     <message>
         <source>Find and Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>بحث واستبدال</translation>
     </message>
     <message>
         <source>Find Previous (Shift+Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>بحث عن السابق (Shift+Enter)</translation>
     </message>
     <message>
         <source>Find ˄</source>
-        <translation type="unfinished"></translation>
+        <translation>بحث ˄</translation>
     </message>
     <message>
         <source>Find Next (Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>بحث عن التالي (Enter)</translation>
     </message>
     <message>
         <source>Find ˅</source>
-        <translation type="unfinished"></translation>
+        <translation>بحث ˅</translation>
     </message>
     <message>
         <source>Find All</source>
-        <translation type="unfinished"></translation>
+        <translation>بحث عن الكل</translation>
     </message>
     <message>
         <source>Match...</source>
-        <translation type="unfinished"></translation>
+        <translation>المطابقة...</translation>
     </message>
     <message>
         <source>Replace ˄</source>
-        <translation type="unfinished"></translation>
+        <translation>استبدال ˄</translation>
     </message>
     <message>
         <source>Replace ˅</source>
-        <translation type="unfinished"></translation>
+        <translation>استبدال ˅</translation>
     </message>
     <message>
         <source>Replace All</source>
-        <translation type="unfinished"></translation>
+        <translation>استبدال الكل</translation>
     </message>
     <message>
         <source>Find what:</source>
-        <translation type="unfinished"></translation>
+        <translation>البحث عن:</translation>
     </message>
     <message>
         <source>Press Ctrl+Enter or Alt+Enter to make a new line.</source>
-        <translation type="unfinished"></translation>
+        <translation>اضغط Ctrl+Enter أو Alt+Enter لبدء سطر جديد.</translation>
     </message>
     <message>
         <source>Replace with:</source>
-        <translation type="unfinished"></translation>
+        <translation>الاستبدال بـ:</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>جديد</translation>
     </message>
     <message>
         <source>Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح...</translation>
     </message>
     <message>
         <source>Save UTF-8</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ بترميز UTF-8</translation>
     </message>
     <message>
         <source>Save As UTF-8...</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ باسم بترميز UTF-8...</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>قص</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>نسخ</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>لصق</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>تراجع</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة</translation>
     </message>
     <message>
         <source>Exit	Alt+F4, Ctrl+W</source>
-        <translation type="unfinished"></translation>
+        <translation>خروج	Alt+F4, Ctrl+W</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>خروج</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديد الكل</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>حول Tavlo...</translation>
     </message>
     <message>
         <source>About Qt...</source>
-        <translation type="unfinished"></translation>
+        <translation>حول Qt...</translation>
     </message>
     <message>
         <source>Zero width non-joiner</source>
-        <translation type="unfinished"></translation>
+        <translation>فاصل غير واصل بعرض صفري</translation>
     </message>
     <message>
         <source>Right-to-left mark</source>
-        <translation type="unfinished"></translation>
+        <translation>علامة من اليمين إلى اليسار</translation>
     </message>
     <message>
         <source>Left-to-right mark</source>
-        <translation type="unfinished"></translation>
+        <translation>علامة من اليسار إلى اليمين</translation>
     </message>
     <message>
         <source>Reload</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة التحميل</translation>
     </message>
     <message>
         <source>Show Full Address in Title Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>إظهار المسار الكامل في شريط العنوان</translation>
     </message>
     <message>
         <source>Wrapped - Auto</source>
-        <translation type="unfinished"></translation>
+        <translation>التفاف الأسطر - اتجاه تلقائي</translation>
     </message>
     <message>
         <source>Font...</source>
-        <translation type="unfinished"></translation>
+        <translation>الخط...</translation>
     </message>
     <message>
         <source>No Wrap - Left-to-Right</source>
-        <translation type="unfinished"></translation>
+        <translation>دون التفاف الأسطر - من اليسار إلى اليمين</translation>
     </message>
     <message>
         <source>No Wrap - Right-to-Left</source>
-        <translation type="unfinished"></translation>
+        <translation>دون التفاف الأسطر - من اليمين إلى اليسار</translation>
     </message>
     <message>
         <source>Find and Replace...	Ctrl+F, Ctrl+H</source>
-        <translation type="unfinished"></translation>
+        <translation>بحث واستبدال...	Ctrl+F, Ctrl+H</translation>
     </message>
     <message>
         <source>Date-Time</source>
-        <translation type="unfinished"></translation>
+        <translation>التاريخ والوقت</translation>
     </message>
     <message>
         <source>Check for updates...</source>
-        <translation type="unfinished"></translation>
+        <translation>التحقق من وجود تحديثات...</translation>
     </message>
     <message>
         <source>Find Next</source>
-        <translation type="unfinished"></translation>
+        <translation>بحث عن التالي</translation>
     </message>
     <message>
         <source>Find Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>بحث عن السابق</translation>
     </message>
     <message>
         <source>File Information...</source>
-        <translation type="unfinished"></translation>
+        <translation>معلومات الملف...</translation>
     </message>
     <message>
         <source>the Tavlo developers</source>
-        <translation type="unfinished"></translation>
+        <translation>مطوّري Tavlo</translation>
     </message>
     <message>
         <source>Tango Icon Library</source>
-        <translation type="unfinished"></translation>
+        <translation>مكتبة أيقونات Tango</translation>
     </message>
     <message>
         <source>Tavlo ver %1 build %2</source>
-        <translation type="unfinished"></translation>
+        <translation>الإصدار %1 من Tavlo، البنية %2</translation>
     </message>
     <message>
         <source>Tavlo is a simple and useful plain text program for bidirectional texts:</source>
-        <translation type="unfinished"></translation>
+        <translation>برنامج Tavlo محرّر بسيط ومفيد للنصوص العادية ثنائية الاتجاه:</translation>
     </message>
     <message>
         <source>Start your paragraph with a Right-to-left mark to make it right-aligned!</source>
-        <translation type="unfinished"></translation>
+        <translation>ابدأ فقرتك بعلامة من اليمين إلى اليسار لتصبح محاذاتها إلى اليمين!</translation>
     </message>
     <message>
         <source>Created by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>من إعداد %1</translation>
     </message>
     <message>
         <source>Some icons provided from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>بعض الأيقونات مأخوذة من %1</translation>
     </message>
     <message>
         <source>Homepage: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>الصفحة الرئيسية: &#x2068;%1&#x2069;</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>حول Tavlo</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>بلا عنوان</translation>
     </message>
     <message>
         <source>%1 - Tavlo</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Tavlo</translation>
     </message>
     <message>
         <source>File has unsaved changes. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتوي الملف على تغييرات لم تُحفظ. هل تريد المتابعة؟</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح</translation>
     </message>
     <message>
         <source>File &apos;%1&apos; was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على الملف «&#x2068;%1&#x2069;».</translation>
     </message>
     <message>
         <source>File &apos;%1&apos; is too large to open.</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف «&#x2068;%1&#x2069;» كبير جدًا ولا يمكن فتحه.</translation>
     </message>
     <message>
         <source>Only %1 of %2 bytes could be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُقرأ سوى %1 من أصل %2 بايت.</translation>
     </message>
     <message>
         <source>Unable to open &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر فتح «&#x2068;%1&#x2069;».</translation>
     </message>
     <message>
         <source>Text (*.txt);;All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات نصية (*.txt);;كل الملفات (*.*)</translation>
     </message>
     <message>
         <source>You are trying to save a file in UTF-8 which its previous encoding was &apos;%1&apos;.&lt;br&gt;&lt;br&gt;Proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>أنت على وشك حفظ الملف بترميز UTF-8، وكان ترميزه السابق «&#x2068;%1&#x2069;».&lt;br&gt;&lt;br&gt;هل تريد المتابعة؟</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ</translation>
     </message>
     <message>
         <source>Unable to save &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حفظ «&#x2068;%1&#x2069;».</translation>
     </message>
     <message>
         <source>It is not a regular file.</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا ليس ملفًا عاديًا.</translation>
     </message>
     <message>
         <source>The file may be damaged. Its previous content is kept in &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>قد يكون الملف تالفًا. محتواه السابق محفوظ في «&#x2068;%1&#x2069;».</translation>
     </message>
     <message>
         <source>&apos;%1&apos; was changed by another program since Tavlo opened or saved it.
 
 Do you want to overwrite it?</source>
-        <translation type="unfinished"></translation>
+        <translation>عدّل برنامج آخر «&#x2068;%1&#x2069;» بعد أن فتحه Tavlo أو حفظه.
+
+هل تريد الكتابة فوقه؟</translation>
     </message>
     <message>
         <source>Keep current file</source>
-        <translation type="unfinished"></translation>
+        <translation>الإبقاء على الملف الحالي</translation>
     </message>
     <message>
         <source>Current file doesn&apos;t exist anymore.
 
 Do you want to keep Tavlo open?</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يعد الملف الحالي موجودًا.
+
+هل تريد إبقاء Tavlo مفتوحًا؟</translation>
     </message>
     <message>
         <source>Current file was changed by another program.
 
 Do you want to reload it and lose the changes made in Tavlo?</source>
-        <translation type="unfinished"></translation>
+        <translation>عدّل برنامج آخر الملف الحالي.
+
+هل تريد إعادة تحميله وفقدان التغييرات التي أُجريت في Tavlo؟</translation>
     </message>
     <message>
         <source>Current file was changed by another program.
 Do you want to reload it?</source>
-        <translation type="unfinished"></translation>
+        <translation>عدّل برنامج آخر الملف الحالي.
+هل تريد إعادة تحميله؟</translation>
     </message>
     <message>
         <source>Tavlo has finished searching the document.</source>
-        <translation type="unfinished"></translation>
+        <translation>انتهى Tavlo من البحث في المستند.</translation>
     </message>
     <message numerus="yes">
         <source>%n matches replaced successfully.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لم يُستبدل أي تطابق.</numerusform>
+            <numerusform>تم استبدال تطابق واحد بنجاح.</numerusform>
+            <numerusform>تم استبدال تطابقين بنجاح.</numerusform>
+            <numerusform>تم استبدال %Ln تطابقات بنجاح.</numerusform>
+            <numerusform>تم استبدال %Ln تطابقًا بنجاح.</numerusform>
+            <numerusform>تم استبدال %Ln تطابق بنجاح.</numerusform>
         </translation>
     </message>
     <message>
         <source>Tavlo</source>
-        <translation type="unfinished"></translation>
+        <translation>Tavlo</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>اللغة</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>لغة النظام</translation>
     </message>
     <message>
         <source>(Clear Recent Files List)</source>
-        <translation type="unfinished"></translation>
+        <translation>(مسح قائمة الملفات الأخيرة)</translation>
     </message>
     <message>
         <source>&amp;%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1: %2</translation>
     </message>
     <message>
         <source>The server did not answer in time.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يستجب الخادم في الوقت المحدد.</translation>
     </message>
     <message>
         <source>Internet Error</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ في الاتصال بالإنترنت</translation>
     </message>
     <message>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديث</translation>
     </message>
     <message>
         <source>Your Tavlo is up-to-date!&lt;br&gt;Current version: %1 build %2</source>
-        <translation type="unfinished"></translation>
+        <translation>لديك أحدث إصدار من Tavlo!&lt;br&gt;الإصدار الحالي: %1، البنية %2</translation>
     </message>
     <message>
         <source>Unknown server error</source>
-        <translation type="unfinished"></translation>
+        <translation>خطأ غير معروف في الخادم</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>تحويل</translation>
     </message>
     <message>
         <source>To Persian Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>إلى الحروف الفارسية</translation>
     </message>
     <message>
         <source>Arabic Yeh, Alef Maksura and Kaf to Farsi Yeh and Keheh</source>
-        <translation type="unfinished"></translation>
+        <translation>الياء العربية والألف المقصورة والكاف العربية إلى الياء الفارسية والكاف الفارسية</translation>
     </message>
     <message>
         <source>To Arabic Letters</source>
-        <translation type="unfinished"></translation>
+        <translation>إلى الحروف العربية</translation>
     </message>
     <message>
         <source>Farsi Yeh and Keheh to Arabic Yeh and Kaf</source>
-        <translation type="unfinished"></translation>
+        <translation>الياء الفارسية والكاف الفارسية إلى الياء العربية والكاف العربية</translation>
     </message>
     <message>
         <source>Persian Digits</source>
-        <translation type="unfinished"></translation>
+        <translation>إلى الأرقام الفارسية</translation>
     </message>
     <message>
         <source>Arabic-Indic Digits</source>
-        <translation type="unfinished"></translation>
+        <translation>إلى الأرقام العربية الهندية</translation>
     </message>
     <message>
         <source>Latin Digits</source>
-        <translation type="unfinished"></translation>
+        <translation>إلى الأرقام اللاتينية</translation>
     </message>
     <message>
         <source>Final Yeh as Alef Maksura</source>
-        <translation type="unfinished"></translation>
+        <translation>كتابة الياء الأخيرة ألفًا مقصورة</translation>
     </message>
     <message>
         <source>To Arabic Letters writes a Farsi Yeh that ends a word as Alef Maksura</source>
-        <translation type="unfinished"></translation>
+        <translation>عند التحويل «إلى الحروف العربية»، تُكتب الياء الفارسية في آخر الكلمة ألفًا مقصورة</translation>
     </message>
     <message>
         <source>Nothing to convert.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد ما يمكن تحويله.</translation>
     </message>
     <message numerus="yes">
         <source>%n digits converted.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لم يُحوَّل أي رقم.</numerusform>
+            <numerusform>تم تحويل رقم واحد.</numerusform>
+            <numerusform>تم تحويل رقمين.</numerusform>
+            <numerusform>تم تحويل %Ln أرقام.</numerusform>
+            <numerusform>تم تحويل %Ln رقمًا.</numerusform>
+            <numerusform>تم تحويل %Ln رقم.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n letters converted.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لم يُحوَّل أي حرف.</numerusform>
+            <numerusform>تم تحويل حرف واحد.</numerusform>
+            <numerusform>تم تحويل حرفين.</numerusform>
+            <numerusform>تم تحويل %Ln أحرف.</numerusform>
+            <numerusform>تم تحويل %Ln حرفًا.</numerusform>
+            <numerusform>تم تحويل %Ln حرف.</numerusform>
         </translation>
     </message>
     <message>
         <source>Tavlo opens files of up to %1 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>يفتح Tavlo الملفات التي لا يتجاوز حجمها %1 ميغابايت.</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>Opening &apos;%1&apos;...</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ فتح «&#x2068;%1&#x2069;»...</translation>
     </message>
     <message>
         <source>The longest line of &apos;%1&apos; has %2 characters. Editing a line this long is slow.</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد الأحرف في أطول سطر من «&#x2068;%1&#x2069;» هو %2، وتحرير سطر بهذا الطول بطيء.</translation>
     </message>
     <message>
         <source>Tavlo can open the file only with its lines broken.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يستطيع Tavlo فتح هذا الملف إلا بعد تقسيم أسطره.</translation>
     </message>
     <message>
         <source>Break the lines at %1 characters? The document then counts as changed, and saving writes the broken lines.</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد تقسيم الأسطر عند %1 حرف؟ سيُعدّ المستند عندئذٍ معدَّلًا، وعند حفظه تُكتب الأسطر مقسّمةً.</translation>
     </message>
 </context>
 <context>
     <name>MatchHighlights</name>
     <message>
         <source>No matches</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد تطابقات</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 من %2</translation>
     </message>
     <message numerus="yes">
         <source>%n matches</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لا توجد تطابقات</numerusform>
+            <numerusform>تطابق واحد</numerusform>
+            <numerusform>تطابقان</numerusform>
+            <numerusform>%Ln تطابقات</numerusform>
+            <numerusform>%Ln تطابقًا</numerusform>
+            <numerusform>%Ln تطابق</numerusform>
         </translation>
     </message>
 </context>
@@ -525,128 +532,128 @@ Do you want to reload it?</source>
     <name>NewVer</name>
     <message>
         <source>New Version</source>
-        <translation type="unfinished"></translation>
+        <translation>إصدار جديد</translation>
     </message>
     <message>
         <source>Latest Changes:</source>
-        <translation type="unfinished"></translation>
+        <translation>آخر التغييرات:</translation>
     </message>
     <message>
         <source>Remind me for:</source>
-        <translation type="unfinished"></translation>
+        <translation>ذكّرني بعد:</translation>
     </message>
     <message>
         <source>Download now!</source>
-        <translation type="unfinished"></translation>
+        <translation>نزّله الآن!</translation>
     </message>
     <message>
         <source>1 Day</source>
-        <translation type="unfinished"></translation>
+        <translation>يوم واحد</translation>
     </message>
     <message>
         <source>3 Days</source>
-        <translation type="unfinished"></translation>
+        <translation>٣ أيام</translation>
     </message>
     <message>
         <source>1 Week</source>
-        <translation type="unfinished"></translation>
+        <translation>أسبوع واحد</translation>
     </message>
     <message>
         <source>1 Month</source>
-        <translation type="unfinished"></translation>
+        <translation>شهر واحد</translation>
     </message>
     <message>
         <source>New version available!</source>
-        <translation type="unfinished"></translation>
+        <translation>يتوفر إصدار جديد!</translation>
     </message>
     <message>
         <source>Your Version: %1 Build %2</source>
-        <translation type="unfinished"></translation>
+        <translation>إصدارك: %1، البنية %2</translation>
     </message>
     <message>
         <source>Go to %1 to download!</source>
-        <translation type="unfinished"></translation>
+        <translation>انتقل إلى &#x2068;%1&#x2069; لتنزيله!</translation>
     </message>
 </context>
 <context>
     <name>OpenDialog</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح</translation>
     </message>
     <message>
         <source>Select an encoding.</source>
-        <translation type="unfinished"></translation>
+        <translation>اختر ترميزًا.</translation>
     </message>
     <message>
         <source># Converting...</source>
-        <translation type="unfinished"></translation>
+        <translation># جارٍ التحويل...</translation>
     </message>
     <message>
         <source># Error.</source>
-        <translation type="unfinished"></translation>
+        <translation># خطأ.</translation>
     </message>
     <message>
         <source>Central European</source>
-        <translation type="unfinished"></translation>
+        <translation>وسط أوروبا</translation>
     </message>
     <message>
         <source>Cyrillic</source>
-        <translation type="unfinished"></translation>
+        <translation>السيريلية</translation>
     </message>
     <message>
         <source>Western European</source>
-        <translation type="unfinished"></translation>
+        <translation>غرب أوروبا</translation>
     </message>
     <message>
         <source>Greek</source>
-        <translation type="unfinished"></translation>
+        <translation>اليونانية</translation>
     </message>
     <message>
         <source>Turkish</source>
-        <translation type="unfinished"></translation>
+        <translation>التركية</translation>
     </message>
     <message>
         <source>Hebrew</source>
-        <translation type="unfinished"></translation>
+        <translation>العبرية</translation>
     </message>
     <message>
         <source>Arabic</source>
-        <translation type="unfinished"></translation>
+        <translation>العربية</translation>
     </message>
     <message>
         <source>Baltic</source>
-        <translation type="unfinished"></translation>
+        <translation>البلطيقية</translation>
     </message>
     <message>
         <source>Vietnamese</source>
-        <translation type="unfinished"></translation>
+        <translation>الفيتنامية</translation>
     </message>
     <message>
         <source>&amp;Suggested: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;المقترح: %1</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <translation type="unfinished"></translation>
+        <translation>RTL</translation>
     </message>
 </context>
 <context>
     <name>qMatch</name>
     <message>
         <source>Match</source>
-        <translation type="unfinished"></translation>
+        <translation>خيارات المطابقة</translation>
     </message>
     <message>
         <source>Match Case</source>
-        <translation type="unfinished"></translation>
+        <translation>مطابقة حالة الأحرف</translation>
     </message>
     <message>
         <source>Match Alef Hamza YehKeh</source>
-        <translation type="unfinished"></translation>
+        <translation>مطابقة أشكال الألف والهمزة والياء والكاف</translation>
     </message>
 </context>
 </TS>

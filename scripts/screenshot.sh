@@ -36,8 +36,8 @@ CONF
         pid=\$!
         sleep 3
         if [ -n '$keys' ]; then
-            window=\$(xdotool search --name 'Tavlo' | head -1)
-            xdotool windowfocus --sync \$window
+            window=\$(xdotool search --onlyvisible --name 'Tavlo' | head -1)
+            xdotool windowfocus --sync \$window; sleep 0.3
             xdotool key --window \$window $keys
             sleep 1
         fi

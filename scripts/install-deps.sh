@@ -8,7 +8,7 @@ packages=(
     libuchardet-dev pkg-config
     fonts-noto-core fonts-dejavu-core
     openssl ca-certificates
-    desktop-file-utils appstream dpkg-dev file xvfb xauth imagemagick
+    desktop-file-utils appstream dpkg-dev file xvfb xauth imagemagick xdotool
 )
 missing=()
 for p in "${packages[@]}"; do

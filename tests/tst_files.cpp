@@ -295,6 +295,7 @@ void tst_Files::writeKeepsTheFileItself_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<bool>("needsRoot");
     QTest::newRow("through a symbolic link") << "link" << 0644 << false;
+    QTest::newRow("a relative link reached through a linked folder") << "linkedfolder" << 0644 << false;
     QTest::newRow("mode 640") << "plain" << 0640 << false;
     QTest::newRow("mode 444 stays when root saves") << "plain" << 0444 << true;
     QTest::newRow("mode 400 stays when root saves") << "plain" << 0400 << true;
@@ -318,6 +319,13 @@ void tst_Files::writeKeepsTheFileItself()
     if (kind == QLatin1String("link")) {
         path = dir.filePath(QStringLiteral("link.txt"));
         QVERIFY(QFile::link(real, path));
+    } else if (kind == QLatin1String("linkedfolder")) {
+        // other/deep/link.txt is sub/link.txt, which leads to ../real.txt from sub, not from deep.
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("sub")) && QDir(dir.path()).mkpath(QStringLiteral("other")));
+        QVERIFY(QFile::link(QStringLiteral("../real.txt"), dir.filePath(QStringLiteral("sub/link.txt"))));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("sub")), dir.filePath(QStringLiteral("other/deep"))));
+        path = dir.filePath(QStringLiteral("other/deep/link.txt"));
+        QCOMPARE(readFile(path), QByteArray("old"));
     } else if (kind == QLatin1String("hardlink")) {
         path = dir.filePath(QStringLiteral("second.txt"));
         QCOMPARE(::link(QFile::encodeName(real).constData(), QFile::encodeName(path).constData()), 0);
@@ -337,13 +345,14 @@ void tst_Files::writeKeepsTheFileItself()
     }
     QCOMPARE(readFile(real), QByteArray("new"));
     QCOMPARE(readFile(path), QByteArray("new"));
-    QCOMPARE(QFileInfo(path).isSymLink(), kind == QLatin1String("link"));
+    QCOMPARE(QFileInfo(path).isSymLink(), kind.contains(QLatin1String("link")) && kind != QLatin1String("hardlink"));
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("other/real.txt"))));
     struct stat after;
     QCOMPARE(stat(QFile::encodeName(real).constData(), &after), 0);
     QCOMPARE(int(after.st_mode & 07777), mode);
     QCOMPARE(after.st_uid, before.st_uid);
     QCOMPARE(after.st_gid, before.st_gid);
-    if (kind != QLatin1String("link") && kind != QLatin1String("plain"))
+    if (kind == QLatin1String("hardlink") || kind == QLatin1String("foreign") || kind == QLatin1String("lockedfolder"))
         QCOMPARE(after.st_ino, before.st_ino);
 }
 

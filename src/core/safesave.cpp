@@ -42,7 +42,9 @@ SaveResult succeeded()
 }
 
 // Follows symbolic links one level at a time, so that a loop is found instead of being written
-// over. Returns false when there are too many levels.
+// over. Returns false when there are too many levels. Where the file exists the system's own
+// resolution decides: QFileInfo cleans ".." out of a link's target as text, which is not where
+// the link leads when it is reached through a linked folder.
 bool resolveLinks(const QString &path, QString *target)
 {
     QString current = path;
@@ -51,7 +53,8 @@ bool resolveLinks(const QString &path, QString *target)
             return false;
         current = QFileInfo(current).symLinkTarget();
     }
-    *target = current;
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    *target = canonical.isEmpty() ? current : canonical;
     return true;
 }
 
@@ -93,9 +96,40 @@ bool setExactMode(QFileDevice &file, uint mode)
 #endif
 }
 
-bool writeAll(QFileDevice &file, const QByteArray &bytes)
+bool writeAll(QFileDevice &file, const QByteArray &bytes, QString *reason)
 {
-    return file.write(bytes) == bytes.size() && file.flush();
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        *reason = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+// On the disk: a network file system or a full quota reports its error only when the data is
+// synced, and QSaveFile::commit() does not look at that.
+bool sync(QFileDevice &file, QString *reason)
+{
+#ifdef Q_OS_UNIX
+    if (::fsync(file.handle()) != 0) {
+        *reason = systemError(errno);
+        return false;
+    }
+#else
+    Q_UNUSED(file)
+    Q_UNUSED(reason)
+#endif
+    return true;
+}
+
+// The file holds exactly these bytes, on the disk.
+bool rewrite(QFile &file, const QByteArray &bytes, QString *reason)
+{
+    if (!file.seek(0) || !writeAll(file, bytes, reason) || !file.resize(bytes.size())) {
+        if (reason->isEmpty())
+            *reason = file.errorString();
+        return false;
+    }
+    return sync(file, reason);
 }
 
 // Keeps the old bytes in the user's cache, where the user can always write.
@@ -112,8 +146,7 @@ bool keepCopy(const QString &target, const QByteArray &old, QString *copyPath, Q
         *reason = copy.errorString();
         return false;
     }
-    if (!writeAll(copy, old)) {
-        *reason = copy.errorString();
+    if (!writeAll(copy, old, reason) || !sync(copy, reason)) {
         copy.remove();
         return false;
     }
@@ -143,12 +176,13 @@ SaveResult writeInPlace(const QString &target, const QByteArray &bytes)
         return failed(systemError(ENOSPC));
     }
 
-    if (file.seek(0) && writeAll(file, bytes) && file.resize(bytes.size())) {
+    if (rewrite(file, bytes, &reason)) {
         QFile::remove(copyPath);
         return succeeded();
     }
-    reason = file.errorString();
-    if (file.seek(0) && writeAll(file, old) && file.resize(old.size())) {
+    // The copy goes only once the old bytes are back on the disk.
+    QString restoreReason;
+    if (rewrite(file, old, &restoreReason)) {
         QFile::remove(copyPath);
         return failed(reason);
     }
@@ -190,10 +224,10 @@ SaveResult write(const QString &path, const QByteArray &bytes)
     // Flush before commit(): Qt 5.15's commit() can report success after a failed final flush
     // and leave an empty file behind.
     QString reason;
-    if (!writeAll(file, bytes))
-        reason = file.errorString();
-    else if (existing.exists && !setExactMode(file, existing.mode))
+    if (existing.exists && !setExactMode(file, existing.mode))
         reason = systemError(errno);
+    else if (writeAll(file, bytes, &reason))
+        sync(file, &reason);
     if (!reason.isEmpty()) {
         // The temporary file goes with the QSaveFile; the target was never touched.
         file.cancelWriting();

@@ -10,7 +10,7 @@ namespace {
 
 constexpr int ChunkSize = 64 * 1024;
 
-bool decodesCleanlyInChunks(QTextCodec *codec, const QByteArray &data)
+bool decodesCleanlyInChunks(QTextCodec *codec, const QByteArray &data, const std::atomic<bool> *stop)
 {
     QTextCodec::ConverterState state;
     const char *bytes = data.constData();
@@ -18,7 +18,7 @@ bool decodesCleanlyInChunks(QTextCodec *codec, const QByteArray &data)
     for (int offset = 0; offset < size; offset += ChunkSize) {
         codec->toUnicode(bytes + offset, qMin(ChunkSize, size - offset), &state);
         // Errors only ever add up, so the first one settles it.
-        if (state.invalidChars != 0)
+        if (state.invalidChars != 0 || (stop && *stop))
             return false;
     }
     if (size == 0)
@@ -79,7 +79,7 @@ QList<int> cleanMibsReference(const QByteArray &data)
     return result;
 }
 
-QList<int> cleanMibs(const QByteArray &data)
+QList<int> cleanMibs(const QByteArray &data, const std::atomic<bool> *stop)
 {
     struct Candidate {
         int mib;
@@ -98,7 +98,7 @@ QList<int> cleanMibs(const QByteArray &data)
     auto scan = [&](Candidate &c) {
         QVector<bool> accepted;
         if (singleByteChars(c.codec, &accepted).isEmpty()) {
-            c.clean = decodesCleanlyInChunks(c.codec, data);
+            c.clean = decodesCleanlyInChunks(c.codec, data, stop);
             return;
         }
         c.clean = true;
@@ -108,7 +108,7 @@ QList<int> cleanMibs(const QByteArray &data)
     // Every core takes the next codec from a shared counter; the calling thread works too.
     std::atomic<int> next{0};
     auto worker = [&] {
-        for (int i = next++; i < candidates.size(); i = next++)
+        for (int i = next++; i < candidates.size() && !(stop && *stop); i = next++)
             scan(candidates[i]);
     };
     QThreadPool pool;

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <atomic>
 #include <QVector>
 
 class QTextCodec;
@@ -28,8 +29,9 @@ QString singleByteChars(QTextCodec *codec, QVector<bool> *accepted = nullptr);
 QList<int> cleanMibsReference(const QByteArray &data);
 
 // The same list, decoded in chunks (no full-size text per codec, and a codec is dropped at its
-// first error) and spread over the processor's cores.
-QList<int> cleanMibs(const QByteArray &data);
+// first error) and spread over the processor's cores. Setting *stop ends it early, with a list
+// that means nothing.
+QList<int> cleanMibs(const QByteArray &data, const std::atomic<bool> *stop = nullptr);
 
 }
 

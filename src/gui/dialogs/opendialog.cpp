@@ -10,6 +10,7 @@
 #include <QSet>
 #include <QtConcurrent>
 #include <algorithm>
+#include <memory>
 #include <QMessageBox>
 #include <QTextCodec>
 
@@ -65,8 +66,8 @@ int OpenDialog::exec(QByteArray *data, int *ret)
         return QDialog::exec();
     }
 
-    // The dialog answers while a large file is scanned; a cancelled scan ends on its own, on
-    // its own copy of the bytes.
+    // The dialog answers while a large file is scanned. The scan works on its own copy of the
+    // bytes, and stops when the dialog ends before it does.
     ui->progressBar->show();
     ui->buttonBox->button(QDialogButtonBox::Ok)->setEnabled(false);
     using Scan = QPair<QList<int>, QList<int>>;
@@ -77,11 +78,17 @@ int OpenDialog::exec(QByteArray *data, int *ret)
         fillList(watcher->result().first, watcher->result().second);
     });
     const QByteArray bytes = *data;
-    watcher->setFuture(QtConcurrent::run([bytes] {
-        const QList<int> clean = CodecScan::cleanMibs(bytes);
-        return Scan(clean, suggestEncodings(bytes, clean));
+    const auto stop = std::make_shared<std::atomic<bool>>(false);
+    watcher->setFuture(QtConcurrent::run([bytes, stop] {
+        const QList<int> clean = CodecScan::cleanMibs(bytes, stop.get());
+        return *stop ? Scan() : Scan(clean, suggestEncodings(bytes, clean));
     }));
-    return QDialog::exec();
+    const int result = QDialog::exec();
+    // The caller's bytes go when it returns; a scan that ends now must not preview them.
+    *stop = true;
+    watcher->disconnect(this);
+    m_data = nullptr;
+    return result;
 }
 
 void OpenDialog::fillList(const QList<int> &cleanMibs, const QList<int> &suggested)
@@ -161,15 +168,17 @@ void OpenDialog::on_buttonBox_accepted()
 
 void OpenDialog::on_listWidget_itemSelectionChanged()
 {
-    if (ui->listWidget->selectedItems().isEmpty())
+    if (ui->listWidget->selectedItems().isEmpty() || !m_data)
         return;
     const QString previous = ui->plainTextEdit->toPlainText();
     ui->plainTextEdit->setPlainText(tr("# Converting..."));
     // Paint the notice before a long decode.
     QCoreApplication::processEvents();
 
-    // The selection may have changed while events were processed.
+    // The selection may have changed while events were processed, or the dialog ended.
     const QList<QListWidgetItem *> selected = ui->listWidget->selectedItems();
+    if (!m_data)
+        return;
     if (selected.isEmpty()) {
         ui->plainTextEdit->setPlainText(previous);
         return;

@@ -386,6 +386,7 @@ void tst_Open::nameWithControlsIsShownIsolated_data()
     QTest::newRow("plain name, as it is") << "notes.txt" << "notes.txt";
     QTest::newRow("right-to-left override") << "evil\u202Etxt.sh" << "\u2068evil[U+202E]txt.sh\u2069";
     QTest::newRow("line break") << "two\nlines.txt" << "\u2068two\u240Alines.txt\u2069";
+    QTest::newRow("line separator") << "two\u2028lines.txt" << "\u2068two[U+2028]lines.txt\u2069";
     QTest::newRow("right-to-left mark kept inside the isolate") << "\u200Fname.txt" << "\u2068\u200Fname.txt\u2069";
 }
 

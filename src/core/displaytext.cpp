@@ -16,9 +16,10 @@ bool isEmbeddingControl(ushort c)
     return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
 }
 
+// The line and paragraph separators break a title into lines like a line feed.
 bool isControl(ushort c)
 {
-    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029;
 }
 
 }

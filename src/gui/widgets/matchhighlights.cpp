@@ -187,7 +187,10 @@ void MatchHighlights::clear()
 
 bool MatchHighlights::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_editor->viewport() && event->type() == QEvent::Resize && m_active)
+    // Only the viewport is watched; asking the editor for it could be asked of an editor that
+    // is being destroyed.
+    Q_UNUSED(watched)
+    if (event->type() == QEvent::Resize && m_active)
         m_visible.start();
     return QObject::eventFilter(watched, event);
 }

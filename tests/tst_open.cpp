@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextCodec>
+#include <QAbstractTextDocumentLayout>
 #include <QTextEdit>
 #include <memory>
 #include <sys/stat.h>
@@ -54,6 +55,7 @@ private slots:
     void refusesWithoutTouchingTheDocument_data();
     void refusesWithoutTouchingTheDocument();
     void cancellingTheEncodingDialogChangesNothing();
+    void largeFileIsBuiltOffTheGuiThread();
     void longLinesAreOfferedABreak_data();
     void longLinesAreOfferedABreak();
     void reloadOfUntitledActsAsNew();
@@ -188,6 +190,28 @@ void tst_Open::cancellingTheEncodingDialogChangesNothing()
     QVERIFY(w.isModified());
     QCOMPARE(w.windowTitle(), QStringLiteral("*first.txt - Tavlo"));
     QCOMPARE(storedRecent(), QStringList{good});
+}
+
+void tst_Open::largeFileIsBuiltOffTheGuiThread()
+{
+    // Over 20 MB the text is read and its document built on a worker, behind progress dialogs,
+    // and the editor takes the document over.
+    const QString line = QStringLiteral("سلام دنیا English ").repeated(100) + QLatin1Char('\n');
+    const QByteArray bytes = line.toUtf8().repeated(21 * 1024 * 1024 / line.toUtf8().size() + 1);
+    const QString path = writeFile(m_dir, QStringLiteral("large.txt"), bytes);
+    MainWindow w;
+    w.show();
+    ModalBot bot;
+    bot.act([](QWidget *) {});
+    bot.act([](QWidget *) {});
+    QVERIFY(w.loadFile(path));
+    QTextEdit *edit = editorOf(w);
+    QCOMPARE(edit->document()->characterCount(), QString::fromUtf8(bytes).size() + 1);
+    QCOMPARE(w.windowTitle(), QStringLiteral("large.txt - Tavlo"));
+    QVERIFY(!w.isModified());
+    QVERIFY(!edit->document()->isUndoAvailable());
+    QCOMPARE(edit->document()->documentLayout()->paintDevice(), edit->viewport());
+    QVERIFY(!bot.sawUnexpected());
 }
 
 void tst_Open::longLinesAreOfferedABreak_data()

@@ -158,8 +158,17 @@ bool MainWindow::loadFile(const QString &path)
         dialog->deleteLater();
         if (chosen == -1)
             return false;
-        auto decode = [&result, chosen](const Progress &) { return decodeDocument(result.bytes, chosen, &result.text); };
-        if (!(large ? runWithProgress<bool>(this, reading, decode) : decode(Progress()))) {
+        enum Decoded { Done, OutOfMemory, Cancelled };
+        auto decode = [&result, chosen](const Progress &progress) {
+            if (!decodeDocument(result.bytes, chosen, &result.text))
+                return OutOfMemory;
+            // A decode cannot stop half way, but a Cancel pressed meanwhile still counts.
+            return progress && !progress(1, 1) ? Cancelled : Done;
+        };
+        const Decoded decoded = large ? runWithProgress<Decoded>(this, reading, decode) : decode(Progress());
+        if (decoded == Cancelled)
+            return false;
+        if (decoded == OutOfMemory) {
             result.status = LoadResult::TooLarge;
             warnLoadFailure(path, result);
             return false;

@@ -60,7 +60,10 @@ void MainWindow::adoptDocument(QTextDocument *document)
         // The editor deletes the document it had, its own child.
         ui->textEdit->setDocument(document);
     }
-    document->setDocumentLayout(new PlainTextLayout(document));
+    // The layout measures fonts on the viewport, and keeps the view's position through it.
+    auto *layout = new PlainTextLayout(document);
+    layout->setPaintDevice(ui->textEdit->viewport());
+    document->setDocumentLayout(layout);
     // Every change of the text, typed, loaded or replaced, leaves the folded copy behind.
     connect(document, &QTextDocument::contentsChanged, m_search, &SearchEngine::invalidate);
     m_search->invalidate();

@@ -351,7 +351,7 @@ void benchFolding()
 
 void benchFirstFind()
 {
-    const char *name = "first Find Next after an edit, 10 MB document (refold and search)";
+    const char *name = "first Find Next after an edit, 10 MB document (baseline: refold and search)";
     if (!selected(name))
         return;
     MainWindow window;

@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QRandomGenerator>
 #include <QTest>
 #include <QTextEdit>
 
@@ -151,6 +152,37 @@ void tst_Find::editingMakesTheCacheStale()
     p.select(0, 0);
     QVERIFY(w.findMatch(true, true, true));
     QCOMPARE(p.selection(), Range(16, 20));
+
+    // Edits of every kind, undone and redone: the copy the search patches keeps in step, so
+    // Find Next goes through exactly the occurrences of the text as it is.
+    QRandomGenerator generator(11);
+    const QString pieces[] = {QStringLiteral("word"), QStringLiteral("\n"), QStringLiteral("a\u00A0b w"), QString()};
+    for (int round = 0; round < 60; ++round) {
+        const int length = p.edit->toPlainText().size();
+        const int at = generator.bounded(length + 1);
+        p.select(at, qMin(length, at + generator.bounded(4)));
+        switch (generator.bounded(4)) {
+        case 0:
+            p.edit->undo();
+            break;
+        case 1:
+            p.edit->redo();
+            break;
+        default:
+            p.edit->insertPlainText(pieces[generator.bounded(4)]);
+        }
+        const QString text = p.edit->toPlainText();
+        p.select(0, 0);
+        const int first = text.indexOf(QStringLiteral("word"));
+        if (first < 0)
+            continue;
+        QVERIFY(w.findMatch(true, true, true));
+        QCOMPARE(p.selection(), Range(first, first + 4));
+        const int last = text.lastIndexOf(QStringLiteral("word"));
+        p.select(0, 0);
+        QVERIFY(w.findMatch(false, true, true));
+        QCOMPARE(p.selection(), Range(last, last + 4));
+    }
 }
 
 void tst_Find::replaceOnlySelectsWhenTheSelectionIsNoMatch()

@@ -15,15 +15,15 @@ struct Document {
     Document(const QString &initial)
         : text(initial)
     {
-        engine.setTextSource([this] {
+        engine.setTextSource([this](int from, int to) {
             ++reads;
-            return text;
+            return to < 0 ? text : text.mid(from, to - from);
         });
     }
     void edit(int start, int length, const QString &replacement)
     {
         text.replace(start, length, replacement);
-        engine.invalidate();
+        engine.documentEdited(start, length, replacement.size(), text.size());
     }
 
     QString text;
@@ -47,6 +47,7 @@ private slots:
     void selectionMatches_data();
     void selectionMatches();
     void cacheFollowsTheDocumentAndTheOptions();
+    void editsKeepTheCopyInStep();
     void replaceAll_data();
     void replaceAll();
 };
@@ -202,6 +203,29 @@ void tst_Search::cacheFollowsTheDocumentAndTheOptions()
     doc.engine.setOptions(true, false);
     QVERIFY(doc.engine.find(QStringLiteral("WORD"), 0, false, Direction::Forward, Wrap::Around).isNull());
     QCOMPARE(doc.reads, 3);
+}
+
+void tst_Search::editsKeepTheCopyInStep()
+{
+    // Typing, deleting and pasting anywhere, with searches in between: the matches found in the
+    // patched copy are those of the text as it is.
+    QRandomGenerator generator(7);
+    const QString pieces[] = {QStringLiteral("ك"), QStringLiteral("کتاب"), QStringLiteral("\n"), QStringLiteral("Ab"),
+                              QStringLiteral("كتاب و كتاب\n"), QString()};
+    Document doc(QStringLiteral("کتاب\nabc كتاب"));
+    for (int round = 0; round < 400; ++round) {
+        const int at = generator.bounded(doc.text.size() + 1);
+        const int length = generator.bounded(qMin(6, doc.text.size() - at) + 1);
+        doc.edit(at, length, pieces[generator.bounded(6)]);
+        if (round % 3 == 0) {
+            const QVector<int> found = doc.engine.findAll(QStringLiteral("کتاب"));
+            QVector<int> expected;
+            const QString folded = foldText(doc.text, false, false);
+            for (int i = folded.indexOf(QStringLiteral("کتاب")); i >= 0; i = folded.indexOf(QStringLiteral("کتاب"), i + 1))
+                expected.append(i);
+            QCOMPARE(found, expected);
+        }
+    }
 }
 
 void tst_Search::replaceAll_data()

@@ -18,7 +18,7 @@ SearchEngine::SearchEngine(QObject *parent)
 {
 }
 
-void SearchEngine::setTextSource(std::function<QString()> source)
+void SearchEngine::setTextSource(TextSource source)
 {
     m_source = std::move(source);
     m_stale = true;
@@ -44,12 +44,37 @@ void SearchEngine::invalidate()
         m_stale = true;
 }
 
+void SearchEngine::documentEdited(int from, int removed, int added, int length)
+{
+    if (m_replacing || m_stale)
+        return;
+    // An edit that does not add up (the document's invisible last break, a reset) is refolded.
+    if (from < 0 || removed < 0 || from + removed > m_length || m_length - removed + added != length) {
+        m_stale = true;
+        return;
+    }
+    m_cleanHead = qMin(m_cleanHead, from);
+    m_cleanTail = qMin(m_cleanTail, m_length - from - removed);
+    m_length = length;
+}
+
 const QString &SearchEngine::foldedDocument()
 {
+    const int tail = qMin(m_cleanTail, m_length - m_cleanHead);
+    const int changed = m_length - m_cleanHead - tail;
+    // A change over most of the document is cheaper folded whole.
+    if (!m_stale && changed > 0 && changed > m_length / 2)
+        m_stale = true;
     if (m_stale) {
-        foldTextInto(m_source ? m_source() : QString(), &m_foldedText, m_matchCase, m_matchLetters);
+        const QString text = m_source ? m_source(0, -1) : QString();
+        foldTextInto(text, &m_foldedText, m_matchCase, m_matchLetters);
+        m_length = text.size();
         m_stale = false;
+    } else if (changed > 0 || m_foldedText.size() != m_length) {
+        const int oldChanged = m_foldedText.size() - m_cleanHead - tail;
+        m_foldedText.replace(m_cleanHead, oldChanged, fold(m_source(m_cleanHead, m_length - tail)));
     }
+    m_cleanHead = m_cleanTail = m_length;
     return m_foldedText;
 }
 
@@ -86,9 +111,15 @@ bool SearchEngine::isMatch(const QString &selectedText, const QString &findText)
 void SearchEngine::replace(const Range &range, const QString &replacement, bool counting,
                            const std::function<void()> &edit)
 {
-    m_replacing = true;
+    // Pending edits go in first: the range is in the document's offsets of now.
     if (!m_stale)
+        foldedDocument();
+    m_replacing = true;
+    if (!m_stale) {
         m_foldedText.replace(range.start, range.length, fold(replacement));
+        m_length = m_foldedText.size();
+        m_cleanHead = m_cleanTail = m_length;
+    }
     edit();
     if (counting)
         ++m_replaceCount;
@@ -127,6 +158,8 @@ int SearchEngine::replaceAll(const QString &findText, const QString &replacement
     edit(starts);
     m_replacing = false;
     m_foldedText = patched;
+    m_length = m_foldedText.size();
+    m_cleanHead = m_cleanTail = m_length;
     m_stale = false;
     m_replaceCount += starts.size();
     return starts.size();

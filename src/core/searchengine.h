@@ -32,8 +32,10 @@ public:
 
     explicit SearchEngine(QObject *parent = nullptr);
 
-    // Where the document's plain text comes from (paragraph breaks as line feeds).
-    void setTextSource(std::function<QString()> source);
+    // Where the document's plain text comes from (paragraph breaks as line feeds), whole or as
+    // the part from `from` to `to`.
+    using TextSource = std::function<QString(int from, int to)>;
+    void setTextSource(TextSource source);
 
     bool matchCase() const { return m_matchCase; }
     bool matchLetters() const { return m_matchLetters; }
@@ -72,15 +74,26 @@ public:
     int replaceCount() const { return m_replaceCount; }
     void resetReplaceCount() { m_replaceCount = 0; }
 
+    // An edit of the document, in the offsets it had before: `removed` units at `from` became
+    // `added` units, and the document is now `length` long. Only the changed span is folded
+    // again, when a search next needs it, so typing into a large document with the find panel
+    // open costs no refold of the whole.
+    void documentEdited(int from, int removed, int added, int length);
+
 public slots:
-    // The document changed: the folded copy no longer matches it.
+    // The document changed in a way no edit describes: the folded copy is folded anew.
     void invalidate();
 
 private:
     const QString &foldedDocument();
 
-    std::function<QString()> m_source;
+    TextSource m_source;
     QString m_foldedText;
+    // Since the last fold, the document's first m_cleanHead and last m_cleanTail units are what
+    // the copy holds; the span between them changed. The document is m_length long.
+    int m_cleanHead = 0;
+    int m_cleanTail = 0;
+    int m_length = 0;
     QString m_foldedFind;
     bool m_matchCase = false;
     bool m_matchLetters = false;

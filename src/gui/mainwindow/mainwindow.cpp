@@ -31,7 +31,22 @@ MainWindow::MainWindow(QWidget *parent)
     ui->plainReplace->installEventFilter(this);
     ui->dockWidget_2->installEventFilter(this);
 
-    m_search->setTextSource([this] { return ui->textEdit->toPlainText(); });
+    m_search->setTextSource([this](int from, int to) {
+        if (from == 0 && to < 0)
+            return ui->textEdit->toPlainText();
+        QTextCursor part(ui->textEdit->document());
+        part.setPosition(from);
+        part.setPosition(to, QTextCursor::KeepAnchor);
+        // Spelled as the plain text of the whole document spells it.
+        QString text = part.selectedText();
+        for (QChar &c : text) {
+            if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
+                c = QLatin1Char('\n');
+            else if (c == QChar::Nbsp)
+                c = QLatin1Char(' ');
+        }
+        return text;
+    });
     adoptDocument(ui->textEdit->document());
 
     // The count and the highlights live while the panel shows.
@@ -64,8 +79,10 @@ void MainWindow::adoptDocument(QTextDocument *document)
     auto *layout = new PlainTextLayout(document);
     layout->setPaintDevice(ui->textEdit->viewport());
     document->setDocumentLayout(layout);
-    // Every change of the text, typed, loaded or replaced, leaves the folded copy behind.
-    connect(document, &QTextDocument::contentsChanged, m_search, &SearchEngine::invalidate);
+    // Every change of the text, typed, loaded or replaced, is told to the folded copy.
+    connect(document, &QTextDocument::contentsChange, m_search, [this, document](int from, int removed, int added) {
+        m_search->documentEdited(from, removed, added, document->characterCount() - 1);
+    });
     m_search->invalidate();
     if (m_matches)
         m_matches->followDocument();

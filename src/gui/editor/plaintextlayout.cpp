@@ -473,8 +473,8 @@ void PlainTextLayout::documentChanged(int from, int charsRemoved, int charsAdded
 void PlainTextLayout::geometryChanged(bool contentReplaced)
 {
     QTextDocument *doc = document();
-    // Replace All sets a null page to stop QTextDocumentLayout from laying out after every
-    // edit. This layout has nothing to stop; it keeps its geometry until the page is back.
+    // A null page (0 x 0) keeps the geometry as it was until a real page is back: estimates
+    // for no width at all would only be thrown away.
     if (m_initialized && doc->pageSize().isNull()) {
         m_suspended = true;
         return;

@@ -70,17 +70,6 @@ void MainWindow::convertSelection(ScriptConversion conversion)
 
     const int vertical = ui->textEdit->verticalScrollBar()->value();
     const int horizontal = ui->textEdit->horizontalScrollBar()->value();
-    // A shown editor lays out the changed span again at once. Switched off during the edits,
-    // it lays the document out again from the start, as after loading, and at once only as far
-    // as the view reaches. The cheaper of the two is taken.
-    const ConversionResult::Span &lastSpan = result.paragraphs.constLast();
-    const int spanLength = lastSpan.start + lastSpan.length - result.paragraphs.constFirst().start;
-    const int margin = int(std::ceil(document->documentMargin())) + 1;
-    const QPoint viewEnd = ui->textEdit->viewport()->rect().bottomRight() - QPoint(margin, margin);
-    const bool relayout = spanLength > ui->textEdit->cursorForPosition(viewEnd).position();
-    const QSizeF pageSize = document->pageSize();
-    if (relayout)
-        document->setPageSize(QSizeF(0, 0));
     QTextCursor cursor(document);
     cursor.beginEditBlock();
     // A plain-text document has one character format throughout: it is looked up once, not
@@ -95,8 +84,6 @@ void MainWindow::convertSelection(ScriptConversion conversion)
         cursor.insertText(QString::fromRawData(text.constData() + span.start, span.length), format);
     }
     cursor.endEditBlock();
-    if (relayout)
-        document->setPageSize(pageSize);
 
     // Every mapping keeps the length, so the old offsets are the same places in the new text.
     QTextCursor restored(document);

@@ -10,7 +10,6 @@
 #include <QSettings>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <cmath>
 #include <utility>
 
 void MainWindow::createConvertActions()

@@ -1,38 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/recentfiles.h"
-#include "core/appinfo.h"
-
-#include <QSettings>
-
-namespace {
-const QString RecentKey = QStringLiteral("recentFileList");
-}
+#include "core/settings.h"
 
 namespace RecentFiles {
 
 QStringList load()
 {
-    QSettings settings(AppInfo::organisation(), AppInfo::application());
-    return settings.value(RecentKey).toStringList();
+    return Settings::read(Settings::Key::RecentFileList).toStringList();
 }
 
 QStringList push(const QString &path)
 {
     const QString entry = QString(path).replace(QLatin1Char('\\'), QLatin1Char('/'));
-    QSettings settings(AppInfo::organisation(), AppInfo::application());
-    QStringList files = settings.value(RecentKey).toStringList();
+    QStringList files = load();
     files.removeAll(entry);
     files.prepend(entry);
     while (files.size() > MaxCount)
         files.removeLast();
-    settings.setValue(RecentKey, files);
+    Settings::write(Settings::Key::RecentFileList, files);
     return files;
 }
 
 void clear()
 {
-    QSettings settings(AppInfo::organisation(), AppInfo::application());
-    settings.setValue(RecentKey, QStringList());
+    Settings::write(Settings::Key::RecentFileList, QStringList());
 }
 
 QString shortenPath(const QString &path)

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/language.h"
-#include "core/appinfo.h"
+#include "core/settings.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QSettings>
 #include <QTranslator>
 
 // The compiled translations sit in a resource of the static library, which the linker would drop
@@ -17,8 +16,6 @@ static void initTranslations()
 }
 
 namespace {
-
-const QString LanguageKey = QStringLiteral("language");
 
 struct Installed {
     QString language = QStringLiteral("en");
@@ -56,8 +53,7 @@ namespace Language {
 
 QString storedChoice()
 {
-    QSettings settings(AppInfo::organisation(), AppInfo::application());
-    const QString choice = settings.value(LanguageKey).toString();
+    const QString choice = Settings::read(Settings::Key::Language).toString();
     if (choice == QLatin1String("en") || choice == QLatin1String("fa") || choice == QLatin1String("ar"))
         return choice;
     return QStringLiteral("system");
@@ -65,8 +61,7 @@ QString storedChoice()
 
 void storeChoice(const QString &choice)
 {
-    QSettings settings(AppInfo::organisation(), AppInfo::application());
-    settings.setValue(LanguageKey, choice);
+    Settings::write(Settings::Key::Language, choice);
 }
 
 QString resolve(const QString &choice)

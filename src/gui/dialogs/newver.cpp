@@ -2,12 +2,12 @@
 #include "gui/dialogs/newver.h"
 #include "ui_newver.h"
 #include "core/appinfo.h"
+#include "core/settings.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/language.h"
 
 #include <QDateTime>
 #include <QDesktopServices>
-#include <QSettings>
 #include <QUrl>
 
 NewVer::NewVer(QWidget *parent)
@@ -63,7 +63,6 @@ void NewVer::on_pushRemind_clicked()
 {
     const qint64 remind = QDateTime::currentMSecsSinceEpoch() + reminderDuration(ui->comboBox->currentIndex());
     m_mainWindow->setReminderTime(remind);
-    QSettings settings(AppInfo::organisation(), AppInfo::application());
-    settings.setValue(QStringLiteral("remind"), remind);
+    Settings::write(Settings::Key::Remind, remind);
     close();
 }

@@ -2,12 +2,11 @@
 // Edit > Convert: Persian or Arabic letters and one set of digits, in the selection or the document.
 #include "gui/mainwindow/mainwindow.h"
 #include "ui_mainwindow.h"
-#include "core/appinfo.h"
 #include "core/scriptconversion.h"
+#include "core/settings.h"
 #include "gui/widgets/fadingnote.h"
 
 #include <QScrollBar>
-#include <QSettings>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <utility>
@@ -26,8 +25,7 @@ void MainWindow::createConvertActions()
         connect(command.first, &QAction::triggered, this, [this, conversion] { convertSelection(conversion); });
     }
     connect(ui->actionFinal_Yeh_as_Alef_Maksura, &QAction::triggered, this, [](bool checked) {
-        QSettings settings(AppInfo::organisation(), AppInfo::application());
-        settings.setValue(QStringLiteral("finalYehAsAlefMaksura"), checked);
+        Settings::write(Settings::Key::FinalYehAsAlefMaksura, checked);
     });
 
     m_note = new FadingNote(this);

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#ifndef SETTINGS_H
+#define SETTINGS_H
+
+#include <QVariant>
+
+// Every key of the per-user settings store, with the default a read passes for it. Each read or
+// write opens the store for itself and closes it again, so a value is on disk once written.
+namespace Settings {
+
+enum class Key {
+    Geometry,              // QWidget::saveGeometry()
+    WindowState,           // QMainWindow::saveState(0)
+    Remind,                // no automatic update check before this time (ms since the epoch)
+    DefaultPath,           // where the Open and Save As dialogs start
+    Wrap,                  // the layout mode, 1 to 3
+    Font,                  // the editor's font; -1 while none was chosen
+    FullAddress,           // the whole path in the title
+    RecentFileList,        // newest first
+    Language,              // "system", "en", "fa" or "ar"
+    FinalYehAsAlefMaksura, // Convert to Arabic letters writes a final Yeh as Alef Maksura
+};
+
+QString name(Key key);
+QVariant defaultValue(Key key);
+
+QVariant read(Key key);
+void write(Key key, const QVariant &value);
+
+}
+
+#endif

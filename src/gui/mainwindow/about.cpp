@@ -48,6 +48,7 @@ void MainWindow::on_actionAbout_Qt_triggered()
 void MainWindow::on_actionFile_Info_triggered()
 {
     auto *dialog = new FileInfo(this);
-    dialog->exec(&m_fileName, ui->textEdit);
+    QString path = m_file.path;
+    dialog->exec(&path, ui->textEdit);
     dialog->deleteLater();
 }

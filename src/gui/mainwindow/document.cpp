@@ -13,7 +13,7 @@
 bool MainWindow::hasUnsavedChanges() const
 {
     // Text typed into an untitled window and deleted again is nothing to lose.
-    return m_modified && (!ui->textEdit->document()->isEmpty() || !m_fileName.isEmpty());
+    return m_modified && (!ui->textEdit->document()->isEmpty() || !m_file.isUntitled());
 }
 
 void MainWindow::refreshTitle(bool modified)
@@ -21,22 +21,26 @@ void MainWindow::refreshTitle(bool modified)
     m_modified = modified;
 
     QString name;
-    if (m_fileName.isEmpty())
+    if (m_file.isUntitled())
         name = tr("Untitled");
     else if (ui->actionFull_Address->isChecked())
-        name = leftToRightPath(displayText(QDir::toNativeSeparators(QFileInfo(m_fileName).filePath())));
+        name = leftToRightPath(displayText(QDir::toNativeSeparators(QFileInfo(m_file.path).filePath())));
     else
-        name = displayText(QFileInfo(m_fileName).fileName());
+        name = displayText(QFileInfo(m_file.path).fileName());
 
     const QString prefix = hasUnsavedChanges() ? QStringLiteral("*") : QString();
     setWindowTitle(tr("%1 - Tavlo").arg(prefix + name));
 }
 
+void MainWindow::commitFile(const FileState &file)
+{
+    m_file = file;
+    refreshTitle(m_modified);
+}
+
 void MainWindow::resetDocument()
 {
-    m_fileName.clear();
-    m_sourceMib = Utf8Mib;
-    m_fileStamp.reset();
+    commitFile(FileState());
     ui->textEdit->setPlainText(QString());
     ui->textEdit->document()->clearUndoRedoStacks();
     refreshTitle(false);

@@ -192,11 +192,9 @@ bool MainWindow::loadFile(const QString &path)
         result.text.clear();
     }
 
-    m_fileName = path;
-    m_fileStamp = result.stamp;
+    commitFile({path, mib, result.stamp});
     m_defaultPath = path;
-    m_sourceMib = mib;
-    pushRecentFile(m_fileName);
+    pushRecentFile(path);
     if (document) {
         adoptDocument(document);
         ui->textEdit->moveCursor(QTextCursor::Start);
@@ -247,7 +245,7 @@ void MainWindow::on_actionOpen_triggered()
 {
     if (hasUnsavedChanges() && !confirmDiscard(tr("Open")))
         return;
-    const QString folder = dialogFolder(m_fileName.isEmpty() ? m_defaultPath : m_fileName);
+    const QString folder = dialogFolder(m_file.isUntitled() ? m_defaultPath : m_file.path);
     const QString path = QFileDialog::getOpenFileName(this, tr("Open"), folder, tr("Text (*.txt);;All Files (*.*)"));
     if (!path.isEmpty())
         loadFile(path);
@@ -255,20 +253,20 @@ void MainWindow::on_actionOpen_triggered()
 
 void MainWindow::on_actionReload_triggered()
 {
-    if (m_fileName.isEmpty()) {
+    if (m_file.isUntitled()) {
         on_actionNew_triggered();
         return;
     }
     if (m_modified && !confirmDiscard(tr("Reload")))
         return;
-    loadFile(m_fileName);
+    loadFile(m_file.path);
 }
 
 bool MainWindow::on_actionSave_triggered()
 {
-    if (m_sourceMib != Utf8Mib) {
-        QTextCodec *codec = QTextCodec::codecForMib(m_sourceMib);
-        const QString name = codec ? QString::fromLatin1(codec->name()) : QString::number(m_sourceMib);
+    if (m_file.sourceMib != Utf8Mib) {
+        QTextCodec *codec = QTextCodec::codecForMib(m_file.sourceMib);
+        const QString name = codec ? QString::fromLatin1(codec->name()) : QString::number(m_file.sourceMib);
         const QString text = tr("You are trying to save a file in UTF-8 which its previous encoding was '%1'.<br><br>Proceed?")
                                  .arg(name);
         if (QMessageBox::warning(this, tr("Save"), text, QMessageBox::Yes | QMessageBox::No,
@@ -276,14 +274,15 @@ bool MainWindow::on_actionSave_triggered()
             != QMessageBox::Yes)
             return false;
     }
-    if (m_fileName.isEmpty())
+    if (m_file.isUntitled())
         return saveAs();
     if (!confirmOverwriteOfChangedFile())
         return false;
 
-    const SaveResult saved = writeDocument(m_fileName, ui->textEdit->toPlainText());
+    const QString path = m_file.path;
+    const SaveResult saved = writeDocument(path, ui->textEdit->toPlainText());
     if (saved.status != SaveResult::Ok) {
-        QString text = tr("Unable to save '%1'.").arg(displayText(m_fileName)) + QLatin1Char('\n');
+        QString text = tr("Unable to save '%1'.").arg(displayText(path)) + QLatin1Char('\n');
         if (saved.status == SaveResult::NotRegular)
             text += tr("It is not a regular file.");
         else
@@ -295,11 +294,10 @@ bool MainWindow::on_actionSave_triggered()
         return false;
     }
     // Only now, with every byte on disk, does the document count as saved.
+    commitFile({path, Utf8Mib, FileStamp::of(path)});
     refreshTitle(false);
-    m_defaultPath = m_fileName;
-    m_sourceMib = Utf8Mib;
-    m_fileStamp = FileStamp::of(m_fileName);
-    pushRecentFile(m_fileName);
+    m_defaultPath = path;
+    pushRecentFile(path);
     return true;
 }
 
@@ -312,16 +310,16 @@ bool MainWindow::confirmOverwriteOfChangedFile()
 {
     // The activation check misses a change made while the window stayed active; Save must not
     // write over it unasked.
-    if (!m_fileStamp)
+    if (!m_file.stamp)
         return true;
     // Nothing to lose where the file is gone, and nothing to write where it is no file now.
-    const FileStamp onDisk = FileStamp::of(m_fileName);
-    if (!QFileInfo(m_fileName).isFile() || (onDisk.sameTime(*m_fileStamp) && onDisk.size == m_fileStamp->size))
+    const FileStamp onDisk = FileStamp::of(m_file.path);
+    if (!QFileInfo(m_file.path).isFile() || (onDisk.sameTime(*m_file.stamp) && onDisk.size == m_file.stamp->size))
         return true;
     QMessageBox box(QMessageBox::Warning, tr("Save"),
                     tr("'%1' was changed by another program since Tavlo opened or saved it.\n\n"
                        "Do you want to overwrite it?")
-                        .arg(displayText(m_fileName)),
+                        .arg(displayText(m_file.path)),
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::No);
@@ -331,20 +329,20 @@ bool MainWindow::confirmOverwriteOfChangedFile()
 
 bool MainWindow::saveAs()
 {
-    const QString previous = m_fileName;
-    const std::optional<FileStamp> previousStamp = m_fileStamp;
-    const QString start = m_fileName.isEmpty() ? dialogFolder(m_defaultPath) : m_fileName;
+    const FileState previous = m_file;
+    const QString start = m_file.isUntitled() ? dialogFolder(m_defaultPath) : m_file.path;
     QFileDialog dialog(this, tr("Save"), start, tr("Text (*.txt);;All Files (*.*)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("txt"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().value(0).isEmpty())
         return false;
-    m_fileName = dialog.selectedFiles().first();
     // The file dialog has asked before overwriting another file.
-    m_fileStamp.reset();
+    FileState chosen = m_file;
+    chosen.path = dialog.selectedFiles().first();
+    chosen.stamp.reset();
+    commitFile(chosen);
     if (!on_actionSave_triggered()) {
-        m_fileName = previous;
-        m_fileStamp = previousStamp;
+        commitFile(previous);
         return false;
     }
     return true;
@@ -362,13 +360,15 @@ bool MainWindow::event(QEvent *e)
 
 void MainWindow::checkExternalChange()
 {
-    if (m_fileName.isEmpty() || !m_fileStamp)
+    if (m_file.isUntitled() || !m_file.stamp)
         return;
-    const FileStamp onDisk = FileStamp::of(m_fileName);
-    if (onDisk.sameTime(*m_fileStamp))
+    const FileStamp onDisk = FileStamp::of(m_file.path);
+    if (onDisk.sameTime(*m_file.stamp))
         return;
     // Recorded before asking, so the activation that follows the box finds nothing new.
-    m_fileStamp = onDisk;
+    FileState checked = m_file;
+    checked.stamp = onDisk;
+    commitFile(checked);
 
     if (!onDisk.exists()) {
         QMessageBox box(QMessageBox::Warning, tr("Keep current file"),
@@ -397,7 +397,7 @@ void MainWindow::checkExternalChange()
                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (answer == QMessageBox::Yes) {
         // A reload that did not happen leaves text that no longer matches the file.
-        if (!loadFile(m_fileName))
+        if (!loadFile(m_file.path))
             refreshTitle(true);
     } else if (!wasModified) {
         refreshTitle(true);

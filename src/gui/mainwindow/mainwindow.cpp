@@ -13,7 +13,6 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , m_search(new SearchEngine(this))
     , ui(new Ui::MainWindow)
-    , m_sourceMib(Utf8Mib)
 {
     ui->setupUi(this);
 

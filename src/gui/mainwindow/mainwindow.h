@@ -2,7 +2,7 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
-#include "core/filestamp.h"
+#include "core/filestate.h"
 
 #include <QMainWindow>
 #include <QUrl>
@@ -28,9 +28,6 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    // The layout modes, stored as these numbers under `Wrap`.
-    enum LayoutMode { WrappedAuto = 1, NoWrapLeftToRight = 2, NoWrapRightToLeft = 3 };
-
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
@@ -41,10 +38,13 @@ public:
     bool loadFile(const QString &path);
     void refreshTitle(bool modified);
     void resetDocument();
+    // The one place the document's file, encoding and stamp change; the title follows.
+    void commitFile(const FileState &file);
     bool hasUnsavedChanges() const;
     bool isModified() const { return m_modified; }
-    QString currentFile() const { return m_fileName; }
-    int sourceEncoding() const { return m_sourceMib; }
+    QString currentFile() const { return m_file.path; }
+    int sourceEncoding() const { return m_file.sourceMib; }
+    const FileState &fileState() const { return m_file; }
     QString defaultPath() const { return m_defaultPath; }
     qint64 reminderTime() const { return m_remind; }
     void setReminderTime(qint64 msecs) { m_remind = msecs; }
@@ -166,10 +166,7 @@ private:
     bool m_requestSent = false;
     bool m_modified = false;
     Ui::MainWindow *ui;
-    QString m_fileName;
-    // The file as last loaded, saved or checked; none while untitled.
-    std::optional<FileStamp> m_fileStamp;
-    int m_sourceMib;
+    FileState m_file;
     QUrl m_updateUrl;
     QNetworkAccessManager *m_network = nullptr;
     QNetworkReply *m_reply = nullptr;

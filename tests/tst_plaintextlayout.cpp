@@ -2,6 +2,7 @@
 // The lazy layout against QTextEdit's own: two editors with the same text, font, size and text
 // option, one of them on PlainTextLayout, must put the cursor in the same places and paint the
 // same pixels.
+#include "gui/editor/layoutmode.h"
 #include "gui/editor/plaintextlayout.h"
 
 #include <QScrollBar>
@@ -11,21 +12,6 @@
 #include <memory>
 
 namespace {
-
-QTextOption optionFor(int mode)
-{
-    QTextOption option;
-    if (mode == 2) {
-        option.setWrapMode(QTextOption::NoWrap);
-        option.setTextDirection(Qt::LeftToRight);
-        option.setAlignment(Qt::AlignLeft);
-    } else if (mode == 3) {
-        option.setWrapMode(QTextOption::NoWrap);
-        option.setTextDirection(Qt::RightToLeft);
-        option.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
-    }
-    return option;
-}
 
 // Sixty paragraphs: Persian, English and mixed, some wrapping in the 420-pixel view, some wider
 // than it when unwrapped, one empty; Persian-only lines are lower than the others in this font.
@@ -59,7 +45,7 @@ std::unique_ptr<Editors> makeEditors(int mode, bool visual = false)
     int x = 0;
     for (QTextEdit *edit : {&editors->stock, &editors->lazy}) {
         edit->setFont(QFont(QStringLiteral("Noto Serif"), 12));
-        edit->document()->setDefaultTextOption(optionFor(mode));
+        edit->document()->setDefaultTextOption(textOptionFor(mode));
         if (visual)
             edit->document()->setDefaultCursorMoveStyle(Qt::VisualMoveStyle);
         edit->setPlainText(sampleText());

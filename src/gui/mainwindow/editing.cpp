@@ -2,11 +2,11 @@
 // Editing commands, the invisible bidirectional characters, layout modes, font and title option.
 #include "gui/mainwindow/mainwindow.h"
 #include "ui_mainwindow.h"
+#include "gui/editor/layoutmode.h"
 
 #include <QDateTime>
 #include <QFontDialog>
 #include <QLocale>
-#include <QTextOption>
 
 void MainWindow::on_actionCut_triggered()
 {
@@ -67,27 +67,7 @@ void MainWindow::setWrapMode(int mode)
     ui->actionLeft_To_Right->setChecked(mode == NoWrapLeftToRight);
     ui->actionRight_To_Left->setChecked(mode == NoWrapRightToLeft);
 
-    QTextOption option;
-    switch (mode) {
-    case WrappedAuto:
-        option.setWrapMode(QTextOption::WordWrap);
-        option.setTextDirection(Qt::LayoutDirectionAuto);
-        break;
-    case NoWrapLeftToRight:
-        option.setWrapMode(QTextOption::NoWrap);
-        option.setTextDirection(Qt::LeftToRight);
-        option.setAlignment(Qt::AlignLeft);
-        break;
-    case NoWrapRightToLeft:
-        option.setWrapMode(QTextOption::NoWrap);
-        option.setTextDirection(Qt::RightToLeft);
-        // Absolute: in a right-to-left paragraph a plain AlignRight is mirrored to the left edge.
-        option.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
-        break;
-    default:
-        break;
-    }
-    ui->textEdit->document()->setDefaultTextOption(option);
+    ui->textEdit->document()->setDefaultTextOption(textOptionFor(mode));
 }
 
 void MainWindow::on_actionWord_Wrap_triggered()

@@ -6,6 +6,9 @@ packages=(
     build-essential cmake
     qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools qttranslations5-l10n
     libuchardet-dev pkg-config
+    libhunspell-dev myspell-fa hunspell-ar hunspell-en-us
+    libpango1.0-dev libcairo2-dev poppler-utils
+    acl attr
     fonts-noto-core fonts-dejavu-core
     openssl ca-certificates
     desktop-file-utils appstream dpkg-dev file xvfb xauth imagemagick xdotool

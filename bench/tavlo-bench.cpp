@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Performance cases, each measured against its baseline in the same run. Run by hand:
 //   QT_QPA_PLATFORM=offscreen ./build/bench/tavlo-bench [case-name-filter]
+#include "benchutil.h"
 #include "core/appinfo.h"
 #include "core/codecscan.h"
 #include "core/encodingguess.h"
@@ -33,74 +34,6 @@
 
 namespace {
 
-QStringList g_filter;
-
-// Persian prose from a fixed word list, the same in every run.
-QString persianText(int minLength)
-{
-    static const char *const words[] = {
-        "سلام", "دنیا", "کتاب", "نویسنده", "پرونده", "زبان", "فارسی", "یک", "این", "آن", "با",
-        "برای", "خانه", "می‌رود", "می‌نویسد", "کیک", "یادداشت", "ویرایشگر", "متن", "شعر", "آسمان",
-        "ایران", "دوست", "English", "text", "2024", "گچ", "ژاله", "پنجره", "نامه"};
-    const int count = int(sizeof(words) / sizeof(words[0]));
-    QString text;
-    text.reserve(minLength + 64);
-    quint32 state = 12345;
-    int inLine = 0;
-    while (text.size() < minLength) {
-        state = state * 1103515245u + 12345u;
-        text += QString::fromUtf8(words[(state >> 16) % count]);
-        text += (++inLine % 14 == 0) ? QLatin1Char('\n') : QLatin1Char(' ');
-    }
-    return text;
-}
-
-// The median of a few runs, in milliseconds.
-double timeIt(const std::function<void()> &run, int repeats = 3)
-{
-    std::vector<double> times;
-    for (int i = 0; i < repeats; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        times.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-// The medians of runs of two cases taken in turn, so that a load that comes and goes on a
-// shared machine falls on both alike.
-std::pair<double, double> timeAlternating(const std::function<void()> &ours,
-                                          const std::function<void()> &baseline, int rounds = 5)
-{
-    std::vector<double> oursTimes, baselineTimes;
-    for (int i = 0; i < rounds; ++i) {
-        oursTimes.push_back(timeIt(ours, 1));
-        baselineTimes.push_back(timeIt(baseline, 1));
-    }
-    std::sort(oursTimes.begin(), oursTimes.end());
-    std::sort(baselineTimes.begin(), baselineTimes.end());
-    return {oursTimes[rounds / 2], baselineTimes[rounds / 2]};
-}
-
-bool selected(const char *name)
-{
-    if (g_filter.isEmpty())
-        return true;
-    for (const QString &f : g_filter)
-        if (QString::fromUtf8(name).contains(f))
-            return true;
-    return false;
-}
-
-void report(const char *name, double ours, double baseline)
-{
-    std::printf("%s: ours %.1f ms, baseline %.1f ms, ratio %.3f\n", name, ours, baseline,
-                baseline > 0 ? ours / baseline : 0.0);
-    std::fflush(stdout);
-}
-
 void benchCodecList()
 {
     const char *name = "codec list of a 10 MB windows-1256 file";
@@ -114,21 +47,6 @@ void benchCodecList()
     if (fast != plain)
         std::printf("  MISMATCH: the lists differ\n");
     report(name, ours, baseline);
-}
-
-// A UTF-8 file of Persian prose of about this many bytes.
-void writePersianFile(const QString &path, int size)
-{
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    QByteArray bytes = persianText(qMin(size, 6 * 1024 * 1024)).toUtf8();
-    bytes.truncate(size);
-    while (bytes.size() < size)
-        bytes += bytes.left(size - bytes.size());
-    // Cut at a character boundary so the file stays UTF-8.
-    while ((uchar(bytes.at(bytes.size() - 1)) & 0xC0) == 0x80 || uchar(bytes.at(bytes.size() - 1)) >= 0xC0)
-        bytes.chop(1);
-    file.write(bytes);
 }
 
 void benchCodecListWithSuggestion()
@@ -450,53 +368,6 @@ void benchLongestLine()
     report(name, oursMs, baseline);
 }
 
-// Per-key time from a typed letter to the repainted view, the median of a few keys. Between
-// keys the event loop runs untimed, as it would while the typist's finger travels.
-double perKey(QTextEdit *edit, bool atEnd)
-{
-    QTextCursor cursor = edit->textCursor();
-    cursor.movePosition(atEnd ? QTextCursor::End : QTextCursor::Start);
-    edit->setTextCursor(cursor);
-    QApplication::processEvents();
-    edit->viewport()->repaint();
-    std::vector<double> times;
-    // The first keys warm the glyph caches and the undo stack; they are typed but not counted.
-    for (int i = -5; i < 20; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(QChar(0x0633)));
-        QApplication::sendEvent(edit, &key);
-        QApplication::processEvents();
-        edit->viewport()->repaint();
-        if (i >= 0)
-            times.push_back(timer.nsecsElapsed() / 1e6);
-        QApplication::processEvents();
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-// The window as the user has it, with our layout or, for the baseline, a fresh document that
-// brings QTextEdit's own layout back. One letter goes in right after the text is set, as a
-// typist's would, which is what leaves QTextEdit's stepwise layout unfinished.
-std::unique_ptr<MainWindow> typingWindow(bool ours, int mode, const QString &text)
-{
-    auto window = std::make_unique<MainWindow>();
-    auto *edit = window->findChild<QTextEdit *>(QStringLiteral("textEdit"));
-    if (!ours) {
-        edit->setDocument(new QTextDocument(edit));
-        edit->document()->setDefaultFont(edit->font());
-    }
-    window->setWrapMode(mode);
-    window->resize(900, 700);
-    window->show();
-    QApplication::processEvents();
-    edit->setPlainText(text);
-    QTextCursor(edit->document()).insertText(QStringLiteral("x"));
-    QApplication::processEvents();
-    return window;
-}
-
 void benchTyping()
 {
     // Both end in the same short line, so the keys at the end differ only in what lies above.
@@ -528,15 +399,6 @@ void benchTyping()
             report(lines.constData(), ours, baseline);
         }
     }
-}
-
-// A Persian text typed on an Arabic keyboard: every Farsi Yeh and Keheh in their Arabic forms.
-QString arabicKeyboardText(int minLength)
-{
-    QString text = persianText(minLength);
-    text.replace(QChar(0x06CC), QChar(0x064A));
-    text.replace(QChar(0x06A9), QChar(0x0643));
-    return text;
 }
 
 void benchConvert()
@@ -637,8 +499,10 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(resources);
+    QStringList filter;
     for (int i = 1; i < argc; ++i)
-        g_filter << QString::fromLocal8Bit(argv[i]);
+        filter << QString::fromLocal8Bit(argv[i]);
+    setCaseFilter(filter);
 
     // Never the user's own settings, never the network.
     QTemporaryDir dir;
@@ -657,5 +521,6 @@ int main(int argc, char *argv[])
     benchTyping();
     benchConvert();
     benchCount();
+    runRegisteredCases(dir);
     return 0;
 }

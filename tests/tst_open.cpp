@@ -370,7 +370,7 @@ void tst_Open::recentListMenu()
     };
     // Empty list: the form's separator stands directly above Exit.
     QCOMPARE(visibleTexts().mid(visibleTexts().size() - 2),
-             (QStringList{QStringLiteral("-"), QStringLiteral("Exit\tAlt+F4, Ctrl+W")}));
+             (QStringList{QStringLiteral("-"), QStringLiteral("E&xit\tAlt+F4, Ctrl+W")}));
 
     for (int i = 1; i <= 10; ++i)
         w.pushRecentFile(QStringLiteral("/tmp/f%1.txt").arg(11 - i));
@@ -378,7 +378,7 @@ void tst_Open::recentListMenu()
     const int first = texts.indexOf(QStringLiteral("&1: /tmp/f1.txt"));
     QVERIFY(first > 0);
     QCOMPARE(texts.at(first + 9), QStringLiteral("&10: /tmp/f10.txt"));
-    QCOMPARE(texts.at(first + 10), QStringLiteral("(Clear Recent Files List)"));
+    QCOMPARE(texts.at(first + 10), QStringLiteral("(&Clear Recent Files List)"));
     QCOMPARE(texts.at(first + 11), QStringLiteral("-"));
 
     // "&" in a path is shown, not taken for a shortcut mark.
@@ -397,10 +397,10 @@ void tst_Open::recentListMenu()
     }
 
     for (QAction *a : menu->actions())
-        if (a->text() == QLatin1String("(Clear Recent Files List)"))
+        if (a->text() == QLatin1String("(&Clear Recent Files List)"))
             a->trigger();
     QVERIFY(storedRecent().isEmpty());
-    QVERIFY(!visibleTexts().contains(QStringLiteral("(Clear Recent Files List)")));
+    QVERIFY(!visibleTexts().contains(QStringLiteral("(&Clear Recent Files List)")));
 }
 
 void tst_Open::nameWithControlsIsShownIsolated_data()

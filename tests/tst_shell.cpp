@@ -24,6 +24,7 @@ private slots:
     void firstRunUsesDefaults();
     void restoresGeometryAndWindowState();
     void formWiring();
+    void altLetterOpensItsMenu();
     void closeAsksOnlyWithUnsavedChanges_data();
     void closeAsksOnlyWithUnsavedChanges();
     void cancelAtExitWritesNothing();
@@ -111,13 +112,28 @@ void tst_Shell::formWiring()
     QCOMPARE(next->shortcut(), QKeySequence(Qt::Key_Return));
     QCOMPARE(w.findChild<QPushButton *>(QStringLiteral("pushPrev"))->shortcut(),
              QKeySequence(Qt::SHIFT + Qt::Key_Return));
-    QCOMPARE(w.findChild<QAction *>(QStringLiteral("actionExit"))->text(), QStringLiteral("Exit\tAlt+F4, Ctrl+W"));
+    QCOMPARE(w.findChild<QAction *>(QStringLiteral("actionExit"))->text(), QStringLiteral("E&xit\tAlt+F4, Ctrl+W"));
     auto *help = w.findChild<QMenu *>(QStringLiteral("menuHelp"));
     QCOMPARE(help->actions().first()->objectName(), QStringLiteral("actionCheck_for_updates"));
     // Every action that names an icon finds it among the compiled-in images.
     for (QAction *a : w.findChildren<QAction *>())
         if (a->objectName().startsWith(QLatin1String("action")) && !a->icon().isNull())
             QVERIFY2(!a->icon().pixmap(16, 16).isNull(), qPrintable(a->objectName()));
+}
+
+// Alt and a menu's letter opens the menu; the editor, which has the focus, gets no letter.
+void tst_Shell::altLetterOpensItsMenu()
+{
+    MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTextEdit *edit = editorOf(w);
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_F, Qt::AltModifier);
+    auto *file = w.findChild<QMenu *>(QStringLiteral("menuFile"));
+    QTRY_VERIFY(file->isVisible());
+    QVERIFY(edit->document()->isEmpty());
+    file->close();
 }
 
 void tst_Shell::closeAsksOnlyWithUnsavedChanges_data()

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -63,8 +64,18 @@ QMap<QString, QString> visibleTexts(QWidget *root)
 bool staysAsItIs(const QString &text)
 {
     static const QRegularExpression sameEverywhere(QStringLiteral(
-        "^(Tavlo|English|فارسی|العربية|Return|Shift\\+Return|Ctrl\\+.*|TextLabel|&\\d+: .*)$"));
+        "^(Tavlo|&English|فا&رسی|&العربية|Return|Shift\\+Return|Ctrl\\+.*|TextLabel|&\\d+: .*)$"));
     return sameEverywhere.match(text).hasMatch() || !text.contains(QRegularExpression(QStringLiteral("[A-Za-z]")));
+}
+
+// Arabic-script letters that join the letter after them; an underline drawn after one of these
+// cuts the word in two.
+bool joinsNext(QChar c)
+{
+    if (c.script() != QChar::Script_Arabic || !c.isLetter())
+        return false;
+    const QChar::JoiningType joining = c.joiningType();
+    return joining == QChar::Joining_Dual || joining == QChar::Joining_Causing;
 }
 
 // Builds each window of the program once, ready to be walked. The dialogs are modal and made
@@ -95,6 +106,8 @@ private slots:
     void noVisibleTextStaysEnglish_data();
     void noVisibleTextStaysEnglish();
     void persianIsRightToLeft();
+    void menuMnemonics_data();
+    void menuMnemonics();
 };
 
 void tst_Translations::initTestCase()
@@ -196,7 +209,51 @@ void tst_Translations::persianIsRightToLeft()
     QCOMPARE(w.findChild<QWidget *>(QStringLiteral("mainToolBar"))->layoutDirection(), Qt::RightToLeft);
     QCOMPARE(w.findChild<QWidget *>(QStringLiteral("textEdit"))->layoutDirection(), Qt::LeftToRight);
     QCOMPARE(w.windowTitle(), QStringLiteral("بی‌نام - Tavlo"));
-    QCOMPARE(w.findChild<QMenu *>(QStringLiteral("menuFile"))->title(), QStringLiteral("پرونده"));
+    QCOMPARE(w.findChild<QMenu *>(QStringLiteral("menuFile"))->title(), QStringLiteral("پروند&ه"));
+}
+
+void tst_Translations::menuMnemonics_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("english") << "en";
+    QTest::newRow("persian") << "fa";
+    QTest::newRow("arabic") << "ar";
+}
+
+// Alt and a letter reaches every menu and every item in it, in every language, and no mnemonic
+// breaks the joining of an Arabic-script word.
+void tst_Translations::menuMnemonics()
+{
+    QFETCH(QString, language);
+    Language::apply(language);
+    QCoreApplication::processEvents();
+    MainWindow w;
+    w.pushRecentFile(QStringLiteral("/tmp/a.txt"));
+    QStringList faults;
+    QList<QMenu *> menus = w.findChildren<QMenu *>();
+    QList<QList<QAction *>> groups{w.menuBar()->actions()};
+    for (QMenu *menu : menus)
+        groups << menu->actions();
+    for (const QList<QAction *> &group : qAsConst(groups)) {
+        QStringList keys;
+        for (QAction *a : group) {
+            if (a->isSeparator() || !a->isVisible() || a->data().type() == QVariant::String)
+                continue;
+            const QString text = a->text().section(QLatin1Char('\t'), 0, 0);
+            const int mark = QString(text).replace(QStringLiteral("&&"), QStringLiteral("__")).indexOf(QLatin1Char('&'));
+            if (mark < 0 || mark + 1 >= text.size()) {
+                faults << QStringLiteral("no mnemonic: ") + text;
+                continue;
+            }
+            if (mark > 0 && joinsNext(text.at(mark - 1)))
+                faults << QStringLiteral("breaks a word: ") + text;
+            const QString key = text.at(mark + 1).toLower();
+            if (keys.contains(key))
+                faults << QStringLiteral("taken twice in its menu: ") + text;
+            keys << key;
+        }
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
 QTEST_MAIN(tst_Translations)

@@ -39,26 +39,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>File</source>
-        <translation>ملف</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>تحرير</translation>
-    </message>
-    <message>
-        <source>Format</source>
-        <translation>تنسيق</translation>
-    </message>
-    <message>
-        <source>View</source>
-        <translation>عرض</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>مساعدة</translation>
-    </message>
-    <message>
         <source>Main Toolbar</source>
         <translation>شريط الأدوات الرئيسي</translation>
     </message>
@@ -127,112 +107,16 @@
         <translation>فتح...</translation>
     </message>
     <message>
-        <source>Save UTF-8</source>
-        <translation>حفظ بترميز UTF-8</translation>
-    </message>
-    <message>
         <source>Save As UTF-8...</source>
         <translation>حفظ باسم بترميز UTF-8...</translation>
-    </message>
-    <message>
-        <source>Cut</source>
-        <translation>قص</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>نسخ</translation>
-    </message>
-    <message>
-        <source>Paste</source>
-        <translation>لصق</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>تراجع</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>إعادة</translation>
-    </message>
-    <message>
-        <source>Exit	Alt+F4, Ctrl+W</source>
-        <translation>خروج	Alt+F4, Ctrl+W</translation>
     </message>
     <message>
         <source>Exit</source>
         <translation>خروج</translation>
     </message>
     <message>
-        <source>Select All</source>
-        <translation>تحديد الكل</translation>
-    </message>
-    <message>
-        <source>About...</source>
-        <translation>حول Tavlo...</translation>
-    </message>
-    <message>
-        <source>About Qt...</source>
-        <translation>حول Qt...</translation>
-    </message>
-    <message>
-        <source>Zero width non-joiner</source>
-        <translation>فاصل غير واصل بعرض صفري</translation>
-    </message>
-    <message>
-        <source>Right-to-left mark</source>
-        <translation>علامة من اليمين إلى اليسار</translation>
-    </message>
-    <message>
-        <source>Left-to-right mark</source>
-        <translation>علامة من اليسار إلى اليمين</translation>
-    </message>
-    <message>
         <source>Reload</source>
         <translation>إعادة التحميل</translation>
-    </message>
-    <message>
-        <source>Show Full Address in Title Bar</source>
-        <translation>إظهار المسار الكامل في شريط العنوان</translation>
-    </message>
-    <message>
-        <source>Wrapped - Auto</source>
-        <translation>التفاف الأسطر - اتجاه تلقائي</translation>
-    </message>
-    <message>
-        <source>Font...</source>
-        <translation>الخط...</translation>
-    </message>
-    <message>
-        <source>No Wrap - Left-to-Right</source>
-        <translation>دون التفاف الأسطر - من اليسار إلى اليمين</translation>
-    </message>
-    <message>
-        <source>No Wrap - Right-to-Left</source>
-        <translation>دون التفاف الأسطر - من اليمين إلى اليسار</translation>
-    </message>
-    <message>
-        <source>Find and Replace...	Ctrl+F, Ctrl+H</source>
-        <translation>بحث واستبدال...	Ctrl+F, Ctrl+H</translation>
-    </message>
-    <message>
-        <source>Date-Time</source>
-        <translation>التاريخ والوقت</translation>
-    </message>
-    <message>
-        <source>Check for updates...</source>
-        <translation>التحقق من وجود تحديثات...</translation>
-    </message>
-    <message>
-        <source>Find Next</source>
-        <translation>بحث عن التالي</translation>
-    </message>
-    <message>
-        <source>Find Previous</source>
-        <translation>بحث عن السابق</translation>
-    </message>
-    <message>
-        <source>File Information...</source>
-        <translation>معلومات الملف...</translation>
     </message>
     <message>
         <source>the Tavlo developers</source>
@@ -264,7 +148,7 @@
     </message>
     <message>
         <source>Homepage: %1</source>
-        <translation>الصفحة الرئيسية: &#x2068;%1&#x2069;</translation>
+        <translation>الصفحة الرئيسية: ⁨%1⁩</translation>
     </message>
     <message>
         <source>About</source>
@@ -288,11 +172,11 @@
     </message>
     <message>
         <source>File &apos;%1&apos; was not found.</source>
-        <translation>لم يُعثر على الملف «&#x2068;%1&#x2069;».</translation>
+        <translation>لم يُعثر على الملف «⁨%1⁩».</translation>
     </message>
     <message>
         <source>File &apos;%1&apos; is too large to open.</source>
-        <translation>الملف «&#x2068;%1&#x2069;» كبير جدًا ولا يمكن فتحه.</translation>
+        <translation>الملف «⁨%1⁩» كبير جدًا ولا يمكن فتحه.</translation>
     </message>
     <message>
         <source>Only %1 of %2 bytes could be read.</source>
@@ -300,7 +184,7 @@
     </message>
     <message>
         <source>Unable to open &apos;%1&apos;.</source>
-        <translation>تعذّر فتح «&#x2068;%1&#x2069;».</translation>
+        <translation>تعذّر فتح «⁨%1⁩».</translation>
     </message>
     <message>
         <source>Text (*.txt);;All Files (*.*)</source>
@@ -308,7 +192,7 @@
     </message>
     <message>
         <source>You are trying to save a file in UTF-8 which its previous encoding was &apos;%1&apos;.&lt;br&gt;&lt;br&gt;Proceed?</source>
-        <translation>أنت على وشك حفظ الملف بترميز UTF-8، وكان ترميزه السابق «&#x2068;%1&#x2069;».&lt;br&gt;&lt;br&gt;هل تريد المتابعة؟</translation>
+        <translation>أنت على وشك حفظ الملف بترميز UTF-8، وكان ترميزه السابق «⁨%1⁩».&lt;br&gt;&lt;br&gt;هل تريد المتابعة؟</translation>
     </message>
     <message>
         <source>Save</source>
@@ -316,7 +200,7 @@
     </message>
     <message>
         <source>Unable to save &apos;%1&apos;.</source>
-        <translation>تعذّر حفظ «&#x2068;%1&#x2069;».</translation>
+        <translation>تعذّر حفظ «⁨%1⁩».</translation>
     </message>
     <message>
         <source>It is not a regular file.</source>
@@ -324,13 +208,13 @@
     </message>
     <message>
         <source>The file may be damaged. Its previous content is kept in &apos;%1&apos;.</source>
-        <translation>قد يكون الملف تالفًا. محتواه السابق محفوظ في «&#x2068;%1&#x2069;».</translation>
+        <translation>قد يكون الملف تالفًا. محتواه السابق محفوظ في «⁨%1⁩».</translation>
     </message>
     <message>
         <source>&apos;%1&apos; was changed by another program since Tavlo opened or saved it.
 
 Do you want to overwrite it?</source>
-        <translation>عدّل برنامج آخر «&#x2068;%1&#x2069;» بعد أن فتحه Tavlo أو حفظه.
+        <translation>عدّل برنامج آخر «⁨%1⁩» بعد أن فتحه Tavlo أو حفظه.
 
 هل تريد الكتابة فوقه؟</translation>
     </message>
@@ -380,18 +264,6 @@ Do you want to reload it?</source>
         <translation>Tavlo</translation>
     </message>
     <message>
-        <source>Language</source>
-        <translation>اللغة</translation>
-    </message>
-    <message>
-        <source>System</source>
-        <translation>لغة النظام</translation>
-    </message>
-    <message>
-        <source>(Clear Recent Files List)</source>
-        <translation>(مسح قائمة الملفات الأخيرة)</translation>
-    </message>
-    <message>
         <source>&amp;%1: %2</source>
         <translation>&amp;%1: %2</translation>
     </message>
@@ -416,40 +288,12 @@ Do you want to reload it?</source>
         <translation>خطأ غير معروف في الخادم</translation>
     </message>
     <message>
-        <source>Convert</source>
-        <translation>تحويل</translation>
-    </message>
-    <message>
-        <source>To Persian Letters</source>
-        <translation>إلى الحروف الفارسية</translation>
-    </message>
-    <message>
         <source>Arabic Yeh, Alef Maksura and Kaf to Farsi Yeh and Keheh</source>
         <translation>الياء العربية والألف المقصورة والكاف العربية إلى الياء الفارسية والكاف الفارسية</translation>
     </message>
     <message>
-        <source>To Arabic Letters</source>
-        <translation>إلى الحروف العربية</translation>
-    </message>
-    <message>
         <source>Farsi Yeh and Keheh to Arabic Yeh and Kaf</source>
         <translation>الياء الفارسية والكاف الفارسية إلى الياء العربية والكاف العربية</translation>
-    </message>
-    <message>
-        <source>Persian Digits</source>
-        <translation>إلى الأرقام الفارسية</translation>
-    </message>
-    <message>
-        <source>Arabic-Indic Digits</source>
-        <translation>إلى الأرقام العربية الهندية</translation>
-    </message>
-    <message>
-        <source>Latin Digits</source>
-        <translation>إلى الأرقام اللاتينية</translation>
-    </message>
-    <message>
-        <source>Final Yeh as Alef Maksura</source>
-        <translation>كتابة الياء الأخيرة ألفًا مقصورة</translation>
     </message>
     <message>
         <source>To Arabic Letters writes a Farsi Yeh that ends a word as Alef Maksura</source>
@@ -491,11 +335,11 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Opening &apos;%1&apos;...</source>
-        <translation>جارٍ فتح «&#x2068;%1&#x2069;»...</translation>
+        <translation>جارٍ فتح «⁨%1⁩»...</translation>
     </message>
     <message>
         <source>The longest line of &apos;%1&apos; has %2 characters. Editing a line this long is slow.</source>
-        <translation>عدد الأحرف في أطول سطر من «&#x2068;%1&#x2069;» هو %2، وتحرير سطر بهذا الطول بطيء.</translation>
+        <translation>عدد الأحرف في أطول سطر من «⁨%1⁩» هو %2، وتحرير سطر بهذا الطول بطيء.</translation>
     </message>
     <message>
         <source>Tavlo can open the file only with its lines broken.</source>
@@ -504,6 +348,178 @@ Do you want to reload it?</source>
     <message>
         <source>Break the lines at %1 characters? The document then counts as changed, and saving writes the broken lines.</source>
         <translation>هل تريد تقسيم الأسطر عند %1 حرف؟ سيُعدّ المستند عندئذٍ معدَّلًا، وعند حفظه تُكتب الأسطر مقسّمةً.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;ملف</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>تحر&amp;ير</translation>
+    </message>
+    <message>
+        <source>C&amp;onvert</source>
+        <translation>&amp;تحويل</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat</source>
+        <translation>&amp;تنسيق</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>عر&amp;ض</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>مساعد&amp;ة</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;جديد</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;فتح...</translation>
+    </message>
+    <message>
+        <source>&amp;Save UTF-8</source>
+        <translation>&amp;حفظ بترميز UTF-8</translation>
+    </message>
+    <message>
+        <source>Save &amp;As UTF-8...</source>
+        <translation>حفظ &amp;باسم بترميز UTF-8...</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;قص</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;نسخ</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;لصق</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>ترا&amp;جع</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>إعا&amp;دة</translation>
+    </message>
+    <message>
+        <source>E&amp;xit	Alt+F4, Ctrl+W</source>
+        <translation>خر&amp;وج	Alt+F4, Ctrl+W</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>تحديد &amp;الكل</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>حو&amp;ل Tavlo...</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt...</source>
+        <translation>&amp;حول Qt...</translation>
+    </message>
+    <message>
+        <source>&amp;Zero width non-joiner</source>
+        <translation>فاصل غير واصل بعر&amp;ض صفري</translation>
+    </message>
+    <message>
+        <source>Rig&amp;ht-to-left mark</source>
+        <translation>علامة &amp;من اليمين إلى اليسار</translation>
+    </message>
+    <message>
+        <source>&amp;Left-to-right mark</source>
+        <translation>علامة من اليسار &amp;إلى اليمين</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;إعادة التحميل</translation>
+    </message>
+    <message>
+        <source>Show &amp;Full Address in Title Bar</source>
+        <translation>&amp;إظهار المسار الكامل في شريط العنوان</translation>
+    </message>
+    <message>
+        <source>&amp;Wrapped - Auto</source>
+        <translation>التفا&amp;ف الأسطر - اتجاه تلقائي</translation>
+    </message>
+    <message>
+        <source>&amp;Font...</source>
+        <translation>&amp;الخط...</translation>
+    </message>
+    <message>
+        <source>No Wrap - &amp;Left-to-Right</source>
+        <translation>&amp;دون التفاف الأسطر - من اليسار إلى اليمين</translation>
+    </message>
+    <message>
+        <source>No Wrap - &amp;Right-to-Left</source>
+        <translation>دون التفاف الأسطر - من اليمين &amp;إلى اليسار</translation>
+    </message>
+    <message>
+        <source>&amp;Find and Replace...	Ctrl+F, Ctrl+H</source>
+        <translation>بحث &amp;واستبدال...	Ctrl+F, Ctrl+H</translation>
+    </message>
+    <message>
+        <source>&amp;Date-Time</source>
+        <translation>التا&amp;ريخ والوقت</translation>
+    </message>
+    <message>
+        <source>Check for &amp;updates...</source>
+        <translation>&amp;التحقق من وجود تحديثات...</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>&amp;بحث عن التالي</translation>
+    </message>
+    <message>
+        <source>Find Pre&amp;vious</source>
+        <translation>بحث &amp;عن السابق</translation>
+    </message>
+    <message>
+        <source>File &amp;Information...</source>
+        <translation>معلومات &amp;الملف...</translation>
+    </message>
+    <message>
+        <source>To &amp;Persian Letters</source>
+        <translation>إلى الحر&amp;وف الفارسية</translation>
+    </message>
+    <message>
+        <source>To &amp;Arabic Letters</source>
+        <translation>&amp;إلى الحروف العربية</translation>
+    </message>
+    <message>
+        <source>Persian &amp;Digits</source>
+        <translation>إلى الأ&amp;رقام الفارسية</translation>
+    </message>
+    <message>
+        <source>Arabic-&amp;Indic Digits</source>
+        <translation>إلى الأرقا&amp;م العربية الهندية</translation>
+    </message>
+    <message>
+        <source>&amp;Latin Digits</source>
+        <translation>إلى &amp;الأرقام اللاتينية</translation>
+    </message>
+    <message>
+        <source>Final &amp;Yeh as Alef Maksura</source>
+        <translation>كتابة الياء الأخيرة &amp;ألفًا مقصورة</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;اللغة</translation>
+    </message>
+    <message>
+        <source>&amp;System</source>
+        <translation>لغة النظا&amp;م</translation>
+    </message>
+    <message>
+        <source>(&amp;Clear Recent Files List)</source>
+        <translation>(مسح قائمة الملفا&amp;ت الأخيرة)</translation>
     </message>
 </context>
 <context>
@@ -572,7 +588,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Go to %1 to download!</source>
-        <translation>انتقل إلى &#x2068;%1&#x2069; لتنزيله!</translation>
+        <translation>انتقل إلى ⁨%1⁩ لتنزيله!</translation>
     </message>
 </context>
 <context>

@@ -39,26 +39,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>File</source>
-        <translation>پرونده</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>ویرایش</translation>
-    </message>
-    <message>
-        <source>Format</source>
-        <translation>قالب</translation>
-    </message>
-    <message>
-        <source>View</source>
-        <translation>نما</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>راهنما</translation>
-    </message>
-    <message>
         <source>Main Toolbar</source>
         <translation>نوار ابزار اصلی</translation>
     </message>
@@ -127,112 +107,16 @@
         <translation>باز کردن...</translation>
     </message>
     <message>
-        <source>Save UTF-8</source>
-        <translation>ذخیره (UTF-8)</translation>
-    </message>
-    <message>
         <source>Save As UTF-8...</source>
         <translation>ذخیره با نام دیگر (UTF-8)...</translation>
-    </message>
-    <message>
-        <source>Cut</source>
-        <translation>برش</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>کپی</translation>
-    </message>
-    <message>
-        <source>Paste</source>
-        <translation>چسباندن</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>واگرد</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>انجام دوباره</translation>
-    </message>
-    <message>
-        <source>Exit	Alt+F4, Ctrl+W</source>
-        <translation>خروج	Alt+F4, Ctrl+W</translation>
     </message>
     <message>
         <source>Exit</source>
         <translation>خروج</translation>
     </message>
     <message>
-        <source>Select All</source>
-        <translation>انتخاب همه</translation>
-    </message>
-    <message>
-        <source>About...</source>
-        <translation>درباره‌ی Tavlo...</translation>
-    </message>
-    <message>
-        <source>About Qt...</source>
-        <translation>درباره‌ی Qt...</translation>
-    </message>
-    <message>
-        <source>Zero width non-joiner</source>
-        <translation>نیم‌فاصله</translation>
-    </message>
-    <message>
-        <source>Right-to-left mark</source>
-        <translation>نشانه‌ی راست‌به‌چپ</translation>
-    </message>
-    <message>
-        <source>Left-to-right mark</source>
-        <translation>نشانه‌ی چپ‌به‌راست</translation>
-    </message>
-    <message>
         <source>Reload</source>
         <translation>بارگذاری دوباره</translation>
-    </message>
-    <message>
-        <source>Show Full Address in Title Bar</source>
-        <translation>نمایش نشانی کامل در نوار عنوان</translation>
-    </message>
-    <message>
-        <source>Wrapped - Auto</source>
-        <translation>با شکستن خط - جهت خودکار</translation>
-    </message>
-    <message>
-        <source>Font...</source>
-        <translation>قلم...</translation>
-    </message>
-    <message>
-        <source>No Wrap - Left-to-Right</source>
-        <translation>بدون شکستن خط - چپ‌به‌راست</translation>
-    </message>
-    <message>
-        <source>No Wrap - Right-to-Left</source>
-        <translation>بدون شکستن خط - راست‌به‌چپ</translation>
-    </message>
-    <message>
-        <source>Find and Replace...	Ctrl+F, Ctrl+H</source>
-        <translation>جست‌وجو و جایگزینی...	Ctrl+F, Ctrl+H</translation>
-    </message>
-    <message>
-        <source>Date-Time</source>
-        <translation>تاریخ و ساعت</translation>
-    </message>
-    <message>
-        <source>Check for updates...</source>
-        <translation>بررسی به‌روزرسانی‌ها...</translation>
-    </message>
-    <message>
-        <source>Find Next</source>
-        <translation>جست‌وجوی بعدی</translation>
-    </message>
-    <message>
-        <source>Find Previous</source>
-        <translation>جست‌وجوی قبلی</translation>
-    </message>
-    <message>
-        <source>File Information...</source>
-        <translation>اطلاعات پرونده...</translation>
     </message>
     <message>
         <source>the Tavlo developers</source>
@@ -375,18 +259,6 @@ Do you want to reload it?</source>
         <translation>Tavlo</translation>
     </message>
     <message>
-        <source>Language</source>
-        <translation>زبان</translation>
-    </message>
-    <message>
-        <source>System</source>
-        <translation>پیش‌فرض سیستم</translation>
-    </message>
-    <message>
-        <source>(Clear Recent Files List)</source>
-        <translation>(پاک کردن فهرست پرونده‌های اخیر)</translation>
-    </message>
-    <message>
         <source>&amp;%1: %2</source>
         <translation>&amp;%1: %2</translation>
     </message>
@@ -411,40 +283,12 @@ Do you want to reload it?</source>
         <translation>خطای ناشناخته‌ی سرور</translation>
     </message>
     <message>
-        <source>Convert</source>
-        <translation>تبدیل</translation>
-    </message>
-    <message>
-        <source>To Persian Letters</source>
-        <translation>به حروف فارسی</translation>
-    </message>
-    <message>
         <source>Arabic Yeh, Alef Maksura and Kaf to Farsi Yeh and Keheh</source>
         <translation>تبدیل یای عربی، الف مقصوره و کاف عربی به یای فارسی و کاف فارسی</translation>
     </message>
     <message>
-        <source>To Arabic Letters</source>
-        <translation>به حروف عربی</translation>
-    </message>
-    <message>
         <source>Farsi Yeh and Keheh to Arabic Yeh and Kaf</source>
         <translation>تبدیل یای فارسی و کاف فارسی به یای عربی و کاف عربی</translation>
-    </message>
-    <message>
-        <source>Persian Digits</source>
-        <translation>ارقام فارسی</translation>
-    </message>
-    <message>
-        <source>Arabic-Indic Digits</source>
-        <translation>ارقام عربی</translation>
-    </message>
-    <message>
-        <source>Latin Digits</source>
-        <translation>ارقام لاتین</translation>
-    </message>
-    <message>
-        <source>Final Yeh as Alef Maksura</source>
-        <translation>ی پایانی به شکل الف مقصوره</translation>
     </message>
     <message>
         <source>To Arabic Letters writes a Farsi Yeh that ends a word as Alef Maksura</source>
@@ -489,6 +333,178 @@ Do you want to reload it?</source>
     <message>
         <source>Break the lines at %1 characters? The document then counts as changed, and saving writes the broken lines.</source>
         <translation>می‌خواهید خط‌ها پس از هر %1 نویسه شکسته شوند؟ در این صورت سند تغییریافته به شمار می‌آید و با ذخیره، خط‌های شکسته نوشته می‌شوند.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>پروند&amp;ه</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;ویرایش</translation>
+    </message>
+    <message>
+        <source>C&amp;onvert</source>
+        <translation>&amp;تبدیل</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat</source>
+        <translation>&amp;قالب</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;نما</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;راهنما</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;جدید</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>با&amp;ز کردن...</translation>
+    </message>
+    <message>
+        <source>&amp;Save UTF-8</source>
+        <translation>&amp;ذخیره (UTF-8)</translation>
+    </message>
+    <message>
+        <source>Save &amp;As UTF-8...</source>
+        <translation>ذخیره با نام &amp;دیگر (UTF-8)...</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>بر&amp;ش</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;کپی</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>چسباند&amp;ن</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;واگرد</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>انجام &amp;دوباره</translation>
+    </message>
+    <message>
+        <source>E&amp;xit	Alt+F4, Ctrl+W</source>
+        <translation>خر&amp;وج	Alt+F4, Ctrl+W</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;انتخاب همه</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;درباره‌ی Tavlo...</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt...</source>
+        <translation>د&amp;رباره‌ی Qt...</translation>
+    </message>
+    <message>
+        <source>&amp;Zero width non-joiner</source>
+        <translation>نیم‌&amp;فاصله</translation>
+    </message>
+    <message>
+        <source>Rig&amp;ht-to-left mark</source>
+        <translation>نشانه‌ی &amp;راست‌به‌چپ</translation>
+    </message>
+    <message>
+        <source>&amp;Left-to-right mark</source>
+        <translation>نشانه‌ی &amp;چپ‌به‌راست</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>با&amp;رگذاری دوباره</translation>
+    </message>
+    <message>
+        <source>Show &amp;Full Address in Title Bar</source>
+        <translation>نمایش نشانی کامل &amp;در نوار عنوان</translation>
+    </message>
+    <message>
+        <source>&amp;Wrapped - Auto</source>
+        <translation>با شکستن خط - جهت خو&amp;دکار</translation>
+    </message>
+    <message>
+        <source>&amp;Font...</source>
+        <translation>&amp;قلم...</translation>
+    </message>
+    <message>
+        <source>No Wrap - &amp;Left-to-Right</source>
+        <translation>بد&amp;ون شکستن خط - چپ‌به‌راست</translation>
+    </message>
+    <message>
+        <source>No Wrap - &amp;Right-to-Left</source>
+        <translation>بدون شکستن خط - &amp;راست‌به‌چپ</translation>
+    </message>
+    <message>
+        <source>&amp;Find and Replace...	Ctrl+F, Ctrl+H</source>
+        <translation>&amp;جست‌وجو و جایگزینی...	Ctrl+F, Ctrl+H</translation>
+    </message>
+    <message>
+        <source>&amp;Date-Time</source>
+        <translation>تاریخ و &amp;ساعت</translation>
+    </message>
+    <message>
+        <source>Check for &amp;updates...</source>
+        <translation>بررسی به‌ر&amp;وزرسانی‌ها...</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>جست‌وجوی &amp;بعدی</translation>
+    </message>
+    <message>
+        <source>Find Pre&amp;vious</source>
+        <translation>جست‌وجو&amp;ی قبلی</translation>
+    </message>
+    <message>
+        <source>File &amp;Information...</source>
+        <translation>&amp;اطلاعات پرونده...</translation>
+    </message>
+    <message>
+        <source>To &amp;Persian Letters</source>
+        <translation>به حرو&amp;ف فارسی</translation>
+    </message>
+    <message>
+        <source>To &amp;Arabic Letters</source>
+        <translation>به حر&amp;وف عربی</translation>
+    </message>
+    <message>
+        <source>Persian &amp;Digits</source>
+        <translation>ارقا&amp;م فارسی</translation>
+    </message>
+    <message>
+        <source>Arabic-&amp;Indic Digits</source>
+        <translation>&amp;ارقام عربی</translation>
+    </message>
+    <message>
+        <source>&amp;Latin Digits</source>
+        <translation>ا&amp;رقام لاتین</translation>
+    </message>
+    <message>
+        <source>Final &amp;Yeh as Alef Maksura</source>
+        <translation>&amp;ی پایانی به شکل الف مقصوره</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;زبان</translation>
+    </message>
+    <message>
+        <source>&amp;System</source>
+        <translation>پیش‌فر&amp;ض سیستم</translation>
+    </message>
+    <message>
+        <source>(&amp;Clear Recent Files List)</source>
+        <translation>(پا&amp;ک کردن فهرست پرونده‌های اخیر)</translation>
     </message>
 </context>
 <context>

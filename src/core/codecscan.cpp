@@ -2,7 +2,6 @@
 #include "core/codecscan.h"
 
 #include <QHash>
-#include <QMutex>
 #include <QSet>
 #include <QSysInfo>
 #include <QTextCodec>
@@ -10,6 +9,9 @@
 #include <QThreadPool>
 #include <atomic>
 #include <cstring>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -83,16 +85,16 @@ ByteTable computeTable(QTextCodec *codec)
 // Worked out once per codec: the registry's codecs live as long as the program.
 ByteTable tableOf(QTextCodec *codec)
 {
-    static QMutex mutex;
+    static std::mutex mutex;
     static QHash<QTextCodec *, ByteTable> tables;
     {
-        QMutexLocker lock(&mutex);
+        const std::lock_guard<std::mutex> lock(mutex);
         const auto it = tables.constFind(codec);
         if (it != tables.constEnd())
             return it.value();
     }
     const ByteTable table = computeTable(codec);
-    QMutexLocker lock(&mutex);
+    const std::lock_guard<std::mutex> lock(mutex);
     tables.insert(codec, table);
     return table;
 }
@@ -387,12 +389,13 @@ QList<int> cleanMibs(const QByteArray &data, const std::atomic<bool> *stop)
         for (int i = next++; i < candidates.size() && !(stop && *stop); i = next++)
             scan(candidates[i]);
     };
-    QThreadPool pool;
     const int threads = qMin(QThread::idealThreadCount(), QThreadPool::globalInstance()->maxThreadCount());
+    std::vector<std::thread> helpers;
     for (int i = 1; i < threads; ++i)
-        pool.start(worker);
+        helpers.emplace_back(worker);
     worker();
-    pool.waitForDone();
+    for (std::thread &helper : helpers)
+        helper.join();
     QList<int> result;
     for (const Candidate &c : qAsConst(candidates))
         if (c.clean)

@@ -54,6 +54,8 @@ private slots:
 
     void fastScanMatchesPlainLoop_data();
     void fastScanMatchesPlainLoop();
+    void cleanMeansReadBackByteForByte_data();
+    void cleanMeansReadBackByteForByte();
 
     void recentList();
     void shortenPath_data();
@@ -83,8 +85,8 @@ void tst_Files::readsAndDecodes_data()
     QTest::newRow("utf-8 bom is dropped") << QByteArray("\xEF\xBB\xBF") + Persian.toUtf8() << 0 << Persian;
     QTest::newRow("line ends left to the editor") << QByteArray("one\r\ntwo\rthree") << 0 << QStringLiteral("one\r\ntwo\rthree");
     QTest::newRow("windows-1256 persian") << encoded("windows-1256", Persian) << 2256 << Persian;
-    QTest::newRow("utf-8 cut inside its last character") << Persian.toUtf8().chopped(1) << 4
-                                                         << QString::fromLatin1(Persian.toUtf8().chopped(1));
+    QTest::newRow("utf-8 cut inside its last character") << Persian.toUtf8().chopped(1) << 2256
+                                                         << QTextCodec::codecForMib(2256)->toUnicode(Persian.toUtf8().chopped(1));
     QTest::newRow("utf-16 with bom loses the bom") << encoded("UTF-16LE", QStringLiteral("\uFEFF") + Persian) << 1015 << Persian;
 }
 
@@ -383,6 +385,59 @@ void tst_Files::fastScanMatchesPlainLoop()
 {
     QFETCH(QByteArray, data);
     QCOMPARE(CodecScan::cleanMibs(data), CodecScan::cleanMibsReference(data));
+}
+
+void tst_Files::cleanMeansReadBackByteForByte_data()
+{
+    QTest::addColumn<QByteArray>("codec");
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<bool>("clean");
+    const QByteArray persian = encoded("windows-1256", Persian);
+    QTest::newRow("windows-1256 reads Persian") << QByteArray("windows-1256") << persian << true;
+    // ICU fills the holes of a code page with C1 controls or U+FFFD and reports nothing.
+    QTest::newRow("windows-1252 has no letter at 0x81") << QByteArray("windows-1252") << persian << false;
+    QTest::newRow("ISO-8859-1 reads 0x80 to 0x9F as controls") << QByteArray("ISO-8859-1") << persian << false;
+    QTest::newRow("ISO-8859-6 has no letter at 0xA1") << QByteArray("ISO-8859-6") << QByteArray("\xa1\xe6") << false;
+    QTest::newRow("US-ASCII takes no high byte") << QByteArray("US-ASCII") << QByteArray("ab\xe9") << false;
+    QTest::newRow("a SUB the bytes hold") << QByteArray("windows-1252") << QByteArray("a\x1a\xe9") << true;
+    QTest::newRow("IBM037 reads 0x3F as SUB") << QByteArray("IBM037") << QByteArray("\xc1\x3f") << false;
+    QTest::newRow("GBK cannot read Persian") << QByteArray("GBK") << persian << false;
+    QTest::newRow("Big5") << QByteArray("Big5") << encoded("Big5", QStringLiteral("外公的茶園在一座高山的半山腰。")) << true;
+    QTest::newRow("Big5 cut inside a character")
+        << QByteArray("Big5") << encoded("Big5", QStringLiteral("外公的茶園")).chopped(1) << false;
+    QTest::newRow("Shift_JIS over chunk borders")
+        << QByteArray("Shift_JIS") << encoded("Shift_JIS", QStringLiteral("京都の秋は美しい。\n").repeated(9000)) << true;
+    // Stateful codecs write one text in many ways: each character must come back.
+    QTest::newRow("ISO-2022-JP over chunk borders")
+        << QByteArray("ISO-2022-JP") << encoded("ISO-2022-JP", QStringLiteral("京都の秋 autumn\n").repeated(9000)) << true;
+    QTest::newRow("ISO-2022-JP takes no high byte") << QByteArray("ISO-2022-JP") << persian << false;
+    QTest::newRow("UTF-7 ending in base64") << QByteArray("UTF-7") << QByteArray("a+AOk-b+AOk") << true;
+    // A lone surrogate is no character.
+    QTest::newRow("utf-16 pair") << QByteArray("UTF-16LE") << QByteArray("\x3d\xd8\x00\xde", 4) << true;
+    QTest::newRow("utf-16 lone high surrogate") << QByteArray("UTF-16LE") << QByteArray("\x3d\xd8\x41\x00", 4) << false;
+    QTest::newRow("utf-16 lone low surrogate at the end") << QByteArray("UTF-16LE") << QByteArray("\x41\x00\x00\xde", 4) << false;
+    QTest::newRow("utf-16 pair across a chunk border")
+        << QByteArray("UTF-16LE")
+        << encoded("UTF-16LE", QStringLiteral("a").repeated(32 * 1024 - 1) + QString::fromUcs4(U"\U0001F600")) << true;
+    QTest::newRow("utf-16 big-endian with its mark")
+        << QByteArray("UTF-16") << QByteArray("\xfe\xff\x06\x33\x06\x44", 6) << true;
+    QTest::newRow("utf-32 surrogates as two characters")
+        << QByteArray("UTF-32LE") << QByteArray("\x3d\xd8\0\0\x00\xde\0\0", 8) << false;
+    QTest::newRow("utf-32 big-endian with its mark")
+        << QByteArray("UTF-32") << QByteArray("\0\0\xfe\xff\0\x01\xf6\x00", 8) << true;
+    QTest::newRow("utf-32 past U+10FFFF") << QByteArray("UTF-32LE") << QByteArray("\0\0\x11\0", 4) << false;
+}
+
+void tst_Files::cleanMeansReadBackByteForByte()
+{
+    QFETCH(QByteArray, codec);
+    QFETCH(QByteArray, data);
+    QFETCH(bool, clean);
+    QTextCodec *c = QTextCodec::codecForName(codec);
+    QVERIFY(c);
+    QCOMPARE(CodecScan::decodesCleanly(c, data), clean);
+    // The scan in chunks over the cores judges alike.
+    QCOMPARE(CodecScan::cleanMibs(data).contains(c->mibEnum()), clean);
 }
 
 void tst_Files::recentList()

@@ -602,12 +602,12 @@ Do you want to reload it?</source>
         <translation>اختر ترميزًا.</translation>
     </message>
     <message>
-        <source># Converting...</source>
-        <translation># جارٍ التحويل...</translation>
-    </message>
-    <message>
         <source># Error.</source>
         <translation># خطأ.</translation>
+    </message>
+    <message>
+        <source># The preview is shortened. OK opens the whole file.</source>
+        <translation># المعاينة مختصرة. «حسنًا» يفتح الملف كاملًا.</translation>
     </message>
     <message>
         <source>Central European</source>

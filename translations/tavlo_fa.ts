@@ -582,12 +582,12 @@ Do you want to reload it?</source>
         <translation>یک رمزگذاری انتخاب کنید.</translation>
     </message>
     <message>
-        <source># Converting...</source>
-        <translation># در حال تبدیل...</translation>
-    </message>
-    <message>
         <source># Error.</source>
         <translation># خطا.</translation>
+    </message>
+    <message>
+        <source># The preview is shortened. OK opens the whole file.</source>
+        <translation># پیش‌نمایش کوتاه شده است. «تأیید» همهٔ پرونده را باز می‌کند.</translation>
     </message>
     <message>
         <source>Central European</source>

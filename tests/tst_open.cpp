@@ -4,6 +4,9 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QDockWidget>
+#include <QPlainTextEdit>
 #include <QDialogButtonBox>
 #include <QListWidget>
 #include <QMenu>
@@ -34,6 +37,18 @@ void openRecent(MainWindow &w, const QString &path)
             a->trigger();
 }
 
+// The resident set size of this process, in kB, from /proc/self/status.
+qint64 residentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong();
+    return -1;
+}
+
 QStringList storedRecent()
 {
     QSettings settings(QStringLiteral("Merovane"), QStringLiteral("Tavlo"));
@@ -56,6 +71,8 @@ private slots:
     void refusesWithoutTouchingTheDocument();
     void cancellingTheEncodingDialogChangesNothing();
     void largeFileIsBuiltOffTheGuiThread();
+    void largeFileTakesTheEditorsPlace_data();
+    void largeFileTakesTheEditorsPlace();
     void longLinesAreOfferedABreak_data();
     void longLinesAreOfferedABreak();
     void reloadOfUntitledActsAsNew();
@@ -212,6 +229,74 @@ void tst_Open::largeFileIsBuiltOffTheGuiThread()
     QVERIFY(!edit->document()->isUndoAvailable());
     QCOMPARE(edit->document()->documentLayout()->paintDevice(), edit->viewport());
     QVERIFY(!bot.sawUnexpected());
+}
+
+void tst_Open::largeFileTakesTheEditorsPlace_data()
+{
+    QTest::addColumn<bool>("highlighted"); // the find panel open, a match selected
+    QTest::addColumn<bool>("typed");
+    QTest::addColumn<int>("opens");
+    QTest::addColumn<int>("megabytes");
+    QTest::newRow("over highlighted matches in the first document") << true << false << 1 << 21;
+    QTest::newRow("over highlighted matches in a large document") << true << false << 2 << 21;
+    QTest::newRow("undo and redo go off") << false << true << 1 << 21;
+    QTest::newRow("four reopens keep the resident size") << false << false << 4 << 50;
+}
+
+void tst_Open::largeFileTakesTheEditorsPlace()
+{
+    QFETCH(bool, highlighted);
+    QFETCH(bool, typed);
+    QFETCH(int, opens);
+    QFETCH(int, megabytes);
+    const QByteArray line = QStringLiteral("سلام دنیا match ").repeated(100).toUtf8() + '\n';
+    const QString path = writeFile(m_dir, QStringLiteral("large.txt"), line.repeated(megabytes * 1024 * 1024 / line.size() + 1));
+    MainWindow w;
+    w.show();
+    QTextEdit *edit = editorOf(w);
+    edit->setPlainText(QStringLiteral("a match here"));
+    if (typed) {
+        // Something to undo and something to redo.
+        edit->insertPlainText(QStringLiteral("typed "));
+        edit->moveCursor(QTextCursor::Start);
+        edit->insertPlainText(QStringLiteral("more "));
+        edit->undo();
+        QVERIFY(w.findChild<QAction *>(QStringLiteral("actionRedo"))->isEnabled());
+    }
+    if (highlighted) {
+        w.findChild<QAction *>(QStringLiteral("actionFind"))->trigger();
+        w.findChild<QPlainTextEdit *>(QStringLiteral("plainFind"))->setPlainText(QStringLiteral("match"));
+        w.findChild<QPushButton *>(QStringLiteral("pushNext"))->click();
+        QVERIFY(!edit->extraSelections().isEmpty());
+    }
+    QList<qint64> resident;
+    for (int i = 0; i < opens; ++i) {
+        const QPointer<QTextDocument> before = edit->document();
+        ModalBot bot;
+        bot.act([](QWidget *) {});
+        bot.act([](QWidget *) {});
+        QVERIFY(w.loadFile(path));
+        QVERIFY(!bot.sawUnexpected());
+        QApplication::processEvents();
+        // Nothing of the document before stays behind.
+        QVERIFY(before.isNull());
+        resident << residentKb();
+        if (highlighted) {
+            w.findChild<QPushButton *>(QStringLiteral("pushNext"))->click();
+            QVERIFY(!edit->extraSelections().isEmpty());
+        }
+    }
+    const auto *undo = w.findChild<QAction *>(QStringLiteral("actionUndo"));
+    const auto *redo = w.findChild<QAction *>(QStringLiteral("actionRedo"));
+    QVERIFY(!undo->isEnabled());
+    QVERIFY(!redo->isEnabled());
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    // The sanitizers hold freed memory back for a while: the sizes say nothing there.
+    resident.clear();
+#endif
+    if (opens > 2 && !resident.isEmpty())
+        QVERIFY2(resident.last() <= resident.first() * 11 / 10,
+                 qPrintable(QStringLiteral("resident kB: %1").arg(QString::number(resident.first()) + QLatin1Char(' ') + QString::number(resident.last()))));
 }
 
 void tst_Open::longLinesAreOfferedABreak_data()

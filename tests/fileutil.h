@@ -69,8 +69,8 @@ private:
 };
 
 // A path in `folder` that cannot be opened as a document, of the kind named: "missing",
-// "folder", "fifo", "device" or "huge" (a sparse file larger than Tavlo opens); empty for any
-// other kind.
+// "folder", "fifo", "device", "huge" (a sparse file larger than Tavlo opens) or "lines" (12 MB
+// of line feeds, more lines than it opens); empty for any other kind.
 inline QString unreadablePath(const QString &kind, const QString &folder)
 {
     if (kind == QLatin1String("missing"))
@@ -90,6 +90,8 @@ inline QString unreadablePath(const QString &kind, const QString &folder)
         QFile file(path);
         return file.open(QIODevice::WriteOnly) && file.resize(qint64(3) << 30) ? path : QString();
     }
+    if (kind == QLatin1String("lines"))
+        return writeFile(folder + QStringLiteral("/lines.txt"), QByteArray(12 * 1000 * 1000, '\n'));
     return QString();
 }
 

@@ -160,6 +160,7 @@ void tst_Open::refusesWithoutTouchingTheDocument_data()
     QTest::newRow("fifo") << "fifo" << "Unable to open '%1'.";
     QTest::newRow("device") << "device" << "Unable to open '%1'.";
     QTest::newRow("larger than Tavlo opens") << "huge" << "File '%1' is too large to open.\nTavlo opens files of up to 256 MB.";
+    QTest::newRow("more lines than Tavlo opens") << "lines" << "File '%1' is too large to open.\nTavlo opens files of up to 10000000 lines.";
     QTest::newRow("markup in the name") << "markup" << "File '%1' was not found.";
 }
 

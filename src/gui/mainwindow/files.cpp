@@ -44,6 +44,10 @@ void MainWindow::warnLoadFailure(const QString &path, const LoadResult &result)
         warn(open, tr("File '%1' is too large to open.").arg(shown) + QLatin1Char('\n')
                        + tr("Tavlo opens files of up to %1 MB.").arg(localNumber(MaxDocumentBytes >> 20)));
         break;
+    case LoadResult::TooManyLines:
+        warn(open, tr("File '%1' is too large to open.").arg(shown) + QLatin1Char('\n')
+                       + tr("Tavlo opens files of up to %1 lines.").arg(localNumber(MaxDocumentLines)));
+        break;
     case LoadResult::ReadError:
     case LoadResult::ShortRead: {
         // Half a file must never pass for the whole: a save would cut it short.
@@ -63,6 +67,9 @@ namespace {
 
 // Files this large are read and decoded off the GUI thread, behind a progress dialog.
 constexpr qint64 BackgroundBytes = qint64(20) << 20;
+// A document of this many lines is built off the GUI thread too, whatever its size: each line
+// costs Qt a few microseconds.
+constexpr qint64 BackgroundLines = 250000;
 
 // Runs `work` on a worker thread while a modal progress dialog shows how far it got; Cancel
 // makes the progress callback return false, which `work` answers by stopping.
@@ -111,7 +118,7 @@ QTextDocument *buildDocument(const QString &text, QThread *target, const Progres
     document->setUndoRedoEnabled(false);
     QTextCursor cursor(document);
     cursor.beginEditBlock();
-    constexpr int Piece = 1 << 20;
+    constexpr int Piece = 1 << 16;
     for (int at = 0; at < text.size();) {
         // Each piece ends just after a line feed, so no CR LF or surrogate pair is split.
         int end = qMin(text.size(), at + Piece);
@@ -179,10 +186,17 @@ bool MainWindow::loadFile(const QString &path)
     const int broken = offerToBreakLongLines(path, &result.text);
     if (broken < 0)
         return false;
+    // Counted before the document is built: past the limit Qt runs out of room and crashes.
+    const qint64 lines = LineBreaker::lineCount(result.text);
+    if (lines > MaxDocumentLines) {
+        result.status = LoadResult::TooManyLines;
+        warnLoadFailure(path, result);
+        return false;
+    }
     // Inserting a large text into a document takes as long as reading it: that too happens
     // off the GUI thread, and the editor then takes the finished document.
     QTextDocument *document = nullptr;
-    if (large) {
+    if (large || lines > BackgroundLines) {
         QThread *gui = thread();
         document = runWithProgress<QTextDocument *>(this, reading, [&result, gui](const Progress &progress) {
             return buildDocument(result.text, gui, progress);

@@ -107,7 +107,8 @@ void tst_Save::roundTrips_data()
                                                 << Persian.toUtf8();
     QTest::newRow("crlf becomes lf") << QByteArray("a\r\nb\r\n") << 0 << QByteArray("a\nb\n");
     QTest::newRow("bom dropped") << QByteArray("\xEF\xBB\xBF" "abc") << 0 << QByteArray("abc");
-    QTest::newRow("no-break space becomes space") << QByteArray("a\xC2\xA0z") << 0 << QByteArray("a z");
+    QTest::newRow("no-break space and line separator kept") << QByteArray("a\xC2\xA0z\xE2\x80\xA8w") << 0
+                                                            << QByteArray("a\xC2\xA0z\xE2\x80\xA8w");
     QTest::newRow("zwnj and marks kept") << QStringLiteral("\u200Fa\u200Cb\u200E").toUtf8() << 0
                                          << QStringLiteral("\u200Fa\u200Cb\u200E").toUtf8();
     QTest::newRow("no newline added") << QByteArray("last line") << 0 << QByteArray("last line");

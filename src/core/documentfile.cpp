@@ -151,10 +151,11 @@ bool decodeDocument(const QByteArray &bytes, int mib, QString *text)
     return true;
 }
 
-SaveResult writeDocument(const QString &path, const QString &text)
+SaveResult writeDocument(const QString &path, QString text)
 {
     QByteArray bytes;
     try {
+        text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
         bytes = text.toUtf8();
     } catch (const std::bad_alloc &) {
         SaveResult result;

@@ -63,7 +63,8 @@ LoadResult readDevice(QIODevice *device, qint64 expected, const Progress &progre
 bool decodeDocument(const QByteArray &bytes, int mib, QString *text);
 
 // Writes the text as UTF-8 without a byte-order mark, so that the file either holds all of it or
-// keeps its old content.
-SaveResult writeDocument(const QString &path, const QString &text);
+// keeps its old content. The text is the document's raw text: its paragraph separators (U+2029)
+// become line feeds, and every other character is written as it is.
+SaveResult writeDocument(const QString &path, QString text);
 
 #endif

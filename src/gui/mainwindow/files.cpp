@@ -294,7 +294,8 @@ bool MainWindow::on_actionSave_triggered()
         return false;
 
     const QString path = m_file.path;
-    const SaveResult saved = writeDocument(path, ui->textEdit->toPlainText());
+    // Not toPlainText(), which turns no-break spaces into spaces and U+2028 into line feeds.
+    const SaveResult saved = writeDocument(path, ui->textEdit->document()->toRawText());
     if (saved.status != SaveResult::Ok) {
         QString text = tr("Unable to save '%1'.").arg(displayText(path)) + QLatin1Char('\n');
         if (saved.status == SaveResult::NotRegular)

@@ -312,6 +312,10 @@ void tst_Save::externalChange_data()
     QTest::newRow("deleted, no closes") << false << true << "no" << "Keep current file" << gone << false << false;
     QTest::newRow("deleted, escape keeps") << false << true << "escape" << "Keep current file" << gone << true << true;
     QTest::newRow("deleted, closing the box keeps") << false << true << "close" << "Keep current file" << gone << true << true;
+    QTest::newRow("deleted with edits, no asks first, cancel keeps") << true << true << "no, cancel" << "Keep current file" << gone << true << true;
+    QTest::newRow("deleted with edits, no asks first, ok closes") << true << true << "no, ok" << "Keep current file" << gone << true << false;
+    QTest::newRow("changed with edits, return keeps them") << true << false << "return" << "Reload" << changedEdited << true << true;
+    QTest::newRow("changed with edits, space keeps them") << true << false << "space" << "Reload" << changedEdited << true << true;
 }
 
 void tst_Save::externalChange()
@@ -335,19 +339,37 @@ void tst_Save::externalChange()
         writeFile(path, "second");
         touch(path, 10);
     }
+    // One answer per box: after the first may come the unsaved-changes question of a close.
+    const QStringList answers = answer.split(QStringLiteral(", "));
     ModalBot bot;
-    if (answer == QLatin1String("yes"))
-        bot.answer(QMessageBox::Yes);
-    else if (answer == QLatin1String("no"))
-        bot.answer(QMessageBox::No);
-    else if (answer == QLatin1String("escape"))
-        bot.escape();
-    else
-        bot.closeWindow();
+    for (const QString &a : answers) {
+        if (a == QLatin1String("yes"))
+            bot.answer(QMessageBox::Yes);
+        else if (a == QLatin1String("no"))
+            bot.answer(QMessageBox::No);
+        else if (a == QLatin1String("ok"))
+            bot.answer(QMessageBox::Ok);
+        else if (a == QLatin1String("cancel"))
+            bot.answer(QMessageBox::Cancel);
+        else if (a == QLatin1String("escape"))
+            bot.escape();
+        else if (a == QLatin1String("return") || a == QLatin1String("space"))
+            // Typing on, unaware of the box: the key goes to whatever has the focus there.
+            bot.act([a](QWidget *box) {
+                QTest::keyClick(box->focusWidget() ? box->focusWidget() : box,
+                                a == QLatin1String("space") ? Qt::Key_Space : Qt::Key_Return);
+            });
+        else
+            bot.closeWindow();
+    }
     activate(w);
-    QCOMPARE(bot.seen.size(), 1);
+    QCOMPARE(bot.seen.size(), answers.size());
     QCOMPARE(bot.seen.first().title, title);
     QCOMPARE(bot.seen.first().text, text);
+    if (answers.size() > 1) {
+        QCOMPARE(bot.seen.at(1).title, QStringLiteral("Exit"));
+        QCOMPARE(bot.seen.at(1).text, QStringLiteral("File has unsaved changes. Continue?"));
+    }
     QCOMPARE(w.isModified(), modifiedAfter);
     QCOMPARE(w.isVisible(), open);
     if (!deleted && answer == QLatin1String("yes")) {
@@ -355,6 +377,8 @@ void tst_Save::externalChange()
         QVERIFY(!editorOf(w)->document()->isUndoAvailable());
     } else if (open) {
         QCOMPARE(editorOf(w)->toPlainText(), edited ? QStringLiteral("mine first") : QStringLiteral("first"));
+        // Kept edits keep their undo history too.
+        QCOMPARE(editorOf(w)->document()->isUndoAvailable(), edited);
     }
 }
 

@@ -393,23 +393,30 @@ void MainWindow::checkExternalChange()
         // The text may be the only copy left: Escape or closing the box keeps it.
         box.setEscapeButton(QMessageBox::Yes);
         box.exec();
-        if (box.clickedButton() == box.button(QMessageBox::No)) {
-            refreshTitle(false);
+        // Unsaved changes are now the only copy: the close asks about them as any close does.
+        if (box.clickedButton() == box.button(QMessageBox::No))
             close();
-        } else if (!m_modified) {
+        else if (!m_modified)
             refreshTitle(true);
-        }
         return;
     }
 
     const bool wasModified = m_modified;
-    const QMessageBox::StandardButton answer = wasModified
-        ? QMessageBox::warning(this, tr("Reload"),
-                               tr("Current file was changed by another program.\n\nDo you want to reload it and lose the changes made in Tavlo?"),
-                               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
-        : QMessageBox::question(this, tr("Reload"),
-                                tr("Current file was changed by another program.\nDo you want to reload it?"),
-                                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    QMessageBox::StandardButton answer;
+    if (wasModified) {
+        // The box comes up as the window is activated, under the user's typing: a key meant for
+        // the text must not throw the edits away.
+        QMessageBox box(QMessageBox::Warning, tr("Reload"),
+                        tr("Current file was changed by another program.\n\nDo you want to reload it and lose the changes made in Tavlo?"),
+                        QMessageBox::Yes | QMessageBox::No, this);
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        answer = QMessageBox::StandardButton(box.exec());
+    } else {
+        answer = QMessageBox::question(this, tr("Reload"),
+                                       tr("Current file was changed by another program.\nDo you want to reload it?"),
+                                       QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    }
     if (answer == QMessageBox::Yes) {
         // A reload that did not happen leaves text that no longer matches the file.
         if (!loadFile(m_file.path))

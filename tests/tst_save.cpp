@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTextCodec>
 #include <QTextEdit>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <utime.h>
 
@@ -82,6 +83,8 @@ private slots:
     void activationAsksNothing();
     void deletedFileKeptThenSavedRecreatesIt();
     void yesToAReloadThatFailsMarksModified();
+    void nameNotValidUtf8IsRefused_data();
+    void nameNotValidUtf8IsRefused();
 
 private:
     QTemporaryDir m_dir;
@@ -456,6 +459,64 @@ void tst_Save::yesToAReloadThatFailsMarksModified()
     QCOMPARE(bot.seen.at(1).className, QStringLiteral("OpenDialog"));
     QCOMPARE(editorOf(w)->toPlainText(), QStringLiteral("utf-8 text"));
     QVERIFY(w.isModified());
+}
+
+void tst_Save::nameNotValidUtf8IsRefused_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("latinFileExists");
+    QTest::newRow("open") << "open" << true;
+    QTest::newRow("command line") << "command line" << true;
+    QTest::newRow("command line, only the other file there") << "command line" << false;
+    QTest::newRow("save as") << "save as" << true;
+}
+
+void tst_Save::nameNotValidUtf8IsRefused()
+{
+    // "caf\xe9.txt" decodes to "caf\uFFFD.txt", which encodes to the name of another file.
+    QFETCH(QString, how);
+    QFETCH(bool, latinFileExists);
+    QTemporaryDir dir;
+    const QByteArray latin = QFile::encodeName(dir.path()) + "/caf\xe9.txt";
+    const QString decoded = QFile::decodeName(latin);
+    const QString other = writeFile(decoded, "the other file");
+    QCOMPARE(QFile::encodeName(other), QFile::encodeName(dir.path()) + "/caf\xef\xbf\xbd.txt");
+    if (latinFileExists) {
+        const int fd = ::open(latin.constData(), O_CREAT | O_WRONLY | O_TRUNC, 0644);
+        QVERIFY(fd >= 0);
+        QCOMPARE(::write(fd, "latin-1 name", 12), ssize_t(12));
+        ::close(fd);
+    }
+    const bool saving = how == QLatin1String("save as");
+
+    MainWindow w;
+    ModalBot bot;
+    if (saving) {
+        editorOf(w)->insertPlainText(QStringLiteral("typed"));
+        bot.act(saveDialogPicks(decoded));
+        // The file dialog's own question: the name it sees exists.
+        bot.answer(QMessageBox::Yes);
+    }
+    bot.answer(QMessageBox::Ok);
+    if (how == QLatin1String("open"))
+        QVERIFY(!w.loadFile(decoded));
+    else if (saving)
+        trigger(w, "actionSave_As");
+    else
+        w.startUp({QStringLiteral("tavlo"), decoded}, false);
+    QCOMPARE(bot.pending(), 0);
+    const ModalBot::Seen refusal = bot.seen.last();
+    QCOMPARE(refusal.title, saving ? QStringLiteral("Save") : QStringLiteral("Open"));
+    QCOMPARE(refusal.text, (saving ? QStringLiteral("Unable to save '%1'.") : QStringLiteral("Unable to open '%1'.")).arg(decoded)
+                               + QStringLiteral("\nThe name is not valid UTF-8, so Tavlo could reach another file by it."));
+    QVERIFY(w.currentFile().isEmpty());
+    QCOMPARE(readFile(other), QByteArray("the other file"));
+    if (latinFileExists) {
+        QFile latinFile;
+        const int fd = ::open(latin.constData(), O_RDONLY);
+        QVERIFY(fd >= 0 && latinFile.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+        QCOMPARE(latinFile.readAll(), QByteArray("latin-1 name"));
+    }
 }
 
 QTEST_MAIN(tst_Save)

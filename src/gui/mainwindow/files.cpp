@@ -5,6 +5,7 @@
 #include "gui/language.h"
 #include "core/displaytext.h"
 #include "core/documentfile.h"
+#include "core/filename.h"
 #include "core/linebreaker.h"
 #include "gui/dialogs/opendialog.h"
 
@@ -61,6 +62,14 @@ void MainWindow::warnLoadFailure(const QString &path, const LoadResult &result)
         warn(open, tr("Unable to open '%1'.").arg(shown));
         break;
     }
+}
+
+void MainWindow::warnUndecodableName(const QString &path, bool saving)
+{
+    const QString shown = displayText(path);
+    warn(saving ? tr("Save") : tr("Open"),
+         (saving ? tr("Unable to save '%1'.") : tr("Unable to open '%1'.")).arg(shown) + QLatin1Char('\n')
+             + tr("The name is not valid UTF-8, so Tavlo could reach another file by it."));
 }
 
 namespace {
@@ -145,6 +154,10 @@ QTextDocument *buildDocument(const QString &text, QThread *target, const Progres
 
 bool MainWindow::loadFile(const QString &path)
 {
+    if (FileName::isAmbiguous(path)) {
+        warnUndecodableName(path, false);
+        return false;
+    }
     const bool large = QFileInfo(path).size() > BackgroundBytes;
     const QString reading = tr("Opening '%1'...").arg(displayText(QFileInfo(path).fileName()));
     LoadResult result = large ? runWithProgress<LoadResult>(this, reading, [&path](const Progress &progress) {
@@ -354,6 +367,10 @@ bool MainWindow::saveAs()
     // The file dialog has asked before overwriting another file.
     FileState chosen = m_file;
     chosen.path = dialog.selectedFiles().first();
+    if (FileName::isAmbiguous(chosen.path)) {
+        warnUndecodableName(chosen.path, true);
+        return false;
+    }
     chosen.stamp.reset();
     commitFile(chosen);
     if (!on_actionSave_triggered()) {

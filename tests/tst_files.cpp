@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTextCodec>
 #include <memory>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -51,6 +52,9 @@ private slots:
     void failedWriteKeepsTheOldBytes();
     void writeKeepsTheFileItself_data();
     void writeKeepsTheFileItself();
+
+    void stampSeesEveryWrite_data();
+    void stampSeesEveryWrite();
 
     void fastScanMatchesPlainLoop_data();
     void fastScanMatchesPlainLoop();
@@ -354,6 +358,39 @@ void tst_Files::writeKeepsTheFileItself()
     QCOMPARE(after.st_gid, before.st_gid);
     if (kind == QLatin1String("hardlink") || kind == QLatin1String("foreign") || kind == QLatin1String("lockedfolder"))
         QCOMPARE(after.st_ino, before.st_ino);
+}
+
+void tst_Files::stampSeesEveryWrite_data()
+{
+    QTest::addColumn<QString>("write");
+    QTest::addColumn<bool>("matches");
+    QTest::newRow("nothing written") << "none" << true;
+    QTest::newRow("a time a nanosecond later") << "nanosecond" << false;
+    // What a file system of whole seconds shows of a same-size write within the second: no
+    // difference at all, ctime included. Only the content tells.
+    QTest::newRow("same size, same second, same ctime") << "same second" << false;
+}
+
+void tst_Files::stampSeesEveryWrite()
+{
+    QFETCH(QString, write);
+    QFETCH(bool, matches);
+    const QString path = writeFile(m_dir.filePath(QStringLiteral("stamped.txt")), "first");
+    const QByteArray encoded = QFile::encodeName(path);
+    const struct timespec second[2] = {{time(nullptr), 0}, {time(nullptr), 0}};
+    QCOMPARE(utimensat(AT_FDCWD, encoded.constData(), second, 0), 0);
+    FileStamp recorded = readDocument(path).stamp;
+    if (write == QLatin1String("nanosecond")) {
+        const struct timespec later[2] = {second[0], {second[1].tv_sec, 1}};
+        QCOMPARE(utimensat(AT_FDCWD, encoded.constData(), later, 0), 0);
+    } else if (write == QLatin1String("same second")) {
+        writeFile(path, "FIRST");
+        QCOMPARE(utimensat(AT_FDCWD, encoded.constData(), second, 0), 0);
+        recorded.changedNs = FileStamp::of(path).changedNs;
+    }
+    FileStamp now;
+    QCOMPARE(recorded.matchesFile(path, &now), matches);
+    QCOMPARE(now.size, qint64(5));
 }
 
 void tst_Files::fastScanMatchesPlainLoop_data()

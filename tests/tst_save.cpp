@@ -298,7 +298,7 @@ void tst_Save::failedSaveWarnsAndStaysModified()
 void tst_Save::externalChange_data()
 {
     QTest::addColumn<bool>("edited");
-    QTest::addColumn<bool>("deleted");
+    QTest::addColumn<QString>("change"); // "rewritten", "deleted" or "same second"
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("text");
@@ -307,30 +307,39 @@ void tst_Save::externalChange_data()
     const QString changed = QStringLiteral("Current file was changed by another program.\nDo you want to reload it?");
     const QString changedEdited = QStringLiteral("Current file was changed by another program.\n\nDo you want to reload it and lose the changes made in Tavlo?");
     const QString gone = QStringLiteral("Current file doesn't exist anymore.\n\nDo you want to keep Tavlo open?");
-    QTest::newRow("changed, yes reloads") << false << false << "yes" << "Reload" << changed << false << true;
-    QTest::newRow("changed, no marks modified") << false << false << "no" << "Reload" << changed << true << true;
-    QTest::newRow("changed with edits, yes reloads") << true << false << "yes" << "Reload" << changedEdited << false << true;
-    QTest::newRow("changed with edits, no keeps them") << true << false << "no" << "Reload" << changedEdited << true << true;
-    QTest::newRow("deleted, yes keeps") << false << true << "yes" << "Keep current file" << gone << true << true;
-    QTest::newRow("deleted, no closes") << false << true << "no" << "Keep current file" << gone << false << false;
-    QTest::newRow("deleted, escape keeps") << false << true << "escape" << "Keep current file" << gone << true << true;
-    QTest::newRow("deleted, closing the box keeps") << false << true << "close" << "Keep current file" << gone << true << true;
-    QTest::newRow("deleted with edits, no asks first, cancel keeps") << true << true << "no, cancel" << "Keep current file" << gone << true << true;
-    QTest::newRow("deleted with edits, no asks first, ok closes") << true << true << "no, ok" << "Keep current file" << gone << true << false;
-    QTest::newRow("changed with edits, return keeps them") << true << false << "return" << "Reload" << changedEdited << true << true;
-    QTest::newRow("changed with edits, space keeps them") << true << false << "space" << "Reload" << changedEdited << true << true;
+    QTest::newRow("changed, yes reloads") << false << "rewritten" << "yes" << "Reload" << changed << false << true;
+    QTest::newRow("changed, no marks modified") << false << "rewritten" << "no" << "Reload" << changed << true << true;
+    QTest::newRow("changed with edits, yes reloads") << true << "rewritten" << "yes" << "Reload" << changedEdited << false << true;
+    QTest::newRow("changed with edits, no keeps them") << true << "rewritten" << "no" << "Reload" << changedEdited << true << true;
+    QTest::newRow("deleted, yes keeps") << false << "deleted" << "yes" << "Keep current file" << gone << true << true;
+    QTest::newRow("deleted, no closes") << false << "deleted" << "no" << "Keep current file" << gone << false << false;
+    QTest::newRow("deleted, escape keeps") << false << "deleted" << "escape" << "Keep current file" << gone << true << true;
+    QTest::newRow("deleted, closing the box keeps") << false << "deleted" << "close" << "Keep current file" << gone << true << true;
+    QTest::newRow("deleted with edits, no asks first, cancel keeps") << true << "deleted" << "no, cancel" << "Keep current file" << gone << true << true;
+    QTest::newRow("deleted with edits, no asks first, ok closes") << true << "deleted" << "no, ok" << "Keep current file" << gone << true << false;
+    QTest::newRow("changed with edits, return keeps them") << true << "rewritten" << "return" << "Reload" << changedEdited << true << true;
+    QTest::newRow("changed with edits, space keeps them") << true << "rewritten" << "space" << "Reload" << changedEdited << true << true;
+    // Time and size as they were: a file system of whole seconds shows nothing else.
+    QTest::newRow("same size in the same second") << false << "same second" << "yes" << "Reload" << changed << false << true;
 }
 
 void tst_Save::externalChange()
 {
     QFETCH(bool, edited);
-    QFETCH(bool, deleted);
+    QFETCH(QString, change);
+    const bool deleted = change == QLatin1String("deleted");
+    const QByteArray written = change == QLatin1String("same second") ? "FIRST" : "second";
     QFETCH(QString, answer);
     QFETCH(QString, title);
     QFETCH(QString, text);
     QFETCH(bool, modifiedAfter);
     QFETCH(bool, open);
     const QString path = writeFile(m_dir.filePath(QStringLiteral("watched.txt")), "first");
+    const QByteArray encoded = QFile::encodeName(path);
+    // A time of whole seconds, as such a file system keeps it, and kept by the other program.
+    const struct timespec second[2] = {{time(nullptr), 0}, {time(nullptr), 0}};
+    if (change == QLatin1String("same second"))
+        QCOMPARE(utimensat(AT_FDCWD, encoded.constData(), second, 0), 0);
     MainWindow w;
     w.show();
     QVERIFY(w.loadFile(path));
@@ -339,8 +348,11 @@ void tst_Save::externalChange()
     if (deleted) {
         QVERIFY(QFile::remove(path));
     } else {
-        writeFile(path, "second");
-        touch(path, 10);
+        writeFile(path, written);
+        if (change == QLatin1String("same second"))
+            QCOMPARE(utimensat(AT_FDCWD, encoded.constData(), second, 0), 0);
+        else
+            touch(path, 10);
     }
     // One answer per box: after the first may come the unsaved-changes question of a close.
     const QStringList answers = answer.split(QStringLiteral(", "));
@@ -376,7 +388,7 @@ void tst_Save::externalChange()
     QCOMPARE(w.isModified(), modifiedAfter);
     QCOMPARE(w.isVisible(), open);
     if (!deleted && answer == QLatin1String("yes")) {
-        QCOMPARE(editorOf(w)->toPlainText(), QStringLiteral("second"));
+        QCOMPARE(editorOf(w)->toPlainText(), QString::fromLatin1(written));
         QVERIFY(!editorOf(w)->document()->isUndoAvailable());
     } else if (open) {
         QCOMPARE(editorOf(w)->toPlainText(), edited ? QStringLiteral("mine first") : QStringLiteral("first"));

@@ -2,6 +2,8 @@
 #ifndef SAFESAVE_H
 #define SAFESAVE_H
 
+#include "core/filestamp.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -17,6 +19,7 @@ struct SaveResult {
     Status status = Failed;
     QString reason;   // the system's own words
     QString keptCopy; // with Damaged: where the old content is
+    FileStamp stamp;  // with Ok, from writeDocument(): the file as written
 };
 
 // Writes a file so that it either holds all of the new bytes or keeps its old content.

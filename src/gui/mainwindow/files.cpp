@@ -322,7 +322,7 @@ bool MainWindow::on_actionSave_triggered()
         return false;
     }
     // Only now, with every byte on disk, does the document count as saved.
-    commitFile({path, Utf8Mib, FileStamp::of(path)});
+    commitFile({path, Utf8Mib, saved.stamp});
     refreshTitle(false);
     m_defaultPath = path;
     pushRecentFile(path);
@@ -341,8 +341,8 @@ bool MainWindow::confirmOverwriteOfChangedFile()
     if (!m_file.stamp)
         return true;
     // Nothing to lose where the file is gone, and nothing to write where it is no file now.
-    const FileStamp onDisk = FileStamp::of(m_file.path);
-    if (!QFileInfo(m_file.path).isFile() || (onDisk.sameTime(*m_file.stamp) && onDisk.size == m_file.stamp->size))
+    FileStamp onDisk;
+    if (!QFileInfo(m_file.path).isFile() || m_file.stamp->matchesFile(m_file.path, &onDisk))
         return true;
     QMessageBox box(QMessageBox::Warning, tr("Save"),
                     tr("'%1' was changed by another program since Tavlo opened or saved it.\n\n"
@@ -394,13 +394,17 @@ void MainWindow::checkExternalChange()
 {
     if (m_file.isUntitled() || !m_file.stamp)
         return;
-    const FileStamp onDisk = FileStamp::of(m_file.path);
-    if (onDisk.sameTime(*m_file.stamp))
+    FileStamp onDisk;
+    const bool unchanged = m_file.stamp->matchesFile(m_file.path, &onDisk);
+    // Recorded before asking, so the activation that follows the box finds nothing new; when
+    // nothing changed, the stamp may now do without reading the file.
+    if (!unchanged || onDisk.contentHash != m_file.stamp->contentHash) {
+        FileState checked = m_file;
+        checked.stamp = onDisk;
+        commitFile(checked);
+    }
+    if (unchanged)
         return;
-    // Recorded before asking, so the activation that follows the box finds nothing new.
-    FileState checked = m_file;
-    checked.stamp = onDisk;
-    commitFile(checked);
 
     if (!onDisk.exists()) {
         QMessageBox box(QMessageBox::Warning, tr("Keep current file"),

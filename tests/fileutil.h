@@ -28,6 +28,19 @@ inline QByteArray readFile(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
+// Points XDG_CACHE_HOME, and with it the kept-copies folder, at `folder` while it lives.
+class CacheHome
+{
+public:
+    explicit CacheHome(const QString &folder) { qputenv("XDG_CACHE_HOME", QFile::encodeName(folder)); }
+    ~CacheHome() { qputenv("XDG_CACHE_HOME", m_before); }
+    CacheHome(const CacheHome &) = delete;
+    CacheHome &operator=(const CacheHome &) = delete;
+
+private:
+    const QByteArray m_before = qgetenv("XDG_CACHE_HOME");
+};
+
 // A small tmpfs of the test's own, for a full and a read-only file system. Mounting needs root;
 // where it is refused, mounted() is false and the test skips.
 class SmallDisk

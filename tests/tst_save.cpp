@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/safesave.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "testutil.h"
 
@@ -255,6 +256,8 @@ void tst_Save::failedSaveWarnsAndStaysModified_data()
     QTest::addColumn<int>("documentSize");
     QTest::newRow("folder removed") << "nofolder" << 2000;
     QTest::newRow("fifo in place of the file") << "fifo" << 2000;
+    // Written in place (a second name); the message names the folder, not the file.
+    QTest::newRow("no folder for kept copies") << "nocopyfolder" << 2000;
 }
 
 void tst_Save::failedSaveWarnsAndStaysModified()
@@ -266,6 +269,8 @@ void tst_Save::failedSaveWarnsAndStaysModified()
     const QString folder = dir.filePath(QStringLiteral("disk"));
     QVERIFY(QDir().mkpath(folder));
     const QString path = writeFile(folder + QStringLiteral("/doc.txt"), old);
+    if (kind == QLatin1String("nocopyfolder"))
+        QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(folder + QStringLiteral("/second.txt")).constData()), 0);
 
     MainWindow w;
     QVERIFY(w.loadFile(path));
@@ -274,11 +279,15 @@ void tst_Save::failedSaveWarnsAndStaysModified()
         text += Persian + QLatin1Char('\n');
     editorOf(w)->setPlainText(text.left(documentSize));
 
-    if (kind == QLatin1String("nofolder"))
+    const CacheHome cache(dir.filePath(QStringLiteral("cache")));
+    if (kind == QLatin1String("nofolder")) {
         QVERIFY(QDir(folder).removeRecursively());
-    else if (kind == QLatin1String("fifo")) {
+    } else if (kind == QLatin1String("fifo")) {
         QVERIFY(QFile::remove(path));
         QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == QLatin1String("nocopyfolder")) {
+        QVERIFY(QDir().mkpath(QFileInfo(SafeSave::keptCopiesFolder()).path()));
+        writeFile(SafeSave::keptCopiesFolder(), "a file where the folder would go");
     }
     const QStringList before = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
 
@@ -289,6 +298,8 @@ void tst_Save::failedSaveWarnsAndStaysModified()
     QCOMPARE(bot.seen.first().title, QStringLiteral("Save"));
     QVERIFY2(bot.seen.first().text.startsWith(QStringLiteral("Unable to save '%1'.").arg(path)),
              qPrintable(bot.seen.first().text));
+    if (kind == QLatin1String("nocopyfolder"))
+        QVERIFY2(bot.seen.first().text.contains(SafeSave::keptCopiesFolder()), qPrintable(bot.seen.first().text));
     QVERIFY(w.isModified());
     QVERIFY(w.windowTitle().startsWith(QLatin1Char('*')));
     // No temporary file is left behind.

@@ -313,6 +313,10 @@ bool MainWindow::on_actionSave_triggered()
         QString text = tr("Unable to save '%1'.").arg(displayText(path)) + QLatin1Char('\n');
         if (saved.status == SaveResult::NotRegular)
             text += tr("It is not a regular file.");
+        else if (saved.status == SaveResult::NoKeptCopy)
+            text += tr("Before it writes the file in place, Tavlo keeps a copy of the old content in '%1', "
+                       "and could not: %2")
+                        .arg(displayText(saved.keptCopy), saved.reason);
         else
             text += saved.reason;
         if (saved.status == SaveResult::Damaged)

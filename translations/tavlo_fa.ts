@@ -490,6 +490,18 @@ Do you want to reload it?</source>
         <source>Break the lines at %1 characters? The document then counts as changed, and saving writes the broken lines.</source>
         <translation>می‌خواهید خط‌ها پس از هر %1 نویسه شکسته شوند؟ در این صورت سند تغییریافته به شمار می‌آید و با ذخیره، خط‌های شکسته نوشته می‌شوند.</translation>
     </message>
+    <message>
+        <source>Tavlo opens files of up to %1 lines.</source>
+        <translation>Tavlo پرونده‌هایی تا %1 سطر را باز می‌کند.</translation>
+    </message>
+    <message>
+        <source>The name is not valid UTF-8, so Tavlo could reach another file by it.</source>
+        <translation>این نام در UTF-8 معتبر نیست و ممکن است Tavlo با آن به پرونده‌ای دیگر برسد.</translation>
+    </message>
+    <message>
+        <source>Before it writes the file in place, Tavlo keeps a copy of the old content in &apos;%1&apos;, and could not: %2</source>
+        <translation>Tavlo پیش از آنکه پرونده را در جای خودش بنویسد، نسخه‌ای از محتوای پیشین را در «‎%1‎» نگه می‌دارد و این کار ممکن نشد: %2</translation>
+    </message>
 </context>
 <context>
     <name>MatchHighlights</name>

@@ -251,8 +251,8 @@ void tst_Open::largeFileTakesTheEditorsPlace_data()
     QTest::addColumn<bool>("typed");
     QTest::addColumn<int>("opens");
     QTest::addColumn<int>("megabytes");
-    QTest::newRow("over highlighted matches in the first document") << true << false << 1 << 21;
-    QTest::newRow("over highlighted matches in a large document") << true << false << 2 << 21;
+    QTest::newRow("over highlighted matches in the first document") << true << false << 1 << 25;
+    QTest::newRow("over highlighted matches in a large document") << true << false << 2 << 25;
     QTest::newRow("undo and redo go off") << false << true << 1 << 21;
     QTest::newRow("four reopens keep the resident size") << false << false << 4 << 50;
 }

@@ -492,7 +492,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Tavlo opens files of up to %1 lines.</source>
-        <translation>Tavlo پرونده‌هایی تا %1 سطر را باز می‌کند.</translation>
+        <translation>بیشترین تعداد سطرهای پرونده‌ای که Tavlo باز می‌کند %1 است.</translation>
     </message>
     <message>
         <source>The name is not valid UTF-8, so Tavlo could reach another file by it.</source>
@@ -500,7 +500,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Before it writes the file in place, Tavlo keeps a copy of the old content in &apos;%1&apos;, and could not: %2</source>
-        <translation>Tavlo پیش از آنکه پرونده را در جای خودش بنویسد، نسخه‌ای از محتوای پیشین را در «‎%1‎» نگه می‌دارد و این کار ممکن نشد: %2</translation>
+        <translation>پیش از آنکه Tavlo پرونده را در جای خودش بنویسد، نسخه‌ای از محتوای پیشین را در «‎%1‎» نگه می‌دارد و این کار ممکن نشد: %2</translation>
     </message>
 </context>
 <context>

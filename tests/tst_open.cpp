@@ -310,7 +310,7 @@ void tst_Open::largeFileTakesTheEditorsPlace()
 #endif
     if (opens > 2 && !resident.isEmpty())
         QVERIFY2(resident.last() <= resident.first() * 11 / 10,
-                 qPrintable(QStringLiteral("resident kB: %1").arg(QString::number(resident.first()) + QLatin1Char(' ') + QString::number(resident.last()))));
+                 qPrintable(QStringLiteral("resident: %1 kB, then %2 kB").arg(resident.first()).arg(resident.last())));
 }
 
 void tst_Open::longLinesAreOfferedABreak_data()

@@ -7,13 +7,18 @@
 #include "fileutil.h"
 
 #include <QDir>
+#include <QMap>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextCodec>
 #include <memory>
+#include <optional>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
@@ -24,6 +29,22 @@ const QString Persian = QStringLiteral("سلام دنيا، پرونده‌اي 
 QByteArray encoded(const char *codec, const QString &text)
 {
     return QTextCodec::codecForName(codec)->fromUnicode(text);
+}
+
+// Every extended attribute of a file, its ACL among them.
+QMap<QByteArray, QByteArray> attributesOf(const QString &path)
+{
+    const QByteArray encoded = QFile::encodeName(path);
+    QByteArray names(65536, 0);
+    const ssize_t length = ::listxattr(encoded.constData(), names.data(), size_t(names.size()));
+    QMap<QByteArray, QByteArray> attributes;
+    for (const QByteArray &name : names.left(int(qMax<ssize_t>(length, 0))).split('\0')) {
+        QByteArray value(65536, 0);
+        const ssize_t size = name.isEmpty() ? -1 : ::getxattr(encoded.constData(), name.constData(), value.data(), size_t(value.size()));
+        if (size >= 0)
+            attributes.insert(name, value.left(int(size)));
+    }
+    return attributes;
 }
 
 QStringList entriesOf(const QString &folder)
@@ -51,6 +72,9 @@ private slots:
     void failedWriteKeepsTheOldBytes();
     void writeKeepsTheFileItself_data();
     void writeKeepsTheFileItself();
+
+    void stampSeesEveryWrite_data();
+    void stampSeesEveryWrite();
 
     void fastScanMatchesPlainLoop_data();
     void fastScanMatchesPlainLoop();
@@ -216,6 +240,11 @@ void tst_Files::failedWriteKeepsTheOldBytes_data()
     QTest::newRow("loop of symbolic links") << "loop" << 2000 << int(SaveResult::Failed);
     // Written in place (the folder takes no temporary file): the old bytes must survive.
     QTest::newRow("disk full, another user's folder") << "fullfolder" << 120000 << int(SaveResult::Failed);
+    // As the kernel refuses to follow it with fs.protected_symlinks on.
+    QTest::newRow("another user's link in a sticky folder") << "stickylink" << 2000 << int(SaveResult::Failed);
+    // Written in place (a second name), which needs a copy of the old bytes first.
+    QTest::newRow("no folder for kept copies") << "nocopyfolder" << 2000 << int(SaveResult::NoKeptCopy);
+    QTest::newRow("kept copies on a full disk") << "copydiskfull" << 2000 << int(SaveResult::NoKeptCopy);
 }
 
 void tst_Files::failedWriteKeepsTheOldBytes()
@@ -227,14 +256,30 @@ void tst_Files::failedWriteKeepsTheOldBytes()
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("disk"));
     QVERIFY(QDir().mkpath(folder));
+    // The rows that spoil the kept-copies folder have a cache of their own.
+    std::optional<CacheHome> cache;
+    if (kind == QLatin1String("nocopyfolder") || kind == QLatin1String("copydiskfull"))
+        cache.emplace(dir.filePath(QStringLiteral("cache")));
+    const QString copies = SafeSave::keptCopiesFolder();
     std::unique_ptr<SmallDisk> disk;
     const bool asNobody = kind == QLatin1String("fullfolder");
     if (kind == QLatin1String("full") || kind == QLatin1String("readonly") || asNobody) {
         disk = std::make_unique<SmallDisk>(folder, asNobody ? QStringLiteral("256k") : QStringLiteral("2m"));
         if (!disk->mounted())
             QSKIP("mounting a tmpfs is refused here (needs root)");
+    } else if (kind == QLatin1String("copydiskfull")) {
+        QVERIFY(QDir().mkpath(copies));
+        disk = std::make_unique<SmallDisk>(copies, QStringLiteral("256k"));
+        if (!disk->mounted())
+            QSKIP("mounting a tmpfs is refused here (needs root)");
+        disk->fill();
+    } else if (kind == QLatin1String("nocopyfolder")) {
+        QVERIFY(QDir().mkpath(QFileInfo(copies).path()));
+        writeFile(copies, "a file where the folder would go");
     }
     const QString path = writeFile(folder + QStringLiteral("/doc.txt"), old);
+    if (kind == QLatin1String("nocopyfolder") || kind == QLatin1String("copydiskfull"))
+        QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(folder + QStringLiteral("/second.txt")).constData()), 0);
     if (asNobody) {
         QCOMPARE(::chown(QFile::encodeName(path).constData(), NobodyId, NobodyId), 0);
         QCOMPARE(chmod(QFile::encodeName(folder).constData(), 0755), 0);
@@ -258,6 +303,13 @@ void tst_Files::failedWriteKeepsTheOldBytes()
         target = folder + QStringLiteral("/a.txt");
         QVERIFY(QFile::link(folder + QStringLiteral("/b.txt"), target));
         QVERIFY(QFile::link(target, folder + QStringLiteral("/b.txt")));
+    } else if (kind == QLatin1String("stickylink")) {
+        if (::geteuid() != 0)
+            QSKIP("needs root, to give the link to another user");
+        target = folder + QStringLiteral("/link.txt");
+        QVERIFY(QFile::link(path, target));
+        QCOMPARE(::lchown(QFile::encodeName(target).constData(), NobodyId, NobodyId), 0);
+        QCOMPARE(chmod(QFile::encodeName(folder).constData(), 01777), 0);
     }
     const QStringList before = entriesOf(folder);
 
@@ -285,6 +337,10 @@ void tst_Files::failedWriteKeepsTheOldBytes()
         QCOMPARE(result.reason, QStringLiteral("Too many levels of symbolic links"));
         QVERIFY(QFileInfo(folder + QStringLiteral("/b.txt")).isSymLink());
     }
+    if (kind == QLatin1String("stickylink"))
+        QCOMPARE(result.reason, QStringLiteral("Permission denied"));
+    if (status == SaveResult::NoKeptCopy)
+        QCOMPARE(result.keptCopy, copies);
     if (kind != QLatin1String("fifo") && kind != QLatin1String("nofolder"))
         QCOMPARE(readFile(path), old);
     // No temporary file is left behind.
@@ -304,6 +360,10 @@ void tst_Files::writeKeepsTheFileItself_data()
     QTest::newRow("a second name sees the new text") << "hardlink" << 0644 << false;
     QTest::newRow("another user's file keeps its owner") << "foreign" << 0644 << true;
     QTest::newRow("folder without room for a temporary file") << "lockedfolder" << 0644 << true;
+    QTest::newRow("an extended attribute stays") << "xattr" << 0644 << false;
+    QTest::newRow("an acl stays") << "acl" << 0640 << false;
+    // The new file could not be given it: written in place, the file keeps it.
+    QTest::newRow("an attribute the user may not set stays") << "security" << 0644 << true;
 }
 
 void tst_Files::writeKeepsTheFileItself()
@@ -331,13 +391,25 @@ void tst_Files::writeKeepsTheFileItself()
     } else if (kind == QLatin1String("hardlink")) {
         path = dir.filePath(QStringLiteral("second.txt"));
         QCOMPARE(::link(QFile::encodeName(real).constData(), QFile::encodeName(path).constData()), 0);
-    } else if (kind == QLatin1String("foreign") || kind == QLatin1String("lockedfolder")) {
+    } else if (kind == QLatin1String("foreign") || kind == QLatin1String("lockedfolder") || kind == QLatin1String("security")) {
         QCOMPARE(::chown(QFile::encodeName(real).constData(), NobodyId, NobodyId), 0);
     }
+    const QByteArray encoded = QFile::encodeName(real);
+    if (kind == QLatin1String("xattr") && ::setxattr(encoded.constData(), "user.tavlo", "kept", 4, 0) != 0)
+        QSKIP("the file system takes no extended attributes here");
+    if (kind == QLatin1String("acl")
+        && QProcess::execute(QStringLiteral("setfacl"), {QStringLiteral("-m"), QStringLiteral("u:nobody:rw"), real}) != 0)
+        QSKIP("setfacl is missing, or the file system takes no ACL here");
+    if (kind == QLatin1String("security")) {
+        if (::setxattr(encoded.constData(), "security.tavlo", "kept", 4, 0) != 0)
+            QSKIP("the file system takes no security attributes here");
+        QCOMPARE(::chown(QFile::encodeName(dir.path()).constData(), NobodyId, NobodyId), 0);
+    }
+    const QMap<QByteArray, QByteArray> attributes = attributesOf(real);
     struct stat before;
     QCOMPARE(stat(QFile::encodeName(real).constData(), &before), 0);
 
-    if (kind == QLatin1String("lockedfolder")) {
+    if (kind == QLatin1String("lockedfolder") || kind == QLatin1String("security")) {
         // Nobody may write the file but not the root-owned folder around it.
         qputenv("XDG_CACHE_HOME", QFile::encodeName(m_nobodyCache.path()));
         const int status = runAsNobody([&] { return int(writeDocument(path, QStringLiteral("new")).status); });
@@ -351,11 +423,48 @@ void tst_Files::writeKeepsTheFileItself()
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("other/real.txt"))));
     struct stat after;
     QCOMPARE(stat(QFile::encodeName(real).constData(), &after), 0);
-    QCOMPARE(int(after.st_mode & 07777), mode);
+    QCOMPARE(after.st_mode & 07777, before.st_mode & 07777);
     QCOMPARE(after.st_uid, before.st_uid);
     QCOMPARE(after.st_gid, before.st_gid);
-    if (kind == QLatin1String("hardlink") || kind == QLatin1String("foreign") || kind == QLatin1String("lockedfolder"))
+    if (kind == QLatin1String("hardlink") || kind == QLatin1String("foreign") || kind == QLatin1String("lockedfolder")
+        || kind == QLatin1String("security"))
         QCOMPARE(after.st_ino, before.st_ino);
+    QCOMPARE(attributesOf(real), attributes);
+    if (kind == QLatin1String("xattr") || kind == QLatin1String("acl") || kind == QLatin1String("security"))
+        QCOMPARE(attributes.size(), 1);
+}
+
+void tst_Files::stampSeesEveryWrite_data()
+{
+    QTest::addColumn<QString>("write");
+    QTest::addColumn<bool>("matches");
+    QTest::newRow("nothing written") << "none" << true;
+    QTest::newRow("a time a nanosecond later") << "nanosecond" << false;
+    // What a file system of whole seconds shows of a same-size write within the second: no
+    // difference at all, ctime included. Only the content tells.
+    QTest::newRow("same size, same second, same ctime") << "same second" << false;
+}
+
+void tst_Files::stampSeesEveryWrite()
+{
+    QFETCH(QString, write);
+    QFETCH(bool, matches);
+    const QString path = writeFile(m_dir.filePath(QStringLiteral("stamped.txt")), "first");
+    const QByteArray encoded = QFile::encodeName(path);
+    const struct timespec second[2] = {{time(nullptr), 0}, {time(nullptr), 0}};
+    QCOMPARE(utimensat(AT_FDCWD, encoded.constData(), second, 0), 0);
+    FileStamp recorded = readDocument(path).stamp;
+    if (write == QLatin1String("nanosecond")) {
+        const struct timespec later[2] = {second[0], {second[1].tv_sec, 1}};
+        QCOMPARE(utimensat(AT_FDCWD, encoded.constData(), later, 0), 0);
+    } else if (write == QLatin1String("same second")) {
+        writeFile(path, "FIRST");
+        QCOMPARE(utimensat(AT_FDCWD, encoded.constData(), second, 0), 0);
+        recorded.changedNs = FileStamp::of(path).changedNs;
+    }
+    FileStamp now;
+    QCOMPARE(recorded.matchesFile(path, &now), matches);
+    QCOMPARE(now.size, qint64(5));
 }
 
 void tst_Files::fastScanMatchesPlainLoop_data()

@@ -5,12 +5,14 @@
 #include <QAction>
 #include <QDockWidget>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+#include <limits>
 #include <memory>
 
 class tst_Shell : public QObject
@@ -30,6 +32,8 @@ private slots:
     void cancelAtExitWritesNothing();
     void newAfterTypedAndDeletedAsksNothing();
     void cancelAtNewKeepsEverything();
+    void lastArgumentIsTheFileWhateverItLooksLike_data();
+    void lastArgumentIsTheFileWhateverItLooksLike();
 
 private:
     static std::unique_ptr<MainWindow> startedWindow(const QStringList &args = {QStringLiteral("tavlo")});
@@ -215,6 +219,41 @@ void tst_Shell::cancelAtNewKeepsEverything()
     QCOMPARE(w->windowTitle(), QStringLiteral("*Untitled - Tavlo"));
     QVERIFY(edit->document()->isUndoAvailable());
     edit->clear();
+}
+
+void tst_Shell::lastArgumentIsTheFileWhateverItLooksLike_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("-reverse") << QStringList{QStringLiteral("-reverse")};
+    QTest::newRow("-platformpluginpath") << QStringList{QStringLiteral("-platformpluginpath")};
+    QTest::newRow("-reverse after --") << QStringList{QStringLiteral("--"), QStringLiteral("-reverse")};
+}
+
+void tst_Shell::lastArgumentIsTheFileWhateverItLooksLike()
+{
+    // The program itself, since Qt reads its options in the application object's constructor.
+    QFETCH(QStringList, arguments);
+    QTemporaryDir dir;
+    const QString name = arguments.last();
+    writeFile(dir.filePath(name), "opened");
+    // A settings store of the program's own, where the update check is put off: no network.
+    const QString store = dir.filePath(QStringLiteral("config/Merovane/Tavlo.conf"));
+    QSettings(store, QSettings::IniFormat).setValue(QStringLiteral("remind"), std::numeric_limits<qint64>::max());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QProcess tavlo;
+    tavlo.setProcessEnvironment(environment);
+    tavlo.setWorkingDirectory(dir.path());
+    tavlo.start(QStringLiteral(TAVLO_BINARY), arguments);
+    QVERIFY(tavlo.waitForStarted());
+    // An opened file heads the recent list, which is written the moment it changes.
+    const auto recent = [&store] {
+        return QSettings(store, QSettings::IniFormat).value(QStringLiteral("recentFileList")).toStringList();
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(recent().value(0), name, 30000);
+    tavlo.kill();
+    tavlo.waitForFinished();
 }
 
 QTEST_MAIN(tst_Shell)

@@ -521,6 +521,18 @@ Do you want to reload it?</source>
         <source>(&amp;Clear Recent Files List)</source>
         <translation>(مسح قائمة الملفا&amp;ت الأخيرة)</translation>
     </message>
+    <message>
+        <source>Tavlo opens files of up to %1 lines.</source>
+        <translation>يفتح Tavlo الملفات التي لا يتجاوز عدد أسطرها %1.</translation>
+    </message>
+    <message>
+        <source>The name is not valid UTF-8, so Tavlo could reach another file by it.</source>
+        <translation>الاسم ليس بترميز UTF-8 صالح، فقد يصل به Tavlo إلى ملف آخر.</translation>
+    </message>
+    <message>
+        <source>Before it writes the file in place, Tavlo keeps a copy of the old content in &apos;%1&apos;, and could not: %2</source>
+        <translation>قبل أن يكتب Tavlo الملف في مكانه، يحتفظ بنسخة من محتواه السابق في «⁨%1⁩»، وتعذّر عليه ذلك: %2</translation>
+    </message>
 </context>
 <context>
     <name>MatchHighlights</name>

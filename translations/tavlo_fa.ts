@@ -506,6 +506,18 @@ Do you want to reload it?</source>
         <source>(&amp;Clear Recent Files List)</source>
         <translation>(پا&amp;ک کردن فهرست پرونده‌های اخیر)</translation>
     </message>
+    <message>
+        <source>Tavlo opens files of up to %1 lines.</source>
+        <translation>بیشترین تعداد سطرهای پرونده‌ای که Tavlo باز می‌کند %1 است.</translation>
+    </message>
+    <message>
+        <source>The name is not valid UTF-8, so Tavlo could reach another file by it.</source>
+        <translation>این نام در UTF-8 معتبر نیست و ممکن است Tavlo با آن به پرونده‌ای دیگر برسد.</translation>
+    </message>
+    <message>
+        <source>Before it writes the file in place, Tavlo keeps a copy of the old content in &apos;%1&apos;, and could not: %2</source>
+        <translation>پیش از آنکه Tavlo پرونده را در جای خودش بنویسد، نسخه‌ای از محتوای پیشین را در «‎%1‎» نگه می‌دارد و این کار ممکن نشد: %2</translation>
+    </message>
 </context>
 <context>
     <name>MatchHighlights</name>

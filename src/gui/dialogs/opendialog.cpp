@@ -93,6 +93,24 @@ QString previewOf(QTextCodec *codec, const QByteArray &data, bool *whole, bool *
     return text;
 }
 
+// The codecs a byte-order mark at the start names, best first: UTF-16 and UTF-32 read the mark
+// themselves. FF FE 00 00 may also be UTF-16 followed by a null character.
+QList<int> markedMibs(const QByteArray &data)
+{
+    const QTextCodec *codec = QTextCodec::codecForUtfText(data, nullptr);
+    switch (codec ? codec->mibEnum() : 0) {
+    case 1013:
+    case 1014:
+        return {1015, codec->mibEnum()};
+    case 1018:
+        return {1017, 1018};
+    case 1019:
+        return {1017, 1019, 1015, 1014};
+    default:
+        return {};
+    }
+}
+
 }
 
 QString OpenDialog::labelFor(int mib, const QByteArray &codecName)
@@ -179,10 +197,27 @@ void OpenDialog::fillList(const QList<int> &cleanMibs, const QList<int> &suggest
 
     fitListToLabels();
 
+    // A byte-order mark decides; without one the Western code page is the first choice.
+    const auto itemOf = [this](int mib) -> QListWidgetItem * {
+        for (int i = 0; i < ui->listWidget->count(); ++i)
+            if (ui->listWidget->item(i)->data(Qt::UserRole).toInt() == mib)
+                return ui->listWidget->item(i);
+        return nullptr;
+    };
+    QListWidgetItem *preselected = nullptr;
+    for (int mib : markedMibs(m_data ? *m_data : QByteArray()))
+        if (!preselected)
+            preselected = itemOf(mib);
     const QList<QListWidgetItem *> western =
         ui->listWidget->findItems(QStringLiteral("windows-1252"), Qt::MatchStartsWith);
-    if (!western.isEmpty())
-        western.first()->setSelected(true);
+    if (!preselected && !western.isEmpty())
+        preselected = western.first();
+    // Where the Western code page does not read the file, the suggestion is a better start than
+    // the first name in the alphabet.
+    if (!preselected)
+        preselected = suggestion;
+    if (preselected)
+        preselected->setSelected(true);
     if (ui->listWidget->count() > 0) {
         if (ui->listWidget->selectedItems().isEmpty())
             ui->listWidget->item(0)->setSelected(true);

@@ -5,6 +5,7 @@
 #include "gui/language.h"
 #include "core/displaytext.h"
 #include "core/documentfile.h"
+#include "core/filename.h"
 #include "core/linebreaker.h"
 #include "gui/dialogs/opendialog.h"
 
@@ -44,6 +45,10 @@ void MainWindow::warnLoadFailure(const QString &path, const LoadResult &result)
         warn(open, tr("File '%1' is too large to open.").arg(shown) + QLatin1Char('\n')
                        + tr("Tavlo opens files of up to %1 MB.").arg(localNumber(MaxDocumentBytes >> 20)));
         break;
+    case LoadResult::TooManyLines:
+        warn(open, tr("File '%1' is too large to open.").arg(shown) + QLatin1Char('\n')
+                       + tr("Tavlo opens files of up to %1 lines.").arg(localNumber(MaxDocumentLines)));
+        break;
     case LoadResult::ReadError:
     case LoadResult::ShortRead: {
         // Half a file must never pass for the whole: a save would cut it short.
@@ -59,10 +64,21 @@ void MainWindow::warnLoadFailure(const QString &path, const LoadResult &result)
     }
 }
 
+void MainWindow::warnUndecodableName(const QString &path, bool saving)
+{
+    const QString shown = displayText(path);
+    warn(saving ? tr("Save") : tr("Open"),
+         (saving ? tr("Unable to save '%1'.") : tr("Unable to open '%1'.")).arg(shown) + QLatin1Char('\n')
+             + tr("The name is not valid UTF-8, so Tavlo could reach another file by it."));
+}
+
 namespace {
 
 // Files this large are read and decoded off the GUI thread, behind a progress dialog.
 constexpr qint64 BackgroundBytes = qint64(20) << 20;
+// A document of this many lines is built off the GUI thread too, whatever its size: each line
+// costs Qt a few microseconds.
+constexpr qint64 BackgroundLines = 250000;
 
 // Runs `work` on a worker thread while a modal progress dialog shows how far it got; Cancel
 // makes the progress callback return false, which `work` answers by stopping.
@@ -111,7 +127,7 @@ QTextDocument *buildDocument(const QString &text, QThread *target, const Progres
     document->setUndoRedoEnabled(false);
     QTextCursor cursor(document);
     cursor.beginEditBlock();
-    constexpr int Piece = 1 << 20;
+    constexpr int Piece = 1 << 16;
     for (int at = 0; at < text.size();) {
         // Each piece ends just after a line feed, so no CR LF or surrogate pair is split.
         int end = qMin(text.size(), at + Piece);
@@ -138,6 +154,10 @@ QTextDocument *buildDocument(const QString &text, QThread *target, const Progres
 
 bool MainWindow::loadFile(const QString &path)
 {
+    if (FileName::isAmbiguous(path)) {
+        warnUndecodableName(path, false);
+        return false;
+    }
     const bool large = QFileInfo(path).size() > BackgroundBytes;
     const QString reading = tr("Opening '%1'...").arg(displayText(QFileInfo(path).fileName()));
     LoadResult result = large ? runWithProgress<LoadResult>(this, reading, [&path](const Progress &progress) {
@@ -179,10 +199,17 @@ bool MainWindow::loadFile(const QString &path)
     const int broken = offerToBreakLongLines(path, &result.text);
     if (broken < 0)
         return false;
+    // Counted before the document is built: past the limit Qt runs out of room and crashes.
+    const qint64 lines = LineBreaker::lineCount(result.text);
+    if (lines > MaxDocumentLines) {
+        result.status = LoadResult::TooManyLines;
+        warnLoadFailure(path, result);
+        return false;
+    }
     // Inserting a large text into a document takes as long as reading it: that too happens
     // off the GUI thread, and the editor then takes the finished document.
     QTextDocument *document = nullptr;
-    if (large) {
+    if (large || lines > BackgroundLines) {
         QThread *gui = thread();
         document = runWithProgress<QTextDocument *>(this, reading, [&result, gui](const Progress &progress) {
             return buildDocument(result.text, gui, progress);
@@ -280,11 +307,16 @@ bool MainWindow::on_actionSave_triggered()
         return false;
 
     const QString path = m_file.path;
-    const SaveResult saved = writeDocument(path, ui->textEdit->toPlainText());
+    // Not toPlainText(), which turns no-break spaces into spaces and U+2028 into line feeds.
+    const SaveResult saved = writeDocument(path, ui->textEdit->document()->toRawText());
     if (saved.status != SaveResult::Ok) {
         QString text = tr("Unable to save '%1'.").arg(displayText(path)) + QLatin1Char('\n');
         if (saved.status == SaveResult::NotRegular)
             text += tr("It is not a regular file.");
+        else if (saved.status == SaveResult::NoKeptCopy)
+            text += tr("Before it writes the file in place, Tavlo keeps a copy of the old content in '%1', "
+                       "and could not: %2")
+                        .arg(displayText(saved.keptCopy), saved.reason);
         else
             text += saved.reason;
         if (saved.status == SaveResult::Damaged)
@@ -294,7 +326,7 @@ bool MainWindow::on_actionSave_triggered()
         return false;
     }
     // Only now, with every byte on disk, does the document count as saved.
-    commitFile({path, Utf8Mib, FileStamp::of(path)});
+    commitFile({path, Utf8Mib, saved.stamp});
     refreshTitle(false);
     m_defaultPath = path;
     pushRecentFile(path);
@@ -313,8 +345,8 @@ bool MainWindow::confirmOverwriteOfChangedFile()
     if (!m_file.stamp)
         return true;
     // Nothing to lose where the file is gone, and nothing to write where it is no file now.
-    const FileStamp onDisk = FileStamp::of(m_file.path);
-    if (!QFileInfo(m_file.path).isFile() || (onDisk.sameTime(*m_file.stamp) && onDisk.size == m_file.stamp->size))
+    FileStamp onDisk;
+    if (!QFileInfo(m_file.path).isFile() || m_file.stamp->matchesFile(m_file.path, &onDisk))
         return true;
     QMessageBox box(QMessageBox::Warning, tr("Save"),
                     tr("'%1' was changed by another program since Tavlo opened or saved it.\n\n"
@@ -339,6 +371,10 @@ bool MainWindow::saveAs()
     // The file dialog has asked before overwriting another file.
     FileState chosen = m_file;
     chosen.path = dialog.selectedFiles().first();
+    if (FileName::isAmbiguous(chosen.path)) {
+        warnUndecodableName(chosen.path, true);
+        return false;
+    }
     chosen.stamp.reset();
     commitFile(chosen);
     if (!on_actionSave_triggered()) {
@@ -362,13 +398,17 @@ void MainWindow::checkExternalChange()
 {
     if (m_file.isUntitled() || !m_file.stamp)
         return;
-    const FileStamp onDisk = FileStamp::of(m_file.path);
-    if (onDisk.sameTime(*m_file.stamp))
+    FileStamp onDisk;
+    const bool unchanged = m_file.stamp->matchesFile(m_file.path, &onDisk);
+    // Recorded before asking, so the activation that follows the box finds nothing new; when
+    // nothing changed, the stamp may now do without reading the file.
+    if (!unchanged || onDisk.contentHash != m_file.stamp->contentHash) {
+        FileState checked = m_file;
+        checked.stamp = onDisk;
+        commitFile(checked);
+    }
+    if (unchanged)
         return;
-    // Recorded before asking, so the activation that follows the box finds nothing new.
-    FileState checked = m_file;
-    checked.stamp = onDisk;
-    commitFile(checked);
 
     if (!onDisk.exists()) {
         QMessageBox box(QMessageBox::Warning, tr("Keep current file"),
@@ -378,23 +418,30 @@ void MainWindow::checkExternalChange()
         // The text may be the only copy left: Escape or closing the box keeps it.
         box.setEscapeButton(QMessageBox::Yes);
         box.exec();
-        if (box.clickedButton() == box.button(QMessageBox::No)) {
-            refreshTitle(false);
+        // Unsaved changes are now the only copy: the close asks about them as any close does.
+        if (box.clickedButton() == box.button(QMessageBox::No))
             close();
-        } else if (!m_modified) {
+        else if (!m_modified)
             refreshTitle(true);
-        }
         return;
     }
 
     const bool wasModified = m_modified;
-    const QMessageBox::StandardButton answer = wasModified
-        ? QMessageBox::warning(this, tr("Reload"),
-                               tr("Current file was changed by another program.\n\nDo you want to reload it and lose the changes made in Tavlo?"),
-                               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
-        : QMessageBox::question(this, tr("Reload"),
-                                tr("Current file was changed by another program.\nDo you want to reload it?"),
-                                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    QMessageBox::StandardButton answer;
+    if (wasModified) {
+        // The box comes up as the window is activated, under the user's typing: a key meant for
+        // the text must not throw the edits away.
+        QMessageBox box(QMessageBox::Warning, tr("Reload"),
+                        tr("Current file was changed by another program.\n\nDo you want to reload it and lose the changes made in Tavlo?"),
+                        QMessageBox::Yes | QMessageBox::No, this);
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        answer = QMessageBox::StandardButton(box.exec());
+    } else {
+        answer = QMessageBox::question(this, tr("Reload"),
+                                       tr("Current file was changed by another program.\nDo you want to reload it?"),
+                                       QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    }
     if (answer == QMessageBox::Yes) {
         // A reload that did not happen leaves text that no longer matches the file.
         if (!loadFile(m_file.path))

@@ -8,6 +8,7 @@
 #include "gui/widgets/matchhighlights.h"
 
 #include <QKeySequence>
+#include <QPointer>
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
@@ -71,8 +72,16 @@ void MainWindow::adoptDocument(QTextDocument *document)
         document->setDefaultTextOption(previous->defaultTextOption());
         document->setDocumentMargin(previous->documentMargin());
         document->setParent(ui->textEdit);
-        // The editor deletes the document it had, its own child.
+        // Nothing may hold a cursor into a document when it goes: the editor would ask the
+        // highlights' cursors for their place in freed memory.
+        ui->textEdit->setExtraSelections({});
+        // The editor deletes only the document it made itself; one adopted before goes here.
+        const QPointer<QTextDocument> old = previous;
         ui->textEdit->setDocument(document);
+        delete old.data();
+        // The editor does not tell the new document's undo state.
+        on_textEdit_undoAvailable(document->isUndoAvailable());
+        on_textEdit_redoAvailable(document->isRedoAvailable());
     }
     // The layout measures fonts on the viewport, and keeps the view's position through it.
     auto *layout = new PlainTextLayout(document);

@@ -32,7 +32,8 @@ public:
     ~MainWindow() override;
 
     // Start-up after construction: settings, automatic update check, command-line file, title.
-    void startUp(const QStringList &arguments);
+    // A file name that did not decode exactly (CommandLine) is refused instead of opened.
+    void startUp(const QStringList &arguments, bool fileNameDecodes = true);
     void saveViewSettings();
 
     bool loadFile(const QString &path);
@@ -130,6 +131,8 @@ private:
     // A warning box whose text is shown as plain text, whatever characters a path holds.
     void warn(const QString &title, const QString &text);
     void warnLoadFailure(const QString &path, const LoadResult &result);
+    // Refuses a path whose name is not valid UTF-8: Qt would reach another file by it.
+    void warnUndecodableName(const QString &path, bool saving);
     // Asks whether to break lines too long to edit; the number of breaks made, or -1 when the
     // user chose not to open the file.
     int offerToBreakLongLines(const QString &path, QString *text);

@@ -9,7 +9,7 @@
 #include <QDateTime>
 #include <QStandardPaths>
 
-void MainWindow::startUp(const QStringList &arguments)
+void MainWindow::startUp(const QStringList &arguments, bool fileNameDecodes)
 {
     using Settings::Key;
     restoreGeometry(Settings::read(Key::Geometry).toByteArray());
@@ -34,8 +34,12 @@ void MainWindow::startUp(const QStringList &arguments)
         setEditorFont(font.value<QFont>());
 
     // Only the last argument names a file; whatever stands between is ignored.
-    if (arguments.size() > 1 && !loadFile(arguments.last()))
-        m_modified = false;
+    if (arguments.size() > 1) {
+        if (!fileNameDecodes)
+            warnUndecodableName(arguments.last(), false);
+        if (!fileNameDecodes || !loadFile(arguments.last()))
+            m_modified = false;
+    }
 
     setFullAddress(Settings::read(Key::FullAddress).toBool());
     ui->actionFinal_Yeh_as_Alef_Maksura->setChecked(Settings::read(Key::FinalYehAsAlefMaksura).toBool());

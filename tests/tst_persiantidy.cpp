@@ -123,6 +123,11 @@ void tst_PersianTidy::range_data()
     QTest::newRow("a range inside a line: the rest of the line stays")
         << QString::fromUtf8("يك   يك   يك") << 5 << 10 << QVector<int>{12}
         << QString::fromUtf8("يك   یک يك") << QVector<int>{10};
+    const QString verb = QString::fromUtf8("را نمي خوانم و");
+    QTest::newRow("a range that starts and ends with words")
+        << verb << 3 << 12 << QVector<int>{} << QString::fromUtf8("را نمی‌خوانم و") << QVector<int>{};
+    QTest::newRow("a range that ends at a full stop before a space")
+        << QString::fromUtf8("سلام. دنیا") << 0 << 5 << QVector<int>{} << QString::fromUtf8("سلام. دنیا") << QVector<int>{};
     const QString url = QString::fromUtf8("ي  https://x.org/a");
     QTest::newRow("a position inside a protected url keeps its place in it")
         << url << 0 << url.size() << QVector<int>{10} << QString::fromUtf8("ی https://x.org/a") << QVector<int>{9};

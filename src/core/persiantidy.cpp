@@ -200,7 +200,7 @@ TidyOutcome tidyRange(const QString &text, int from, int to, TidyRules rules, co
                 if (isLineEnd(u))
                     break;
                 protectable = protectable || marksProtectable(u);
-            } else if (u == Placeholder) {
+            } else if (isPlaceholder(u)) {
                 placeholders = true;
             } else if (!arabic && inArabicBlocks(u) && lineEnd >= from && lineEnd < to) {
                 arabic = true;

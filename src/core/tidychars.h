@@ -19,6 +19,14 @@ constexpr ushort HorizontalEllipsis = 0x2026;
 // Stands for a protected span while the rules run. No rule changes, moves or removes a
 // private-use character, and the rules take it for a word of another script.
 constexpr ushort Placeholder = 0xE000;
+// The same for the part of a line outside the range tidied where white space or a mark parts it
+// from the range: a word in the range may start or end there, and the rules take it for a mark.
+constexpr ushort ContextBreak = 0xE001;
+
+inline bool isPlaceholder(ushort c)
+{
+    return c == Placeholder || c == ContextBreak;
+}
 
 struct Span {
     int start;

@@ -218,7 +218,7 @@ LineWork lineWork(const QString &text, int start, int end, int partStart, int pa
     }
     if (placeholders) {
         for (int i = start; i < end; ++i)
-            if (data[i].unicode() == Placeholder)
+            if (isPlaceholder(data[i].unicode()))
                 spans.append({i, i + 1});
     }
     std::sort(spans.begin(), spans.end(), [](const Span &a, const Span &b) { return a.start < b.start; });
@@ -240,7 +240,9 @@ LineWork lineWork(const QString &text, int start, int end, int partStart, int pa
     int at = start;
     for (const Span &span : qAsConst(line.spans)) {
         line.work.append(text.midRef(at, span.start - at));
-        line.work.append(QChar(Placeholder));
+        const bool partedBefore = span.end == partStart && breaksWord(data[partStart - 1].unicode());
+        const bool partedAfter = span.start == partEnd && breaksWord(data[partEnd].unicode());
+        line.work.append(QChar(partedBefore || partedAfter ? ContextBreak : Placeholder));
         at = span.end;
     }
     line.work.append(text.midRef(at, end - at));
@@ -256,9 +258,10 @@ QString restoredLine(const QString &text, const LineWork &line, QVector<int> &tr
     QVector<int> mapped = tracked;
     int copied = 0;
     int k = 0;
-    for (int i = line.work.indexOf(QChar(Placeholder)); i >= 0 && k < line.spans.size();
-         i = line.work.indexOf(QChar(Placeholder), i + 1), ++k) {
-        const Span &span = line.spans.at(k);
+    for (int i = 0; i < line.work.size() && k < line.spans.size(); ++i) {
+        if (!isPlaceholder(line.work.at(i).unicode()))
+            continue;
+        const Span &span = line.spans.at(k++);
         tidied.append(line.work.midRef(copied, i - copied));
         for (int t = 0; t < tracked.size(); ++t) {
             if (tracked.at(t) == i)

@@ -3,6 +3,7 @@
 #include "gui/dialogs/newver.h"
 #include "gui/dialogs/opendialog.h"
 #include "gui/dialogs/qmatch.h"
+#include "gui/dialogs/tidydialog.h"
 #include "gui/language.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "testutil.h"
@@ -88,6 +89,7 @@ QList<std::pair<QString, std::function<QWidget *()>>> windows()
         {QStringLiteral("qMatch"), [] { return new qMatch; }},
         {QStringLiteral("FileInfo"), [] { return new FileInfo; }},
         {QStringLiteral("NewVer"), [] { return new NewVer; }},
+        {QStringLiteral("TidyDialog"), [] { return new TidyDialog; }},
     };
 }
 

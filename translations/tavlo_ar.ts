@@ -533,6 +533,29 @@ Do you want to reload it?</source>
         <source>Before it writes the file in place, Tavlo keeps a copy of the old content in &apos;%1&apos;, and could not: %2</source>
         <translation>قبل أن يكتب Tavlo الملف في مكانه، يحتفظ بنسخة من محتواه السابق في «⁨%1⁩»، وتعذّر عليه ذلك: %2</translation>
     </message>
+    <message>
+        <source>Tidy Persian Te&amp;xt...</source>
+        <translation>&amp;تنقيح النص الفارسي...</translation>
+    </message>
+    <message>
+        <source>Letters, digits, punctuation, quotes, spaces and zero width non-joiners, with a preview</source>
+        <translation>الحروف والأرقام وعلامات الترقيم والتنصيص والمسافات والفواصل غير الواصلة، مع معاينة</translation>
+    </message>
+    <message>
+        <source>Nothing to tidy.</source>
+        <translation>لا يوجد ما يحتاج إلى تنقيح.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes.</source>
+        <translation>
+            <numerusform>لا تغييرات.</numerusform>
+            <numerusform>تغيير واحد.</numerusform>
+            <numerusform>تغييران.</numerusform>
+            <numerusform>%Ln تغييرات.</numerusform>
+            <numerusform>%Ln تغييرًا.</numerusform>
+            <numerusform>%Ln تغيير.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MatchHighlights</name>
@@ -667,6 +690,84 @@ Do you want to reload it?</source>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>TidyDialog</name>
+    <message>
+        <source>Tidy Persian Text</source>
+        <translation>تنقيح النص الفارسي</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>القواعد</translation>
+    </message>
+    <message>
+        <source>&amp;Letters: Persian Yeh and Kaf, no presentation forms</source>
+        <translation>&amp;حروف: الياء والكاف الفارسيتان، دون أشكال العرض</translation>
+    </message>
+    <message>
+        <source>&amp;Kashida removed between letters</source>
+        <translation>&amp;كشيدة: تُحذف من بين الحروف</translation>
+    </message>
+    <message>
+        <source>&amp;Digits in Persian text as Persian digits</source>
+        <translation>أ&amp;رقام النص الفارسي بالأرقام الفارسية</translation>
+    </message>
+    <message>
+        <source>&amp;Ellipsis: three dots as one character</source>
+        <translation>&amp;ثلاث نقاط: تصبح محرفًا واحدًا</translation>
+    </message>
+    <message>
+        <source>&amp;Punctuation: Persian marks, and the spaces around marks</source>
+        <translation>&amp;ترقيم: العلامات الفارسية والمسافات حول العلامات</translation>
+    </message>
+    <message>
+        <source>&amp;Quotes: « » for straight quotes around Persian text</source>
+        <translation>&amp;علامات التنصيص: « » بدل العلامات المستقيمة حول النص الفارسي</translation>
+    </message>
+    <message>
+        <source>P&amp;refixes: می and نمی joined with a zero width non-joiner</source>
+        <translation>&amp;سوابق: «می» و«نمی» تُوصلان بفاصل غير واصل</translation>
+    </message>
+    <message>
+        <source>&amp;Suffixes: ها، های، هایی، ترین، تری joined to their word</source>
+        <translation>&amp;لواحق: ها، های، هایی، ترین، تری تُوصل بكلمتها</translation>
+    </message>
+    <message>
+        <source>Spaces and &amp;zero width non-joiners</source>
+        <translation>&amp;مسافات وفواصل غير واصلة</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>السطر</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>قبل</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>بعد</translation>
+    </message>
+    <message>
+        <source>Looking for changes...</source>
+        <translation>جارٍ البحث عن التغييرات...</translation>
+    </message>
+    <message>
+        <source>Nothing to tidy.</source>
+        <translation>لا يوجد ما يحتاج إلى تنقيح.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes.</source>
+        <translation>
+            <numerusform>لا تغييرات.</numerusform>
+            <numerusform>تغيير واحد.</numerusform>
+            <numerusform>تغييران.</numerusform>
+            <numerusform>%Ln تغييرات.</numerusform>
+            <numerusform>%Ln تغييرًا.</numerusform>
+            <numerusform>%Ln تغيير.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

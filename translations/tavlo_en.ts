@@ -24,6 +24,13 @@
             <numerusform>%n matches replaced successfully.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n changes.</source>
+        <translation>
+            <numerusform>%n change.</numerusform>
+            <numerusform>%n changes.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MatchHighlights</name>
@@ -32,6 +39,16 @@
         <translation>
             <numerusform>%n match</numerusform>
             <numerusform>%n matches</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TidyDialog</name>
+    <message numerus="yes">
+        <source>%n changes.</source>
+        <translation>
+            <numerusform>%n change.</numerusform>
+            <numerusform>%n changes.</numerusform>
         </translation>
     </message>
 </context>

@@ -518,6 +518,24 @@ Do you want to reload it?</source>
         <source>Before it writes the file in place, Tavlo keeps a copy of the old content in &apos;%1&apos;, and could not: %2</source>
         <translation>پیش از آنکه Tavlo پرونده را در جای خودش بنویسد، نسخه‌ای از محتوای پیشین را در «‎%1‎» نگه می‌دارد و این کار ممکن نشد: %2</translation>
     </message>
+    <message>
+        <source>Tidy Persian Te&amp;xt...</source>
+        <translation>&amp;پیرایش متن فارسی...</translation>
+    </message>
+    <message>
+        <source>Letters, digits, punctuation, quotes, spaces and zero width non-joiners, with a preview</source>
+        <translation>حروف، ارقام، نشانه‌گذاری، گیومه‌ها، فاصله‌ها و نیم‌فاصله‌ها، با پیش‌نمایش</translation>
+    </message>
+    <message>
+        <source>Nothing to tidy.</source>
+        <translation>چیزی برای پیرایش نیست.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes.</source>
+        <translation>
+            <numerusform>%Ln تغییر.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MatchHighlights</name>
@@ -647,6 +665,79 @@ Do you want to reload it?</source>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>TidyDialog</name>
+    <message>
+        <source>Tidy Persian Text</source>
+        <translation>پیرایش متن فارسی</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>قاعده‌ها</translation>
+    </message>
+    <message>
+        <source>&amp;Letters: Persian Yeh and Kaf, no presentation forms</source>
+        <translation>&amp;حروف: ی و ک فارسی، بدون شکل‌های نمایشی</translation>
+    </message>
+    <message>
+        <source>&amp;Kashida removed between letters</source>
+        <translation>&amp;کشیده میان حروف حذف شود</translation>
+    </message>
+    <message>
+        <source>&amp;Digits in Persian text as Persian digits</source>
+        <translation>&amp;ارقام متن فارسی با رقم‌های فارسی</translation>
+    </message>
+    <message>
+        <source>&amp;Ellipsis: three dots as one character</source>
+        <translation>&amp;سه‌نقطه: سه نقطه به‌صورت یک نویسه</translation>
+    </message>
+    <message>
+        <source>&amp;Punctuation: Persian marks, and the spaces around marks</source>
+        <translation>&amp;نشانه‌گذاری: نشانه‌های فارسی و فاصله‌های پیرامون نشانه‌ها</translation>
+    </message>
+    <message>
+        <source>&amp;Quotes: « » for straight quotes around Persian text</source>
+        <translation>&amp;گیومه: « » به‌جای نشانهٔ نقل‌قول راست پیرامون متن فارسی</translation>
+    </message>
+    <message>
+        <source>P&amp;refixes: می and نمی joined with a zero width non-joiner</source>
+        <translation>&amp;پیشوندها: «می» و «نمی» با نیم‌فاصله می‌چسبند</translation>
+    </message>
+    <message>
+        <source>&amp;Suffixes: ها، های، هایی، ترین، تری joined to their word</source>
+        <translation>پسوند&amp;ها: ها، های، هایی، ترین، تری به واژهٔ خود می‌چسبند</translation>
+    </message>
+    <message>
+        <source>Spaces and &amp;zero width non-joiners</source>
+        <translation>&amp;فاصله‌ها و نیم‌فاصله‌ها</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>سطر</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>پیش از</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>پس از</translation>
+    </message>
+    <message>
+        <source>Looking for changes...</source>
+        <translation>در جست‌وجوی تغییرها...</translation>
+    </message>
+    <message>
+        <source>Nothing to tidy.</source>
+        <translation>چیزی برای پیرایش نیست.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes.</source>
+        <translation>
+            <numerusform>%Ln تغییر.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

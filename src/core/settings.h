@@ -19,6 +19,7 @@ enum class Key {
     RecentFileList,        // newest first
     Language,              // "system", "en", "fa" or "ar"
     FinalYehAsAlefMaksura, // Convert to Arabic letters writes a final Yeh as Alef Maksura
+    Tidy,                  // "tidy/<rule>": whether Tidy Persian Text applies the rule
 };
 
 QString name(Key key);
@@ -26,6 +27,12 @@ QVariant defaultValue(Key key);
 
 QVariant read(Key key);
 void write(Key key, const QVariant &value);
+
+// A key that stands for a group, such as Tidy: one value per sub-name, stored as
+// "<name>/<sub>", each with the key's default.
+QString name(Key key, const QString &sub);
+QVariant read(Key key, const QString &sub);
+void write(Key key, const QString &sub, const QVariant &value);
 
 }
 

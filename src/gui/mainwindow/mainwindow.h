@@ -159,6 +159,8 @@ private:
     void placeFindPanel();
     void createConvertActions();
     void convertSelection(ScriptConversion conversion);
+    // Edit > Convert > Tidy Persian Text: the dialog, then its changes as one undo step.
+    void tidyPersianText();
     // A note that fades by itself, at the text cursor.
     void showNote(const QString &text);
 

@@ -2,6 +2,7 @@
 #include "core/persianwords.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -14,24 +15,43 @@ QStringList words(const char *spaced)
     return QString::fromUtf8(spaced).split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
 
-QStringList longestFirst(QStringList list)
-{
-    std::stable_sort(list.begin(), list.end(), [](const QString &a, const QString &b) { return a.size() > b.size(); });
-    return list;
-}
+// The suffixes come in two layers: a plural or a comparative, then a pronoun, the copula or
+// the indefinite ی, each layer at most once (کتاب‌هایشان, بزرگ‌ترینش, خانه‌ای), so that a
+// doubled ending (خانه‌ایی) stays a typo. The plurals ان and یان are written on without a
+// non-joiner only.
+struct Layer {
+    const char *first;
+    const char *then; // what may follow it
+};
+const Layer layers[] = {
+    {"", "ی ای ام ات اش اید ایم اند مان تان شان"},
+    {"هایی", ""},
+    {"های", "م ت ش مان تان شان"},
+    {"ها", "ی مان تان شان ست"},
+    {"ترین", "ی م ت ش مان تان شان"},
+    {"تر", "ی م ت ش مان تان شان"},
+};
+const Layer joinedLayers[] = {
+    {"یان", "ی م ت ش مان تان شان"},
+    {"ان", "ی م ت ش مان تان شان"},
+    {"", "م ت ش ست"},
+};
 
-// What ends a word and makes another of it: the plurals, the comparative and superlative, the
-// indefinite and relative ی, the copula. The possessive pronouns may follow them.
-const QStringList &endings()
+// Whether `text` is one of the layer sequences, each tail tried longest first.
+bool isLayered(QStringView text, const Layer *table, int count)
 {
-    static const QStringList list = longestFirst(words("ها های هایی تر ترین ی ان یان ام ات اش ای اید ایم اند"));
-    return list;
-}
-
-const QStringList &pronouns()
-{
-    static const QStringList list = longestFirst(words("مان تان شان م ت ش"));
-    return list;
+    for (int i = 0; i < count; ++i) {
+        const QString first = QString::fromUtf8(table[i].first);
+        if (!text.startsWith(first))
+            continue;
+        const QStringView rest = text.mid(first.size());
+        if (rest.isEmpty() && !first.isEmpty())
+            return true;
+        for (const QString &then : words(table[i].then))
+            if (rest == then)
+                return true;
+    }
+    return false;
 }
 
 const QStringList &prefixes()
@@ -59,21 +79,9 @@ bool isPrefixPart(const QString &part)
 }
 
 // A part after a non-joiner made of suffixes alone: ها, هایشان, ام, ترین, هاست.
-bool isSuffixChain(QStringView part, int depth = 0)
+bool isSuffixChain(QStringView part)
 {
-    if (part.isEmpty())
-        return depth > 0;
-    if (depth == 3)
-        return false;
-    for (const QString &pronoun : pronouns())
-        if (part == pronoun)
-            return true;
-    if (depth > 0 && part == QStringView(u"ست"))
-        return true;
-    for (const QString &ending : endings())
-        if (part.startsWith(ending) && isSuffixChain(part.mid(ending.size()), depth + 1))
-            return true;
-    return false;
+    return !part.isEmpty() && isLayered(part, layers, int(std::size(layers)));
 }
 
 // The Hamza forms as Persian also writes them: on Alef as Alef, on Waw as Waw, on Yeh as Yeh or
@@ -192,8 +200,9 @@ bool PersianWords::forms(const QString &word) const
         first = 1;
     if (!part(parts.at(first)))
         return false;
+    // A later part is a word of its own or suffixes; a particle such as ای takes none.
     for (int i = first + 1; i < parts.size(); ++i)
-        if (!isSuffixChain(parts.at(i)) && !part(parts.at(i)))
+        if (!isSuffixChain(parts.at(i)) && !(parts.at(i).size() > 3 ? part(parts.at(i)) : m_lookup(parts.at(i))))
             return false;
     return true;
 }
@@ -236,36 +245,24 @@ bool PersianWords::stem(const QString &word) const
 // کتابها, بزرگترین, دوستم, دوستانم, پرندگان: suffixes written on without a non-joiner.
 bool PersianWords::withEnding(const QString &word) const
 {
-    const auto plain = [this](const QString &w) {
-        if (m_lookup(w))
-            return true;
-        for (const QString &ending : endings()) {
-            if (w.size() - ending.size() < 2 || !w.endsWith(ending))
-                continue;
-            const QString base = w.left(w.size() - ending.size());
-            if (m_lookup(base))
-                return true;
-            // A final Heh becomes Gaf before the plural ان: پرنده, پرندگان.
-            if (ending == QStringLiteral("ان") && base.endsWith(QChar(0x06AF)) && m_lookup(base.left(base.size() - 1) + Heh))
-                return true;
-        }
-        return false;
-    };
-    for (const QString &ending : endings())
-        if (word.size() - ending.size() >= 2 && word.endsWith(ending) && plain(word.left(word.size() - ending.size())))
-            return true;
-    // The copula after a long vowel loses its Alef: زیباست, کجاست.
-    if (word.size() >= 4 && word.endsWith(QStringView(u"ست")) && endsInVowel(word.left(word.size() - 2))
-        && plain(word.left(word.size() - 2)))
-        return true;
-    for (const QString &pronoun : pronouns()) {
-        if (word.size() - pronoun.size() < 2 || !word.endsWith(pronoun))
+    for (int length = qMin(7, int(word.size()) - 2); length > 0; --length) {
+        const QStringView tail = QStringView(word).right(length);
+        const QString base = word.left(word.size() - length);
+        const bool layered = isLayered(tail, layers, int(std::size(layers)));
+        const bool joined = isLayered(tail, joinedLayers, int(std::size(joinedLayers)));
+        if (!layered && !joined)
             continue;
-        const QString base = word.left(word.size() - pronoun.size());
-        // After a final Heh the single-letter pronouns take an Alef (خانه‌ام), which endings() has.
-        if (pronoun.size() == 1 && base.endsWith(Heh))
+        // After a final Heh the one-letter pronouns take an Alef (خانه‌ام); the copula loses
+        // its Alef after a long vowel alone (زیباست).
+        if (length == 1 && base.endsWith(Heh) && tail != QStringView(u"ی"))
             continue;
-        if (plain(base))
+        if (tail.endsWith(QStringView(u"ست")) && tail.size() == 2 && !endsInVowel(base))
+            continue;
+        if (m_lookup(base))
+            return true;
+        // A final Heh becomes Gaf before the plural ان: پرنده, پرندگان.
+        if (joined && tail.startsWith(QStringView(u"ان")) && base.endsWith(QChar(0x06AF))
+            && m_lookup(base.left(base.size() - 1) + Heh))
             return true;
     }
     return false;

@@ -28,6 +28,7 @@ Entry entry(Key key)
     case Key::RecentFileList: return {"recentFileList", QStringList()};
     case Key::Language: return {"language", QStringLiteral("system")};
     case Key::FinalYehAsAlefMaksura: return {"finalYehAsAlefMaksura", false};
+    case Key::SpellCheck: return {"spellCheck", true};
     }
     Q_UNREACHABLE();
 }

@@ -19,6 +19,7 @@ enum class Key {
     RecentFileList,        // newest first
     Language,              // "system", "en", "fa" or "ar"
     FinalYehAsAlefMaksura, // Convert to Arabic letters writes a final Yeh as Alef Maksura
+    SpellCheck,            // misspelled words are underlined, where a dictionary is installed
 };
 
 QString name(Key key);

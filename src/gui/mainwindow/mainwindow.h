@@ -16,6 +16,7 @@ class QNetworkReply;
 class SearchEngine;
 struct LoadResult;
 class FadingNote;
+class InlineSpellCheck;
 class MatchHighlights;
 enum class ScriptConversion;
 
@@ -155,6 +156,10 @@ private:
     // Puts the floating find panel beside or below the window, at its form's size.
     void placeFindPanel();
     void createConvertActions();
+    void createSpellingActions();
+    // Turns the underlines on or off; off, without a dictionary, whatever is asked.
+    void setSpellCheck(bool on);
+    void retranslateSpelling();
     void convertSelection(ScriptConversion conversion);
     // A note that fades by itself, at the text cursor.
     void showNote(const QString &text);
@@ -179,6 +184,9 @@ private:
     bool m_findPanelPlaced = false;
     MatchHighlights *m_matches = nullptr;
     FadingNote *m_note = nullptr;
+    InlineSpellCheck *m_spelling = nullptr;
+    // Tools menu notes, one for each language that has no dictionary.
+    QList<QAction *> m_missingDictionaries;
 };
 
 #endif

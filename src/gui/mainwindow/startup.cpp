@@ -39,6 +39,7 @@ void MainWindow::startUp(const QStringList &arguments)
 
     setFullAddress(Settings::read(Key::FullAddress).toBool());
     ui->actionFinal_Yeh_as_Alef_Maksura->setChecked(Settings::read(Key::FinalYehAsAlefMaksura).toBool());
+    setSpellCheck(Settings::read(Key::SpellCheck).toBool());
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -260,8 +260,9 @@ bool PersianWords::withEnding(const QString &word) const
             continue;
         if (m_lookup(base))
             return true;
-        // A final Heh becomes Gaf before the plural ان: پرنده, پرندگان.
-        if (joined && tail.startsWith(QStringView(u"ان")) && base.endsWith(QChar(0x06AF))
+        // A final Heh becomes Gaf before the plural ان and the ی of abstract nouns: پرنده,
+        // پرندگان; بچه, بچگی.
+        if (((joined && tail.startsWith(QStringView(u"ان"))) || tail == QStringView(u"ی")) && base.endsWith(QChar(0x06AF))
             && m_lookup(base.left(base.size() - 1) + Heh))
             return true;
     }

@@ -18,18 +18,6 @@
 
 namespace {
 
-// A window with checking on and its dictionaries loaded.
-std::unique_ptr<MainWindow> checkingWindow()
-{
-    auto window = std::make_unique<MainWindow>();
-    window->startUp({QStringLiteral("tavlo")});
-    window->resize(700, 400);
-    window->show();
-    auto *spelling = window->findChild<InlineSpellCheck *>(QStringLiteral("inlineSpellCheck"));
-    if (!QTest::qWaitFor([spelling] { return spelling->isReady(); }, 20000))
-        qWarning("the dictionaries did not load");
-    return window;
-}
 
 // The horizontal extent of the red pixels on the view, or an empty range when there are none.
 QPair<int, int> redColumns(QTextEdit *edit)
@@ -113,6 +101,7 @@ class tst_Spelling : public QObject
 private slots:
     void initTestCase();
     void init();
+    void cleanupTestCase();
 
     void typingUnderlinesTheTypoAlone_data();
     void typingUnderlinesTheTypoAlone();
@@ -120,6 +109,12 @@ private slots:
     void contextMenu_data();
     void contextMenu();
     void f7TurnsCheckingOffAndOnAndIsKept();
+    void toolsMenuNamesTheLanguagesWithoutDictionary();
+
+private:
+    // One window for all: the dictionaries load once, which takes long under a sanitizer. Its
+    // document is emptied before each test.
+    std::unique_ptr<MainWindow> m_window;
 };
 
 void tst_Spelling::initTestCase()
@@ -128,11 +123,28 @@ void tst_Spelling::initTestCase()
     isolateTestEnvironment();
     if (spellDictionary(SpellLanguage::Persian).isEmpty() || spellDictionary(SpellLanguage::Arabic).isEmpty())
         QSKIP("the Persian and Arabic dictionaries are not installed (scripts/install-deps.sh)");
+    clearSettings();
+    QFile::remove(personalDictionaryPath());
+    m_window = std::make_unique<MainWindow>();
+    m_window->startUp({QStringLiteral("tavlo")});
+    m_window->resize(700, 400);
+    m_window->show();
+    auto *spelling = m_window->findChild<InlineSpellCheck *>(QStringLiteral("inlineSpellCheck"));
+    QVERIFY(spelling->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(spelling->isReady(), 120000);
 }
 
 void tst_Spelling::init()
 {
-    clearSettings();
+    m_window->resetDocument();
+    // A closed menu leaves no window active on the offscreen platform; shortcuts want one.
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void tst_Spelling::cleanupTestCase()
+{
+    m_window.reset();
     QFile::remove(personalDictionaryPath());
 }
 
@@ -151,8 +163,7 @@ void tst_Spelling::typingUnderlinesTheTypoAlone()
 {
     QFETCH(QString, typed);
     QFETCH(QString, underlined);
-    const auto window = checkingWindow();
-    QTextEdit *edit = editorOf(*window);
+    QTextEdit *edit = editorOf(*m_window);
     type(edit, typed);
     const QPair<int, int> red = redColumns(edit);
     if (underlined.isEmpty()) {
@@ -173,11 +184,10 @@ void tst_Spelling::underlinesAreNotInTheDocument()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(QStringLiteral("امروز یک کتاپ تازه خریدم.\nذهبت إلى المدرسه.\n").toUtf8());
     file.close();
-    const auto window = checkingWindow();
-    QVERIFY(window->loadFile(path));
-    QTextEdit *edit = editorOf(*window);
+    QVERIFY(m_window->loadFile(path));
+    QTextEdit *edit = editorOf(*m_window);
     QVERIFY(redColumns(edit).second >= 0);
-    QVERIFY(!window->isModified());
+    QVERIFY(!m_window->isModified());
     QVERIFY(!edit->document()->isUndoAvailable());
     QVERIFY(!edit->document()->isModified());
     for (QTextBlock block = edit->document()->begin(); block.isValid(); block = block.next())
@@ -188,31 +198,37 @@ void tst_Spelling::contextMenu_data()
 {
     QTest::addColumn<QString>("opening");
     QTest::addColumn<int>("cursor"); // where the text cursor stands, for the keyboard
+    QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("choice");
     QTest::addColumn<QString>("after");
     QTest::addColumn<bool>("stillUnderlined");
 
+    // The typo is the third word, from 9 to 13; Add and Ignore each get one of their own, since
+    // the window's checker remembers them.
     const QString text = QStringLiteral("امروز یک کتاپ تازه خریدم.");
     const QString fixed = QStringLiteral("امروز یک کتاب تازه خریدم.");
-    QTest::newRow("mouse, first suggestion") << "mouse" << 0 << "first" << fixed << false;
-    QTest::newRow("menu key in the word") << "menu key" << 11 << "first" << fixed << false;
-    QTest::newRow("shift+f10 just after the word") << "shift+f10" << 13 << "first" << fixed << false;
-    QTest::newRow("add to dictionary") << "mouse" << 0 << "actionAdd_to_Dictionary" << text << false;
-    QTest::newRow("ignore all") << "mouse" << 0 << "actionIgnore_All" << text << false;
-    QTest::newRow("nothing chosen") << "mouse" << 0 << "" << text << true;
+    const QString added = QStringLiteral("امروز یک تاولو تازه خریدم.");
+    const QString ignored = QStringLiteral("امروز یک مرووان تازه خریدم.");
+    QTest::newRow("mouse, first suggestion") << "mouse" << 0 << text << "first" << fixed << false;
+    QTest::newRow("menu key in the word") << "menu key" << 11 << text << "first" << fixed << false;
+    QTest::newRow("shift+f10 just after the word") << "shift+f10" << 13 << text << "first" << fixed << false;
+    QTest::newRow("nothing chosen") << "mouse" << 0 << text << "" << text << true;
+    QTest::newRow("add to dictionary") << "mouse" << 0 << added << "actionAdd_to_Dictionary" << added << false;
+    QTest::newRow("ignore all") << "shift+f10" << 11 << ignored << "actionIgnore_All" << ignored << false;
 }
 
 void tst_Spelling::contextMenu()
 {
     QFETCH(QString, opening);
     QFETCH(int, cursor);
+    QFETCH(QString, typed);
     QFETCH(QString, choice);
     QFETCH(QString, after);
     QFETCH(bool, stillUnderlined);
 
-    const auto window = checkingWindow();
-    QTextEdit *edit = editorOf(*window);
-    type(edit, QStringLiteral("امروز یک کتاپ تازه خریدم."));
+    QTextEdit *edit = editorOf(*m_window);
+    type(edit, typed);
+    QVERIFY(redColumns(edit).second >= 0);
     const QTextCursor word = cursorAt(edit, 11);
 
     MenuBot bot([choice](QMenu *menu) -> QAction * {
@@ -235,7 +251,8 @@ void tst_Spelling::contextMenu()
     }
 
     QVERIFY(bot.entries.size() > 4);
-    QCOMPARE(bot.entries.at(0), QStringLiteral("کتاب"));
+    if (typed.contains(QStringLiteral("کتاپ")))
+        QCOMPARE(bot.entries.at(0), QStringLiteral("کتاب"));
     const int add = bot.entries.indexOf(QStringLiteral("&Add to Dictionary"));
     QVERIFY(add > 0 && add <= 7);
     QCOMPARE(bot.entries.at(add + 1), QStringLiteral("&Ignore All"));
@@ -244,36 +261,53 @@ void tst_Spelling::contextMenu()
 
     QCOMPARE(edit->toPlainText(), after);
     QCOMPARE(redColumns(edit).second >= 0, stillUnderlined);
-    if (after != edit->toPlainText() || choice != QLatin1String("first"))
+    if (choice != QLatin1String("first"))
         return;
     // The replacement is one step: one undo brings the typo back, and the typing stays.
     edit->undo();
-    QCOMPARE(edit->toPlainText(), QStringLiteral("امروز یک کتاپ تازه خریدم."));
+    QCOMPARE(edit->toPlainText(), typed);
 }
 
 void tst_Spelling::f7TurnsCheckingOffAndOnAndIsKept()
 {
+    QTextEdit *edit = editorOf(*m_window);
+    type(edit, QStringLiteral("a tset here."));
+    QVERIFY(redColumns(edit).second >= 0);
+    auto *action = m_window->findChild<QAction *>(QStringLiteral("actionCheck_Spelling"));
+    QVERIFY(action->isChecked());
+    QTest::keyClick(m_window.get(), Qt::Key_F7);
+    QVERIFY(!action->isChecked());
+    QCOMPARE(redColumns(edit).second, -1);
+    QCOMPARE(Settings::read(Settings::Key::SpellCheck).toBool(), false);
     {
-        const auto window = checkingWindow();
-        QTextEdit *edit = editorOf(*window);
-        type(edit, QStringLiteral("a tset here."));
-        QVERIFY(redColumns(edit).second >= 0);
-        auto *action = window->findChild<QAction *>(QStringLiteral("actionCheck_Spelling"));
-        QVERIFY(action->isChecked());
-        QTest::keyClick(window.get(), Qt::Key_F7);
-        QVERIFY(!action->isChecked());
-        QCOMPARE(redColumns(edit).second, -1);
-        QCOMPARE(Settings::read(Settings::Key::SpellCheck).toBool(), false);
+        MainWindow next;
+        next.startUp({QStringLiteral("tavlo")});
+        QVERIFY(!next.findChild<QAction *>(QStringLiteral("actionCheck_Spelling"))->isChecked());
     }
-    {
-        MainWindow window;
-        window.startUp({QStringLiteral("tavlo")});
-        auto *action = window.findChild<QAction *>(QStringLiteral("actionCheck_Spelling"));
-        QVERIFY(!action->isChecked());
-        action->trigger();
-        QVERIFY(action->isChecked());
-    }
+    QTest::keyClick(m_window.get(), Qt::Key_F7);
+    QVERIFY(action->isChecked());
+    QVERIFY(redColumns(edit).second >= 0);
     QCOMPARE(Settings::read(Settings::Key::SpellCheck).toBool(), true);
+}
+
+void tst_Spelling::toolsMenuNamesTheLanguagesWithoutDictionary()
+{
+    QTemporaryDir empty;
+    const QStringList folders = spellDictionaryFolders();
+    setSpellDictionaryFolders({empty.path()});
+    MainWindow window;
+    window.startUp({QStringLiteral("tavlo")});
+    setSpellDictionaryFolders(folders);
+    auto *action = window.findChild<QAction *>(QStringLiteral("actionCheck_Spelling"));
+    QVERIFY(!action->isEnabled());
+    QVERIFY(!action->isChecked());
+    QStringList notes;
+    for (QAction *a : window.findChild<QMenu *>(QStringLiteral("menuTools"))->actions())
+        if (a != action && !a->isEnabled())
+            notes << a->text();
+    QCOMPARE(notes, QStringList({QStringLiteral("Persian is not checked: no dictionary is installed"),
+                                 QStringLiteral("Arabic is not checked: no dictionary is installed"),
+                                 QStringLiteral("English is not checked: no dictionary is installed")}));
 }
 
 QTEST_MAIN(tst_Spelling)

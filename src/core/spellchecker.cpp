@@ -243,8 +243,6 @@ public:
         m_cache.clear();
     }
 
-    bool loaded() const { return m_hunspell != nullptr; }
-
 private:
     void addLoaded(const QString &word)
     {

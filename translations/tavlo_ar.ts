@@ -37,6 +37,21 @@
     </message>
 </context>
 <context>
+    <name>InlineSpellCheck</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>لا توجد اقتراحات</translation>
+    </message>
+    <message>
+        <source>&amp;Add to Dictionary</source>
+        <translation>&amp;إضافة إلى القاموس</translation>
+    </message>
+    <message>
+        <source>&amp;Ignore All</source>
+        <translation>&amp;تجاهل الكل</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Main Toolbar</source>
@@ -555,6 +570,26 @@ Do you want to reload it?</source>
             <numerusform>%Ln تغييرًا.</numerusform>
             <numerusform>%Ln تغيير.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;أدوات</translation>
+    </message>
+    <message>
+        <source>Check &amp;Spelling</source>
+        <translation>التدقيق &amp;الإملائي</translation>
+    </message>
+    <message>
+        <source>Persian is not checked: no dictionary is installed</source>
+        <translation>لا تُدقَّق الفارسية: لا يوجد قاموس مثبّت</translation>
+    </message>
+    <message>
+        <source>Arabic is not checked: no dictionary is installed</source>
+        <translation>لا تُدقَّق العربية: لا يوجد قاموس مثبّت</translation>
+    </message>
+    <message>
+        <source>English is not checked: no dictionary is installed</source>
+        <translation>لا تُدقَّق الإنجليزية: لا يوجد قاموس مثبّت</translation>
     </message>
 </context>
 <context>

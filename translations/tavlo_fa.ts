@@ -37,6 +37,21 @@
     </message>
 </context>
 <context>
+    <name>InlineSpellCheck</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>پیشنهادی نیست</translation>
+    </message>
+    <message>
+        <source>&amp;Add to Dictionary</source>
+        <translation>&amp;افزودن به واژه‌نامه</translation>
+    </message>
+    <message>
+        <source>&amp;Ignore All</source>
+        <translation>&amp;نادیده گرفتن همه</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Main Toolbar</source>
@@ -535,6 +550,26 @@ Do you want to reload it?</source>
         <translation>
             <numerusform>%Ln تغییر.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;ابزارها</translation>
+    </message>
+    <message>
+        <source>Check &amp;Spelling</source>
+        <translation>بررسی &amp;املا</translation>
+    </message>
+    <message>
+        <source>Persian is not checked: no dictionary is installed</source>
+        <translation>فارسی بررسی نمی‌شود: واژه‌نامه‌ای نصب نیست</translation>
+    </message>
+    <message>
+        <source>Arabic is not checked: no dictionary is installed</source>
+        <translation>عربی بررسی نمی‌شود: واژه‌نامه‌ای نصب نیست</translation>
+    </message>
+    <message>
+        <source>English is not checked: no dictionary is installed</source>
+        <translation>انگلیسی بررسی نمی‌شود: واژه‌نامه‌ای نصب نیست</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,7 @@ Entry entry(Key key)
     case Key::Language: return {"language", QStringLiteral("system")};
     case Key::FinalYehAsAlefMaksura: return {"finalYehAsAlefMaksura", false};
     case Key::Tidy: return {"tidy", true};
+    case Key::SpellCheck: return {"spellCheck", true};
     }
     Q_UNREACHABLE();
 }

@@ -20,6 +20,7 @@ enum class Key {
     Language,              // "system", "en", "fa" or "ar"
     FinalYehAsAlefMaksura, // Convert to Arabic letters writes a final Yeh as Alef Maksura
     Tidy,                  // "tidy/<rule>": whether Tidy Persian Text applies the rule
+    SpellCheck,            // misspelled words are underlined, where a dictionary is installed
 };
 
 QString name(Key key);

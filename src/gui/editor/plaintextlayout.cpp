@@ -58,6 +58,12 @@ PlainTextLayout::PlainTextLayout(QTextDocument *document)
     });
 }
 
+void PlainTextLayout::setExtraFormats(ExtraFormats source)
+{
+    m_extraFormats = std::move(source);
+    emit update(QRectF(0, 0, farAway, farAway));
+}
+
 int PlainTextLayout::pageCount() const
 {
     return 1;
@@ -424,6 +430,8 @@ void PlainTextLayout::draw(QPainter *painter, const PaintContext &context)
         const int length = block.length();
 
         QVector<QTextLayout::FormatRange> selections;
+        if (m_extraFormats)
+            selections = m_extraFormats(block);
         for (const Selection &range : context.selections) {
             const int selectionStart = range.cursor.selectionStart() - start;
             const int selectionEnd = range.cursor.selectionEnd() - start;

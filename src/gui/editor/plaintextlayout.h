@@ -4,7 +4,9 @@
 #include <QAbstractTextDocumentLayout>
 #include <QFont>
 #include <QTextOption>
+#include <QTextLayout>
 #include <QTimer>
+#include <functional>
 
 class QAbstractScrollArea;
 
@@ -30,6 +32,13 @@ public:
 
     int cursorWidth() const { return m_cursorWidth; }
     void setCursorWidth(int width) { m_cursorWidth = width; }
+
+    // Formats drawn over a paragraph's text while it is painted, beneath the selections (the
+    // spell checker's underlines). They live only in the drawing: the document never holds
+    // them, so neither its undo stack nor its modified flag sees them. Asked for the paragraphs
+    // being painted alone, each time they are.
+    using ExtraFormats = std::function<QVector<QTextLayout::FormatRange>(const QTextBlock &block)>;
+    void setExtraFormats(ExtraFormats source);
 
 protected:
     void documentChanged(int from, int charsRemoved, int charsAdded) override;
@@ -69,6 +78,7 @@ private:
     void flush(bool fromEventLoop = false) const;
 
     int m_cursorWidth = 1;
+    ExtraFormats m_extraFormats;
     int m_generation = 0;
     bool m_initialized = false;
     bool m_suspended = false;

@@ -64,6 +64,7 @@ void MainWindow::retranslate()
     m_languageMenu->setTitle(tr("&Language"));
     m_systemLanguageAction->setText(tr("&System"));
     m_clearRecentAction->setText(tr("(&Clear Recent Files List)"));
+    retranslateSpelling();
     refreshRecentMenu();
     refreshTitle(m_modified);
     // A button's new text takes its shortcut away again.

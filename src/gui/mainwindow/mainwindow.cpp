@@ -4,6 +4,7 @@
 #include "ui_mainwindow.h"
 #include "core/documentfile.h"
 #include "core/searchengine.h"
+#include "gui/editor/inlinespellcheck.h"
 #include "gui/editor/plaintextlayout.h"
 #include "gui/widgets/matchhighlights.h"
 
@@ -55,6 +56,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     createRecentActions();
     createConvertActions();
+    createSpellingActions();
     createLanguageMenu();
     retranslate();
 }
@@ -94,4 +96,6 @@ void MainWindow::adoptDocument(QTextDocument *document)
     m_search->invalidate();
     if (m_matches)
         m_matches->followDocument();
+    if (m_spelling)
+        m_spelling->followDocument();
 }

@@ -16,6 +16,7 @@ class QNetworkReply;
 class SearchEngine;
 struct LoadResult;
 class FadingNote;
+class InlineSpellCheck;
 class MatchHighlights;
 enum class ScriptConversion;
 
@@ -158,6 +159,10 @@ private:
     // Puts the floating find panel beside or below the window, at its form's size.
     void placeFindPanel();
     void createConvertActions();
+    void createSpellingActions();
+    // Turns the underlines on or off; off, without a dictionary, whatever is asked.
+    void setSpellCheck(bool on);
+    void retranslateSpelling();
     void convertSelection(ScriptConversion conversion);
     // Edit > Convert > Tidy Persian Text: the dialog, then its changes as one undo step.
     void tidyPersianText();
@@ -184,6 +189,9 @@ private:
     bool m_findPanelPlaced = false;
     MatchHighlights *m_matches = nullptr;
     FadingNote *m_note = nullptr;
+    InlineSpellCheck *m_spelling = nullptr;
+    // Tools menu notes, one for each language that has no dictionary.
+    QList<QAction *> m_missingDictionaries;
 };
 
 #endif

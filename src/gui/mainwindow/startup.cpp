@@ -43,6 +43,7 @@ void MainWindow::startUp(const QStringList &arguments, bool fileNameDecodes)
 
     setFullAddress(Settings::read(Key::FullAddress).toBool());
     ui->actionFinal_Yeh_as_Alef_Maksura->setChecked(Settings::read(Key::FinalYehAsAlefMaksura).toBool());
+    setSpellCheck(Settings::read(Key::SpellCheck).toBool());
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -2,11 +2,15 @@
 #include "gui/editor/layoutmode.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/print/documentprinter.h"
+#include "gui/print/pagelayout.h"
 #include "gui/print/printsource.h"
 #include "testutil.h"
 
 #include <QAction>
 #include <QFile>
+#include <QFileDialog>
+#include <QKeySequence>
+#include <QTextEdit>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -102,8 +106,18 @@ class tst_Print : public QObject
 
 private slots:
     void initTestCase();
+    void printerAndPdfGiveThePages_data();
+    void printerAndPdfGiveThePages();
+    void piecesBreakLinesAsTheWholeParagraph_data();
+    void piecesBreakLinesAsTheWholeParagraph();
     void textLayerGivesTheWords_data();
     void textLayerGivesTheWords();
+    void commandsOpenTheirDialogs_data();
+    void commandsOpenTheirDialogs();
+    void exportWritesTheWindowsDocument();
+
+private:
+    int m_linesPerPage = 0;
 };
 
 void tst_Print::initTestCase()
@@ -112,6 +126,95 @@ void tst_Print::initTestCase()
     isolateTestEnvironment();
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         QSKIP("pdftotext (poppler-utils) is not installed");
+    QWidget window;
+    DocumentPrinter printer(&window);
+    m_linesPerPage = PageSetup::measure(sourceOf(QString()), printer.printer()->pageLayout(), printer.printer()).linesPerPage();
+    QVERIFY(m_linesPerPage > 10);
+}
+
+void tst_Print::printerAndPdfGiveThePages_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("lines");
+
+    const int perPage = m_linesPerPage;
+    QStringList page;
+    for (int i = 0; i < perPage; ++i)
+        page << QStringLiteral("line %1").arg(i);
+    QTest::newRow("empty document") << QString() << 1;
+    QTest::newRow("a full page") << page.join(QLatin1Char('\n')) << perPage;
+    QTest::newRow("one line over a page") << (page + QStringList(QStringLiteral("over"))).join(QLatin1Char('\n')) << perPage + 1;
+    QTest::newRow("a final line feed ends in an empty line") << page.join(QLatin1Char('\n')) + QLatin1Char('\n') << perPage + 1;
+    QTest::newRow("wrapped paragraphs of a right-to-left page") << QString(Persian + QLatin1Char('\n')).repeated(12) << -1;
+}
+
+void tst_Print::printerAndPdfGiveThePages()
+{
+    QFETCH(QString, text);
+    QFETCH(int, lines);
+    QTemporaryDir dir;
+    QWidget window;
+    DocumentPrinter printer(&window);
+    const PrintSource source = sourceOf(text);
+    if (lines < 0) {
+        // The lines of each paragraph laid out whole, by Qt, at the page's width.
+        const PageSetup setup = PageSetup::measure(source, printer.printer()->pageLayout(), printer.printer());
+        lines = 0;
+        for (const QString &paragraph : text.split(QLatin1Char('\n'))) {
+            QTextLayout layout(paragraph, setup.font, printer.printer());
+            layout.setTextOption(setup.option);
+            layout.beginLayout();
+            for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+                line.setLineWidth(setup.body.width() * printer.printer()->resolution() / 72.0);
+            layout.endLayout();
+            lines += layout.lineCount();
+        }
+    }
+    const int pages = (lines + m_linesPerPage - 1) / m_linesPerPage;
+
+    const QString printed = dir.filePath(QStringLiteral("printed.pdf"));
+    printer.printer()->setOutputFileName(printed);
+    QVERIFY(printer.printTo(printer.printer(), source));
+    QCOMPARE(pdfPages(printed), pages);
+
+    const QString exported = dir.filePath(QStringLiteral("exported.pdf"));
+    QVERIFY(printer.exportPdfTo(exported, source));
+    QCOMPARE(pdfPages(exported), pages);
+}
+
+void tst_Print::piecesBreakLinesAsTheWholeParagraph_data()
+{
+    QTest::addColumn<QString>("paragraph");
+    const QString persian = QString(Persian).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    QTest::newRow("persian words") << persian.repeated(40000 / persian.size() + 1).left(40000);
+    QTest::newRow("no space to end a piece at") << QString(30000, QLatin1Char('x'));
+    QTest::newRow("surrogate pairs") << QString::fromUtf8("\xF0\x9D\x90\x80").repeated(15000);
+}
+
+void tst_Print::piecesBreakLinesAsTheWholeParagraph()
+{
+    QFETCH(QString, paragraph);
+    QWidget window;
+    DocumentPrinter printer(&window);
+    const PageSetup setup = PageSetup::measure(sourceOf(paragraph), printer.printer()->pageLayout(), printer.printer());
+    const qreal width = setup.body.width() * printer.printer()->resolution() / 72.0;
+    QTextLayout whole(paragraph, setup.font, printer.printer());
+    whole.setTextOption(setup.option);
+    whole.beginLayout();
+    QList<int> expected;
+    for (QTextLine line = whole.createLine(); line.isValid(); line = whole.createLine()) {
+        line.setLineWidth(width);
+        expected << line.textStart();
+    }
+    whole.endLayout();
+
+    QtLineWalker walker(paragraph, setup, printer.printer(), width);
+    walker.start();
+    QList<int> starts;
+    do
+        starts << walker.lineStart();
+    while (walker.next());
+    QCOMPARE(starts, expected);
 }
 
 void tst_Print::textLayerGivesTheWords_data()
@@ -132,13 +235,70 @@ void tst_Print::textLayerGivesTheWords()
     DocumentPrinter printer(&window);
     QVERIFY(printer.exportPdfTo(path, sourceOf(text)));
     const QString extracted = run(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
-    qDebug().noquote() << extracted;
-    QFile::copy(path, QStringLiteral("/tmp/printcal/") + QTest::currentDataTag() + QStringLiteral(".pdf"));
     QStringList expected = words(QStringLiteral("sample.txt"));
     expected += words(text);
     expected += words(DocumentPrinter::footer(1, 1));
     QCOMPARE(words(extracted), expected);
     QVERIFY(!hasPresentationForms(extracted));
+}
+
+void tst_Print::commandsOpenTheirDialogs_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QString>("dialog");
+    QTest::newRow("ctrl+p prints") << QString() << QKeySequence(QStringLiteral("Ctrl+P")) << QStringLiteral("QPrintDialog");
+    QTest::newRow("print preview") << QStringLiteral("actionPrint_Preview") << QKeySequence() << QStringLiteral("QPrintPreviewDialog");
+    QTest::newRow("export as pdf") << QStringLiteral("actionExport_as_PDF") << QKeySequence() << QStringLiteral("QFileDialog");
+}
+
+void tst_Print::commandsOpenTheirDialogs()
+{
+    QFETCH(QString, command);
+    QFETCH(QKeySequence, keys);
+    QFETCH(QString, dialog);
+    MainWindow w;
+    editorOf(w)->setPlainText(Persian);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    ModalBot bot;
+    bot.act([](QWidget *shown) { qobject_cast<QDialog *>(shown)->reject(); });
+    if (command.isEmpty())
+        QTest::keySequence(&w, keys);
+    else
+        w.findChild<QAction *>(command)->trigger();
+    QTRY_COMPARE(bot.pending(), 0);
+    QCOMPARE(bot.seen.value(0).className, dialog);
+    QVERIFY(!bot.sawUnexpected());
+}
+
+void tst_Print::exportWritesTheWindowsDocument()
+{
+    QTemporaryDir dir;
+    const QString text = dir.filePath(QStringLiteral("notes.txt"));
+    {
+        QFile file(text);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(Persian.toUtf8());
+    }
+    MainWindow w;
+    QVERIFY(w.loadFile(text));
+    w.findChild<QAction *>(QStringLiteral("actionRight_To_Left"))->trigger();
+    ModalBot bot;
+    QString suggested;
+    bot.act([&suggested](QWidget *shown) {
+        auto *dialog = qobject_cast<QFileDialog *>(shown);
+        suggested = dialog->selectedFiles().value(0);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    w.findChild<QAction *>(QStringLiteral("actionExport_as_PDF"))->trigger();
+    QTRY_COMPARE(bot.pending(), 0);
+    QCOMPARE(suggested, dir.filePath(QStringLiteral("notes.pdf")));
+    const QString extracted = run(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), suggested, QStringLiteral("-")});
+    QVERIFY2(extracted.contains(QStringLiteral("نمی‌دانم")), qPrintable(extracted));
+    QVERIFY(extracted.contains(QStringLiteral("کتاب‌ها")));
+    QVERIFY(extracted.contains(QStringLiteral("notes.txt")));
+    QVERIFY(!w.isModified());
 }
 
 QTEST_MAIN(tst_Print)

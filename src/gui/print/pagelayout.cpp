@@ -1,52 +1,44 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/print/pagelayout.h"
-#include "gui/print/linewalker.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QTextLayout>
 
-// Lines as QTextLayout breaks them.
-class QtLineWalker : public LineWalker
+QtLineWalker::QtLineWalker(const QString &text, const PageSetup &setup, QPaintDevice *device, qreal width)
+    : LineWalker(text, setup.option)
+    , m_font(setup.font)
+    , m_device(device)
+    , m_width(width)
 {
-public:
-    QtLineWalker(const QString &text, const PageSetup &setup, QPaintDevice *device, qreal width)
-        : LineWalker(text, setup.option)
-        , m_font(setup.font)
-        , m_device(device)
-        , m_width(width)
-    {
-    }
+}
 
-    QTextLine current() const { return m_layout->lineAt(line()); }
+QtLineWalker::~QtLineWalker() = default;
 
-protected:
-    int layOut(int from, int to, bool rightToLeft) override
-    {
-        m_layout = std::make_unique<QTextLayout>(m_text.mid(from, to - from), m_font, m_device);
-        QTextOption option = m_option;
-        // The paragraph's own direction, also for a piece that does not start it.
-        option.setTextDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
-        m_layout->setTextOption(option);
-        m_layout->setCacheEnabled(true);
-        m_layout->beginLayout();
-        for (QTextLine line = m_layout->createLine(); line.isValid(); line = m_layout->createLine())
-            line.setLineWidth(m_width);
-        m_layout->endLayout();
-        return qMax(1, m_layout->lineCount());
-    }
+QTextLine QtLineWalker::current() const
+{
+    return m_layout->lineAt(line());
+}
 
-    int lineOffset(int line) const override
-    {
-        return line < m_layout->lineCount() ? m_layout->lineAt(line).textStart() : 0;
-    }
+int QtLineWalker::layOut(int from, int to, bool rightToLeft)
+{
+    m_layout = std::make_unique<QTextLayout>(m_text.mid(from, to - from), m_font, m_device);
+    QTextOption option = m_option;
+    // The paragraph's own direction, also for a piece that does not start it.
+    option.setTextDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    m_layout->setTextOption(option);
+    m_layout->setCacheEnabled(true);
+    m_layout->beginLayout();
+    for (QTextLine line = m_layout->createLine(); line.isValid(); line = m_layout->createLine())
+        line.setLineWidth(m_width);
+    m_layout->endLayout();
+    return qMax(1, m_layout->lineCount());
+}
 
-private:
-    const QFont m_font;
-    QPaintDevice *const m_device;
-    const qreal m_width;
-    std::unique_ptr<QTextLayout> m_layout;
-};
+int QtLineWalker::lineOffset(int line) const
+{
+    return line < m_layout->lineCount() ? m_layout->lineAt(line).textStart() : 0;
+}
 
 PageLayout::PageLayout(const PrintSource &source, const PageSetup &setup, QPaintDevice *device)
     : m_source(source)

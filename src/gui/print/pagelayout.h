@@ -2,6 +2,7 @@
 #ifndef PAGELAYOUT_H
 #define PAGELAYOUT_H
 
+#include "gui/print/linewalker.h"
 #include "gui/print/printsource.h"
 
 #include <QElapsedTimer>
@@ -10,7 +11,28 @@
 
 class QPainter;
 class QPaintDevice;
-class QtLineWalker;
+class QTextLayout;
+class QTextLine;
+
+// Lines as QTextLayout breaks them at a width, on a device.
+class QtLineWalker : public LineWalker
+{
+public:
+    QtLineWalker(const QString &text, const PageSetup &setup, QPaintDevice *device, qreal width);
+    ~QtLineWalker() override;
+
+    QTextLine current() const;
+
+protected:
+    int layOut(int from, int to, bool rightToLeft) override;
+    int lineOffset(int line) const override;
+
+private:
+    const QFont m_font;
+    QPaintDevice *const m_device;
+    const qreal m_width;
+    std::unique_ptr<QTextLayout> m_layout;
+};
 
 // The document's pages as Qt lays them out on a printer: first counted, a slice at a time so
 // that the window stays responsive, then drawn one by one.

@@ -8,8 +8,12 @@
 #include "gui/print/linewalker.h"
 
 #include <QHash>
+#include <QThread>
 #include <QVector>
 #include <algorithm>
+#include <atomic>
+#include <numeric>
+#include <thread>
 #include <cmath>
 #include <string>
 #include <memory>
@@ -180,27 +184,49 @@ private:
             cluster.end = next == m_starts.cend() ? run->item->length : *next;
         }
 
-        cairo_set_scaled_font(m_cr, scaled);
+        // The run's glyphs go out at once, tied to their text cluster by cluster; the words
+        // that are not one glyph a character are tied to none, their text layers drawn first.
+        m_glyphs.clear();
+        m_pieces.clear();
+        bool layered = false;
         for (int first = 0; first < m_clusters.size();) {
             int length = 0;
             const bool space = isSpace(decode(text + m_clusters[first].start, &length));
             int last = first + 1;
             while (!space && last < m_clusters.size() && !isSpace(decode(text + m_clusters[last].start, &length)))
                 ++last;
-            drawWord(run, text, first, last, baseline, rightToLeft, scaled);
+            layered |= addWord(run, text, first, last, baseline, rightToLeft, scaled);
             first = last;
         }
+        if (layered)
+            cairo_set_source_rgb(m_cr, 0, 0, 0);
+        if (m_glyphs.empty())
+            return;
+        // In right-to-left text the clusters follow the text, and the glyphs run backwards.
+        if (rightToLeft)
+            std::reverse(m_pieces.begin(), m_pieces.end());
+        m_text.clear();
+        m_textClusters.clear();
+        for (const Piece &piece : qAsConst(m_pieces)) {
+            m_text.append(text + piece.at, size_t(piece.bytes));
+            m_textClusters.push_back({piece.bytes, piece.glyphs});
+        }
+        cairo_set_scaled_font(m_cr, scaled);
+        cairo_show_text_glyphs(m_cr, m_text.data(), int(m_text.size()), m_glyphs.data(), int(m_glyphs.size()),
+                               m_textClusters.data(), int(m_textClusters.size()),
+                               rightToLeft ? CAIRO_TEXT_CLUSTER_FLAG_BACKWARD : cairo_text_cluster_flags_t(0));
     }
 
-    // Draws clusters [first, last) of a run: a word, or a space.
-    void drawWord(PangoGlyphItem *run, const char *text, int first, int last, double baseline, bool rightToLeft,
-                  cairo_scaled_font_t *scaled)
+    // Adds the glyphs of clusters [first, last) of a run, a word or a space, to the run's; true
+    // when it drew the word's text layer.
+    bool addWord(PangoGlyphItem *run, const char *text, int first, int last, double baseline, bool rightToLeft,
+                 cairo_scaled_font_t *scaled)
     {
         const PangoGlyphString *glyphs = run->glyphs;
         bool plain = true;
         int wordStart = INT_MAX;
         int wordEnd = 0;
-        m_glyphs.clear();
+        const size_t before = m_glyphs.size();
         for (int c = first; c < last; ++c) {
             const Cluster &cluster = m_clusters[c];
             wordStart = qMin(wordStart, cluster.start);
@@ -221,25 +247,18 @@ private:
                                     baseline + double(info.geometry.y_offset) / PANGO_SCALE});
             }
         }
-        if (m_glyphs.empty())
-            return;
+        const int added = int(m_glyphs.size() - before);
+        if (added == 0)
+            return false;
         if (plain) {
-            // One glyph a character: Cairo ties them together. In right-to-left text the
-            // clusters follow the text, and the glyphs run backwards.
-            m_textClusters.clear();
             for (int c = first; c < last; ++c)
-                m_textClusters.push_back({m_clusters[c].end - m_clusters[c].start, 1});
-            if (rightToLeft)
-                std::reverse(m_textClusters.begin(), m_textClusters.end());
-            cairo_show_text_glyphs(m_cr, text + wordStart, wordEnd - wordStart, m_glyphs.data(), int(m_glyphs.size()),
-                                   m_textClusters.data(), int(m_textClusters.size()),
-                                   rightToLeft ? CAIRO_TEXT_CLUSTER_FLAG_BACKWARD : cairo_text_cluster_flags_t(0));
-            return;
+                m_pieces.append({m_clusters[c].start, m_clusters[c].end - m_clusters[c].start, 1});
+            return false;
         }
+        m_pieces.append({0, 0, added});
         drawTextLayer(run, text + wordStart, wordEnd - wordStart, m_x[m_clusters[first].firstGlyph],
                       m_x[m_clusters[last - 1].firstGlyph + m_clusters[last - 1].glyphs], baseline, rightToLeft, scaled);
-        const cairo_text_cluster_t none = {0, int(m_glyphs.size())};
-        cairo_show_text_glyphs(m_cr, "", 0, m_glyphs.data(), int(m_glyphs.size()), &none, 1, cairo_text_cluster_flags_t(0));
+        return true;
     }
 
     // The word's characters, one glyph each, side by side from left to right between x0 and x1.
@@ -274,22 +293,20 @@ private:
         const int scale = width > 0 ? qBound(8, int(std::lround((x1 - x0) / width * 64)), 512) : 64;
         cairo_scaled_font_t *narrow = widened(scaled, scale);
         m_layerGlyphs.clear();
-        m_textClusters.clear();
+        m_layerClusters.clear();
         m_layerText.clear();
         double x = x0;
         for (const LayerGlyph &g : qAsConst(m_layer)) {
             m_layerGlyphs.push_back({g.glyph, x, baseline});
             x += g.advance * scale / 64;
             m_layerText.append(text + g.at, size_t(g.length));
-            m_textClusters.push_back({g.length, 1});
+            m_layerClusters.push_back({g.length, 1});
         }
         cairo_set_source_rgb(m_cr, 1, 1, 1);
         cairo_set_scaled_font(m_cr, narrow);
         cairo_show_text_glyphs(m_cr, m_layerText.data(), int(m_layerText.size()), m_layerGlyphs.data(),
-                               int(m_layerGlyphs.size()), m_textClusters.data(), int(m_textClusters.size()),
+                               int(m_layerGlyphs.size()), m_layerClusters.data(), int(m_layerClusters.size()),
                                cairo_text_cluster_flags_t(0));
-        cairo_set_source_rgb(m_cr, 0, 0, 0);
-        cairo_set_scaled_font(m_cr, scaled);
     }
 
     static double fontSize(cairo_scaled_font_t *font)
@@ -340,6 +357,11 @@ private:
         return made;
     }
 
+    struct Piece {
+        int at;
+        int bytes;
+        int glyphs;
+    };
     struct LayerGlyph {
         ulong glyph;
         double advance;
@@ -354,6 +376,9 @@ private:
     std::vector<double> m_x;
     std::vector<cairo_glyph_t> m_glyphs;
     std::vector<cairo_text_cluster_t> m_textClusters;
+    QVector<Piece> m_pieces;
+    std::string m_text;
+    std::vector<cairo_text_cluster_t> m_layerClusters;
     QVector<LayerGlyph> m_layer;
     std::vector<cairo_glyph_t> m_layerGlyphs;
     std::string m_layerText;
@@ -386,8 +411,12 @@ protected:
     int layOut(int from, int to, bool rightToLeft) override
     {
         const QByteArray utf8 = QStringView(m_text).mid(from, to - from).toUtf8();
-        pango_context_set_base_dir(m_context, rightToLeft ? PANGO_DIRECTION_RTL : PANGO_DIRECTION_LTR);
-        pango_layout_context_changed(m_layout.get());
+        // Only when it changes: a change of the context makes the layout look up its fonts again.
+        const PangoDirection direction = rightToLeft ? PANGO_DIRECTION_RTL : PANGO_DIRECTION_LTR;
+        if (pango_context_get_base_dir(m_context) != direction) {
+            pango_context_set_base_dir(m_context, direction);
+            pango_layout_context_changed(m_layout.get());
+        }
         pango_layout_set_alignment(m_layout.get(), pangoAlignment(m_option.alignment(), rightToLeft));
         pango_layout_set_text(m_layout.get(), utf8.constData(), utf8.size());
         m_lines.clear();
@@ -419,6 +448,76 @@ private:
     QVector<Line> m_lines;
 };
 
+// A font map of its own for each thread: Pango's default one belongs to the thread that made it.
+Context newContext(PangoFontMap *fontMap)
+{
+    Context context(pango_font_map_create_context(fontMap));
+    // One unit is one point, as on the PDF's pages, and glyphs sit where the font puts them,
+    // unrounded, as on Qt's printer.
+    pango_cairo_context_set_resolution(context.get(), 72);
+    cairo_font_options_t *options = cairo_font_options_create();
+    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
+    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+    pango_cairo_context_set_font_options(context.get(), options);
+    cairo_font_options_destroy(options);
+    pango_context_set_round_glyph_positions(context.get(), FALSE);
+    return context;
+}
+
+// The number of lines of the text, counted in parts on as many threads as there are cores: each
+// part starts a paragraph, and a paragraph's lines do not depend on the others.
+int countLines(const QString &text, const PageSetup &setup, const PangoFontDescription *font, const Progress &progress,
+               qint64 total, bool *cancelled)
+{
+    constexpr int LeastPart = 1 << 18;
+    const int parts = qBound(1, qMin(QThread::idealThreadCount(), text.size() / LeastPart), 4);
+    QVector<int> bounds = {0};
+    for (int i = 1; i < parts; ++i) {
+        int at = qMax(bounds.last(), int(qint64(text.size()) * i / parts));
+        while (at < text.size() && !isParagraphBreak(text.at(at)))
+            ++at;
+        if (at >= text.size())
+            break;
+        bounds << at + 1;
+    }
+    bounds << text.size() + 1;
+
+    std::atomic<qint64> done{0};
+    std::atomic<bool> stop{false};
+    QVector<int> counts(bounds.size() - 1);
+    auto count = [&](int part) {
+        FontMap fontMap(pango_cairo_font_map_new());
+        const Context context = newContext(fontMap.get());
+        const FontDescription own(pango_font_description_copy(font));
+        const QString piece = text.mid(bounds[part], bounds[part + 1] - 1 - bounds[part]);
+        PangoLineWalker walker(piece, setup, context.get(), own.get());
+        walker.start();
+        int lines = 0;
+        int reported = 0;
+        do {
+            ++lines;
+            if (walker.lineStart() - reported >= 4096) {
+                done += walker.lineStart() - reported;
+                reported = walker.lineStart();
+                if (progress && !progress(done, total))
+                    stop = true;
+            }
+            if (stop)
+                return;
+        } while (walker.next());
+        done += piece.size() - reported;
+        counts[part] = lines;
+    };
+    std::vector<std::thread> helpers;
+    for (int part = 1; part < counts.size(); ++part)
+        helpers.emplace_back(count, part);
+    count(0);
+    for (std::thread &helper : helpers)
+        helper.join();
+    *cancelled = stop;
+    return std::accumulate(counts.cbegin(), counts.cend(), 0);
+}
+
 cairo_status_t appendTo(void *closure, const unsigned char *data, unsigned int length)
 {
     try {
@@ -449,37 +548,21 @@ PdfResult writePdf(const PrintSource &source, const PageSetup &setup, const Page
     PdfResult result;
     const qint64 total = qint64(source.text.size()) * 2 + 1;
 
-    // A font map of its own: Pango's default one belongs to the thread that made it.
-    FontMap fontMap(pango_cairo_font_map_new());
-    Context context(pango_font_map_create_context(fontMap.get()));
-    // One unit is one point, as on the PDF's pages, and glyphs sit where the font puts them,
-    // unrounded, as on Qt's printer.
-    pango_cairo_context_set_resolution(context.get(), 72);
-    cairo_font_options_t *options = cairo_font_options_create();
-    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
-    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
-    pango_cairo_context_set_font_options(context.get(), options);
-    cairo_font_options_destroy(options);
-    pango_context_set_round_glyph_positions(context.get(), FALSE);
-
     const FontDescription body = description(setup.font, setup.families);
     const FontDescription header = description(setup.headerFont, setup.families);
     const int perPage = setup.linesPerPage();
 
     // The footers name the number of pages, so the lines are counted first.
-    int lines = 0;
-    {
-        PangoLineWalker counter(source.text, setup, context.get(), body.get());
-        counter.start();
-        do {
-            ++lines;
-            if (progress && !progress(counter.lineStart(), total)) {
-                result.status = PdfResult::Cancelled;
-                return result;
-            }
-        } while (counter.next());
+    bool cancelled = false;
+    const int lines = countLines(source.text, setup, body.get(), progress, total, &cancelled);
+    if (cancelled) {
+        result.status = PdfResult::Cancelled;
+        return result;
     }
     const int pages = (lines + perPage - 1) / perPage;
+
+    FontMap fontMap(pango_cairo_font_map_new());
+    const Context context = newContext(fontMap.get());
 
     Surface surface(cairo_pdf_surface_create_for_stream(appendTo, &result.bytes, setup.paper.width(), setup.paper.height()));
     cairo_pdf_surface_set_metadata(surface.get(), CAIRO_PDF_METADATA_TITLE, source.title.toUtf8().constData());
@@ -503,6 +586,12 @@ PdfResult writePdf(const PrintSource &source, const PageSetup &setup, const Page
     while (more) {
         if (onPage == 0) {
             ++page;
+            // The paper's colour first: Cairo adds every drawing's extents to a region of the
+            // page, which takes a while once thousands of glyph runs make it ragged; with the
+            // page in it already, each addition is a look that it lies inside.
+            cairo_set_source_rgb(cr.get(), 1, 1, 1);
+            cairo_paint(cr.get());
+            cairo_set_source_rgb(cr.get(), 0, 0, 0);
             drawCentered(painter, margin.get(), source.title, setup.header, setup.headerAscent);
             const double below = (setup.header.bottom() + setup.body.top()) / 2;
             cairo_set_line_width(cr.get(), 0.5);

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar">
 <context>
+    <name>DocumentPrinter</name>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>الصفحة %1 من %2</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>معاينة الطباعة</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Preparing the preview of &apos;%1&apos;...</source>
+        <translation>جارٍ تحضير معاينة «&#x2068;%1&#x2069;»...</translation>
+    </message>
+    <message>
+        <source>Printing &apos;%1&apos;...</source>
+        <translation>جارٍ طباعة «&#x2068;%1&#x2069;»...</translation>
+    </message>
+    <message>
+        <source>Unable to print &apos;%1&apos;.</source>
+        <translation>تعذّرت طباعة «&#x2068;%1&#x2069;».</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>تصدير بصيغة PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>ملفات PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Exporting &apos;%1&apos;...</source>
+        <translation>جارٍ تصدير «&#x2068;%1&#x2069;»...</translation>
+    </message>
+    <message>
+        <source>Unable to export &apos;%1&apos;.</source>
+        <translation>تعذّر تصدير «&#x2068;%1&#x2069;».</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>هذا ليس ملفًا عاديًا.</translation>
+    </message>
+    <message>
+        <source>The file may be damaged. Its previous content is kept in &apos;%1&apos;.</source>
+        <translation>قد يكون الملف تالفًا. محتواه السابق محفوظ في «&#x2068;%1&#x2069;».</translation>
+    </message>
+</context>
+<context>
     <name>FileInfo</name>
     <message>
         <source>File Information</source>
@@ -504,6 +559,26 @@ Do you want to reload it?</source>
     <message>
         <source>Break the lines at %1 characters? The document then counts as changed, and saving writes the broken lines.</source>
         <translation>هل تريد تقسيم الأسطر عند %1 حرف؟ سيُعدّ المستند عندئذٍ معدَّلًا، وعند حفظه تُكتب الأسطر مقسّمةً.</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;طباعة...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>&amp;معاينة الطباعة...</translation>
+    </message>
+    <message>
+        <source>&amp;Export as PDF...</source>
+        <translation>&amp;تصدير بصيغة PDF...</translation>
+    </message>
+    <message>
+        <source>Date-Time (&amp;Solar Hijri)</source>
+        <translation>التاريخ والوقت (هجري &amp;شمسي)</translation>
+    </message>
+    <message>
+        <source>Date-Time (&amp;Hijri)</source>
+        <translation>التاريخ والوقت (&amp;هجري)</translation>
     </message>
 </context>
 <context>

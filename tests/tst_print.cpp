@@ -108,6 +108,8 @@ private slots:
     void initTestCase();
     void printerAndPdfGiveThePages_data();
     void printerAndPdfGiveThePages();
+    void linesAlignAsTheLayoutMode_data();
+    void linesAlignAsTheLayoutMode();
     void piecesBreakLinesAsTheWholeParagraph_data();
     void piecesBreakLinesAsTheWholeParagraph();
     void textLayerGivesTheWords_data();
@@ -180,6 +182,56 @@ void tst_Print::printerAndPdfGiveThePages()
     const QString exported = dir.filePath(QStringLiteral("exported.pdf"));
     QVERIFY(printer.exportPdfTo(exported, source));
     QCOMPARE(pdfPages(exported), pages);
+}
+
+void tst_Print::linesAlignAsTheLayoutMode_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("right");
+    const QString persian = QStringLiteral("سلام دنیا.");
+    const QString english = QStringLiteral("Hello world.");
+    QTest::newRow("wrapped: a persian paragraph starts at the right") << persian << int(WrappedAuto) << true;
+    QTest::newRow("wrapped: an english paragraph starts at the left") << english << int(WrappedAuto) << false;
+    QTest::newRow("left to right: persian at the left") << persian << int(NoWrapLeftToRight) << false;
+    QTest::newRow("right to left: english at the right") << english << int(NoWrapRightToLeft) << true;
+}
+
+void tst_Print::linesAlignAsTheLayoutMode()
+{
+    QFETCH(QString, text);
+    QFETCH(int, mode);
+    QFETCH(bool, right);
+    QTemporaryDir dir;
+    QWidget window;
+    DocumentPrinter printer(&window);
+    const PrintSource source = sourceOf(text, mode);
+    const QRectF body = PageSetup::measure(source, printer.printer()->pageLayout(), printer.printer()).body;
+    const QString printed = dir.filePath(QStringLiteral("printed.pdf"));
+    printer.printer()->setOutputFileName(printed);
+    QVERIFY(printer.printTo(printer.printer(), source));
+    const QString exported = dir.filePath(QStringLiteral("exported.pdf"));
+    QVERIFY(printer.exportPdfTo(exported, source));
+
+    const QRegularExpression word(QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\""));
+    for (const QString &pdf : {printed, exported}) {
+        qreal left = 1e9;
+        qreal rightmost = 0;
+        auto words = word.globalMatch(run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}));
+        while (words.hasNext()) {
+            const QRegularExpressionMatch match = words.next();
+            const qreal top = match.captured(2).toDouble();
+            if (top < body.top() - 2 || top > body.bottom())
+                continue;
+            left = qMin(left, match.captured(1).toDouble());
+            rightmost = qMax(rightmost, match.captured(3).toDouble());
+        }
+        QVERIFY2(rightmost > 0, qPrintable(pdf));
+        if (right)
+            QVERIFY2(qAbs(rightmost - body.right()) < 3, qPrintable(QStringLiteral("%1: %2 .. %3 in %4 .. %5").arg(pdf).arg(left).arg(rightmost).arg(body.left()).arg(body.right())));
+        else
+            QVERIFY2(qAbs(left - body.left()) < 3, qPrintable(QStringLiteral("%1: %2 .. %3 in %4 .. %5").arg(pdf).arg(left).arg(rightmost).arg(body.left()).arg(body.right())));
+    }
 }
 
 void tst_Print::piecesBreakLinesAsTheWholeParagraph_data()

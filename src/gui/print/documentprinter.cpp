@@ -10,13 +10,14 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFileDialog>
-#include <QFutureWatcher>
+#include <QFuture>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QTimer>
@@ -54,7 +55,7 @@ public:
     {
         if (m_clock.elapsed() >= SliceMs) {
             m_dialog.setValue(total > 0 ? int(qBound<qint64>(1, done * 1000 / total, 999)) : 1);
-            QCoreApplication::processEvents();
+            pump(QEventLoop::AllEvents);
             m_clock.restart();
         }
         return !m_dialog.wasCanceled();
@@ -70,20 +71,28 @@ public:
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, &m_dialog, [&] { m_dialog.setValue(qMax(1, permille.load())); });
         poll.start(50);
-        QFutureWatcher<Result> watcher;
-        QEventLoop loop;
-        QObject::connect(&watcher, &QFutureWatcher<Result>::finished, &loop, &QEventLoop::quit);
-        watcher.setFuture(QtConcurrent::run([&] {
+        const QFuture<Result> future = QtConcurrent::run([&] {
             return work([&](qint64 done, qint64 total) {
                 permille = total > 0 ? int(qBound<qint64>(1, done * 1000 / total, 999)) : 1;
                 return !cancelled;
             });
-        }));
-        loop.exec();
-        return watcher.result();
+        });
+        // The poll's ticks wake the wait.
+        while (!future.isFinished())
+            pump(QEventLoop::WaitForMoreEvents);
+        return future.result();
     }
 
 private:
+    // Until the dialog shows, and its modality blocks the windows, no key or click is taken:
+    // a second print, or a closed window, must not come in the middle of this one.
+    void pump(QEventLoop::ProcessEventsFlags flags)
+    {
+        if (!m_dialog.isVisible())
+            flags |= QEventLoop::ExcludeUserInputEvents;
+        QCoreApplication::processEvents(flags);
+    }
+
     QProgressDialog m_dialog;
     QElapsedTimer m_clock;
 };
@@ -133,8 +142,16 @@ void DocumentPrinter::preview(const PrintSource &source)
     QPrintPreviewDialog dialog(printer(), m_window);
     dialog.resize(m_window->size().expandedTo(QSize(800, 600)));
     connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter *target) {
+        // The view must not paint the pages it had while the new ones are drawn: the preview
+        // has deleted them already.
+        QPrintPreviewWidget *view = dialog.findChild<QPrintPreviewWidget *>();
+        if (view)
+            view->setUpdatesEnabled(false);
+        const bool printed = printTo(target, source);
+        if (view)
+            view->setUpdatesEnabled(true);
         // The preview stops with the layout: a half-drawn document is no preview of it.
-        if (!printTo(target, source))
+        if (!printed)
             QTimer::singleShot(0, &dialog, &QDialog::reject);
     });
     dialog.exec();
@@ -150,6 +167,7 @@ bool DocumentPrinter::printTo(QPrinter *printer, const PrintSource &source)
                            m_window);
     const PageSetup setup = PageSetup::measure(source, printer->pageLayout(), printer);
     PageLayout layout(source, setup, printer);
+    layout.setForPreview(preview);
     const qint64 total = qint64(layout.textLength()) * 2 + 1;
     while (!layout.paginate(SliceMs)) {
         if (!progress.step(layout.paginated(), total))

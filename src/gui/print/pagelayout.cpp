@@ -2,8 +2,60 @@
 #include "gui/print/pagelayout.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPainter>
 #include <QTextLayout>
+
+namespace {
+
+bool takesItsNeighboursDirection(QChar c)
+{
+    return !(c.isLetterOrNumber() || c.isMark() || c.isSurrogate() || c.unicode() == 0x200C || c.unicode() == 0x200D);
+}
+
+// Lays out every line at the width. The print preview keeps text as strings, which it lays out
+// again one piece of a line at a time and left to right: a full stop that ends a right-to-left
+// line would come back at its other end, and a bracket unmirrored. For the preview, each
+// character that takes its direction from its neighbours is made a piece of its own, and a
+// bracket that a right-to-left line mirrors is kept as its mirror image.
+void layOutLines(QTextLayout *layout, qreal width, bool forPreview)
+{
+    const auto layOut = [layout, width] {
+        layout->beginLayout();
+        for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine())
+            line.setLineWidth(width);
+        layout->endLayout();
+    };
+    if (!forPreview) {
+        layOut();
+        return;
+    }
+    QString text = layout->text();
+    QVector<QTextLayout::FormatRange> pieces;
+    for (int i = 0; i < text.size(); ++i) {
+        if (takesItsNeighboursDirection(text.at(i)))
+            pieces.append({i, 1, QTextCharFormat()});
+    }
+    layout->setFormats(pieces);
+    layOut();
+    bool mirrored = false;
+    for (int i = 0; i < text.size(); ++i) {
+        if (!text.at(i).hasMirrored())
+            continue;
+        const QList<QGlyphRun> runs = layout->lineForTextPosition(i).glyphRuns(i, 1);
+        if (!runs.isEmpty() && runs.constFirst().isRightToLeft()) {
+            text[i] = text.at(i).mirroredChar();
+            mirrored = true;
+        }
+    }
+    if (mirrored) {
+        layout->setText(text);
+        layout->setFormats(pieces);
+        layOut();
+    }
+}
+
+}
 
 QtLineWalker::QtLineWalker(const QString &text, const PageSetup &setup, QPaintDevice *device, qreal width)
     : LineWalker(text, setup.option)
@@ -26,12 +78,17 @@ int QtLineWalker::layOut(int from, int to, bool rightToLeft)
     QTextOption option = m_option;
     // The paragraph's own direction, also for a piece that does not start it.
     option.setTextDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    // Its alignment made absolute: QTextLayout takes a plain left as the left also in a
+    // right-to-left paragraph, where the editor's layout takes it as the paragraph's start.
+    Qt::Alignment alignment = option.alignment();
+    if (!(alignment & Qt::AlignHorizontal_Mask))
+        alignment |= Qt::AlignLeft;
+    if (!(alignment & Qt::AlignAbsolute) && rightToLeft && (alignment & (Qt::AlignLeft | Qt::AlignRight)))
+        alignment ^= Qt::AlignLeft | Qt::AlignRight;
+    option.setAlignment(alignment | Qt::AlignAbsolute);
     m_layout->setTextOption(option);
     m_layout->setCacheEnabled(true);
-    m_layout->beginLayout();
-    for (QTextLine line = m_layout->createLine(); line.isValid(); line = m_layout->createLine())
-        line.setLineWidth(m_width);
-    m_layout->endLayout();
+    layOutLines(m_layout.get(), m_width, m_forPreview);
     return qMax(1, m_layout->lineCount());
 }
 
@@ -59,6 +116,7 @@ bool PageLayout::paginate(int msecs)
     const int perPage = m_setup.linesPerPage();
     if (!m_counter) {
         m_counter = std::make_unique<QtLineWalker>(m_source.text, m_setup, m_device, m_setup.body.width() * m_perPoint);
+        m_counter->setForPreview(m_forPreview);
         m_counter->start();
     }
     do {
@@ -84,10 +142,8 @@ void PageLayout::drawCentered(QPainter *painter, const QString &text, const QRec
     QTextOption option(Qt::AlignHCenter);
     option.setWrapMode(QTextOption::NoWrap);
     layout.setTextOption(option);
-    layout.beginLayout();
-    QTextLine line = layout.createLine();
-    line.setLineWidth(rect.width());
-    layout.endLayout();
+    layOutLines(&layout, rect.width(), m_forPreview);
+    const QTextLine line = layout.lineAt(0);
     line.draw(painter, QPointF(rect.left(), rect.top() + m_setup.headerAscent * m_perPoint - line.ascent()));
 }
 
@@ -107,6 +163,7 @@ void PageLayout::drawPage(QPainter *painter, int page, const QString &footer)
 
     if (!m_drawer || m_drawerPage != page) {
         m_drawer = std::make_unique<QtLineWalker>(m_source.text, m_setup, m_device, m_setup.body.width() * m_perPoint);
+        m_drawer->setForPreview(m_forPreview);
         m_drawer->start(m_pages[page].paragraph, m_pages[page].line);
     }
     const QPointF origin = m_setup.body.topLeft() * m_perPoint;

@@ -22,6 +22,8 @@ public:
     ~QtLineWalker() override;
 
     QTextLine current() const;
+    // Lays lines out so that the print preview's pictures keep them as they are.
+    void setForPreview(bool preview) { m_forPreview = preview; }
 
 protected:
     int layOut(int from, int to, bool rightToLeft) override;
@@ -32,6 +34,7 @@ private:
     QPaintDevice *const m_device;
     const qreal m_width;
     std::unique_ptr<QTextLayout> m_layout;
+    bool m_forPreview = false;
 };
 
 // The document's pages as Qt lays them out on a printer: first counted, a slice at a time so
@@ -54,6 +57,10 @@ public:
     // paper's top left corner. Pages in order are drawn fastest.
     void drawPage(QPainter *painter, int page, const QString &footer);
 
+    // Lays the pages out for the print preview, which records them as pictures; before any
+    // page is counted.
+    void setForPreview(bool preview) { m_forPreview = preview; }
+
 private:
     struct PageStart {
         int paragraph;
@@ -74,6 +81,7 @@ private:
     // The walk that drew the last page, which the next one takes up.
     std::unique_ptr<QtLineWalker> m_drawer;
     int m_drawerPage = -1;
+    bool m_forPreview = false;
 };
 
 #endif

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontInfo>
 #include <QKeySequence>
 #include <QTextEdit>
 #include <QPrinter>
@@ -31,11 +32,11 @@ const QString PersianWithEnglish = QStringLiteral("این پرونده with Engl
 const QString EnglishWithPersian = QStringLiteral("The file «کتاب‌ها» holds 12 Persian words.\n"
                                                   "A Persian word, نمی‌دانم, in an English line of text.");
 
-PrintSource sourceOf(const QString &text, int mode = WrappedAuto)
+PrintSource sourceOf(const QString &text, int mode = WrappedAuto, const QString &family = QStringLiteral("DejaVu Sans"))
 {
     PrintSource source;
     source.text = text;
-    source.font = QFont(QStringLiteral("DejaVu Sans"), 12);
+    source.font = QFont(family, 12);
     source.option = textOptionFor(mode);
     source.title = QStringLiteral("sample.txt");
     return source;
@@ -272,20 +273,28 @@ void tst_Print::piecesBreakLinesAsTheWholeParagraph()
 void tst_Print::textLayerGivesTheWords_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::newRow("persian") << Persian;
-    QTest::newRow("arabic") << Arabic;
-    QTest::newRow("persian with english words") << PersianWithEnglish;
-    QTest::newRow("english with persian words") << EnglishWithPersian;
+    QTest::addColumn<QString>("family");
+    const QString dejaVu = QStringLiteral("DejaVu Sans");
+    QTest::newRow("persian") << Persian << dejaVu;
+    QTest::newRow("arabic") << Arabic << dejaVu;
+    QTest::newRow("persian with english words") << PersianWithEnglish << dejaVu;
+    QTest::newRow("english with persian words") << EnglishWithPersian << dejaVu;
+    // Draws lam-alef as a lam and an alef of no width, and the harakat as glyphs of their own.
+    QTest::newRow("persian in naskh") << Persian << QStringLiteral("Noto Naskh Arabic");
+    QTest::newRow("arabic in naskh") << Arabic << QStringLiteral("Noto Naskh Arabic");
 }
 
 void tst_Print::textLayerGivesTheWords()
 {
     QFETCH(QString, text);
+    QFETCH(QString, family);
+    if (QFontInfo(QFont(family)).family() != family)
+        QSKIP("The font is not installed");
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("out.pdf"));
     QWidget window;
     DocumentPrinter printer(&window);
-    QVERIFY(printer.exportPdfTo(path, sourceOf(text)));
+    QVERIFY(printer.exportPdfTo(path, sourceOf(text, WrappedAuto, family)));
     const QString extracted = run(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
     QStringList expected = words(QStringLiteral("sample.txt"));
     expected += words(text);

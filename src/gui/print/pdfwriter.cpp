@@ -100,7 +100,8 @@ int utf16Length(const char *utf8, int bytes)
 // Cairo ties each glyph to the characters it stands for, but readers take a glyph that stands
 // for several characters (the lam-alef ligature, a letter with its harakat) as one piece and put
 // its characters in the wrong order in right-to-left text, drop a character that has no glyph
-// (the zero width non-joiner), and take a mark raised above its letter for a line of its own.
+// (the zero width non-joiner), and take a mark raised above its letter for a line of its own, or
+// a glyph of no width (the alef of a font that draws lam-alef as two glyphs) for one of its own.
 // So a word whose glyphs are not one to one with its characters is drawn twice: its glyphs
 // tied to no text at all, and under them, in the paper's colour, one plain glyph for each of its
 // characters, squeezed to the word's width, which is what readers find, copy and search.
@@ -235,7 +236,7 @@ private:
             decode(text + cluster.start, &length);
             const PangoGlyphInfo &one = glyphs->glyphs[cluster.firstGlyph];
             if (cluster.glyphs != 1 || length != cluster.end - cluster.start || one.glyph == PANGO_GLYPH_EMPTY
-                || (one.glyph & PANGO_GLYPH_UNKNOWN_FLAG) || one.geometry.y_offset != 0)
+                || (one.glyph & PANGO_GLYPH_UNKNOWN_FLAG) || one.geometry.y_offset != 0 || one.geometry.width <= 0)
                 plain = false;
             for (int g = cluster.firstGlyph; g < cluster.firstGlyph + cluster.glyphs; ++g) {
                 const PangoGlyphInfo &info = glyphs->glyphs[g];

@@ -14,6 +14,7 @@
 #include <QTextEdit>
 #include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -118,6 +119,7 @@ private slots:
     void commandsOpenTheirDialogs_data();
     void commandsOpenTheirDialogs();
     void exportWritesTheWindowsDocument();
+    void cancelledExportLeavesTheFile();
 
 private:
     int m_linesPerPage = 0;
@@ -360,6 +362,26 @@ void tst_Print::exportWritesTheWindowsDocument()
     QVERIFY(extracted.contains(QStringLiteral("کتاب‌ها")));
     QVERIFY(extracted.contains(QStringLiteral("notes.txt")));
     QVERIFY(!w.isModified());
+}
+
+void tst_Print::cancelledExportLeavesTheFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("kept.pdf"));
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("old");
+    }
+    QWidget window;
+    DocumentPrinter printer(&window);
+    ModalBot bot;
+    bot.act([](QWidget *shown) { shown->findChild<QPushButton *>()->click(); });
+    QVERIFY(!printer.exportPdfTo(path, sourceOf(QString(Persian + QLatin1Char('\n')).repeated(20000))));
+    QCOMPARE(bot.seen.value(0).className, QStringLiteral("QProgressDialog"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("old"));
 }
 
 QTEST_MAIN(tst_Print)

@@ -69,7 +69,11 @@ public:
         std::atomic<bool> cancelled{false};
         QObject::connect(&m_dialog, &QProgressDialog::canceled, [&cancelled] { cancelled = true; });
         QTimer poll;
-        QObject::connect(&poll, &QTimer::timeout, &m_dialog, [&] { m_dialog.setValue(qMax(1, permille.load())); });
+        QObject::connect(&poll, &QTimer::timeout, &m_dialog, [&] {
+            m_dialog.setValue(qMax(1, permille.load()));
+            if (m_dialog.wasCanceled())
+                cancelled = true;
+        });
         poll.start(50);
         const QFuture<Result> future = QtConcurrent::run([&] {
             return work([&](qint64 done, qint64 total) {

@@ -74,7 +74,6 @@ PdfLinePainter::~PdfLinePainter()
         cairo_scaled_font_destroy(font);
 }
 
-// Draws a line whose left end is at x, on this baseline; `text` is its layout's.
 void PdfLinePainter::draw(PangoLayoutLine *line, const char *text, double x, double baseline)
 {
     for (GSList *run = line->runs; run; run = run->next) {

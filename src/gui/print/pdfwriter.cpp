@@ -112,8 +112,22 @@ public:
 
     PangoLayoutLine *current() const { return m_lines.value(line()).line; }
     const char *text() const { return pango_layout_get_text(m_layout.get()); }
-    // Where the current line starts from the left of the body, by its alignment.
-    double currentLeft() const { return m_lines.value(line()).left; }
+    // Where the current line starts from the left of the body, by its alignment. Asked only
+    // of the lines drawn: counting them needs no widths.
+    double currentLeft() const
+    {
+        PangoRectangle logical;
+        pango_layout_line_get_extents(current(), nullptr, &logical);
+        const double free = pango_layout_get_width(m_layout.get()) - logical.width;
+        switch (pango_layout_get_alignment(m_layout.get())) {
+        case PANGO_ALIGN_RIGHT:
+            return free / PANGO_SCALE;
+        case PANGO_ALIGN_CENTER:
+            return free / 2 / PANGO_SCALE;
+        default:
+            return 0;
+        }
+    }
 
 protected:
     int layOut(int from, int to, bool rightToLeft) override
@@ -128,18 +142,14 @@ protected:
         pango_layout_set_alignment(m_layout.get(), pangoAlignment(m_option.alignment(), rightToLeft));
         pango_layout_set_text(m_layout.get(), utf8.constData(), utf8.size());
         m_lines.clear();
-        PangoLayoutIter *iter = pango_layout_get_iter(m_layout.get());
         int bytes = 0;
         int units = 0;
-        do {
-            const PangoLayoutLine *line = pango_layout_iter_get_line_readonly(iter);
-            PangoRectangle logical;
-            pango_layout_iter_get_line_extents(iter, nullptr, &logical);
+        for (GSList *item = pango_layout_get_lines_readonly(m_layout.get()); item; item = item->next) {
+            auto *line = static_cast<PangoLayoutLine *>(item->data);
             units += utf16Length(utf8.constData() + bytes, line->start_index - bytes);
             bytes = line->start_index;
-            m_lines.append({units, double(logical.x) / PANGO_SCALE, pango_layout_iter_get_line_readonly(iter)});
-        } while (pango_layout_iter_next_line(iter));
-        pango_layout_iter_free(iter);
+            m_lines.append({units, line});
+        }
         return m_lines.size();
     }
 
@@ -148,7 +158,6 @@ protected:
 private:
     struct Line {
         int offset;
-        double left;
         PangoLayoutLine *line;
     };
     PangoContext *const m_context;

@@ -573,11 +573,11 @@ Do you want to reload it?</source>
         <translation>&amp;تصدير بصيغة PDF...</translation>
     </message>
     <message>
-        <source>Date-Time (&amp;Solar Hijri)</source>
+        <source>Date-Time (Solar &amp;Hijri)</source>
         <translation>التاريخ والوقت (هجري &amp;شمسي)</translation>
     </message>
     <message>
-        <source>Date-Time (&amp;Hijri)</source>
+        <source>Date-Time (Hi&amp;jri)</source>
         <translation>التاريخ والوقت (&amp;هجري)</translation>
     </message>
 </context>

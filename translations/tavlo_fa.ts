@@ -558,11 +558,11 @@ Do you want to reload it?</source>
         <translation>&amp;برون‌بری به PDF...</translation>
     </message>
     <message>
-        <source>Date-Time (&amp;Solar Hijri)</source>
+        <source>Date-Time (Solar &amp;Hijri)</source>
         <translation>تاریخ و ساعت (هجری &amp;شمسی)</translation>
     </message>
     <message>
-        <source>Date-Time (&amp;Hijri)</source>
+        <source>Date-Time (Hi&amp;jri)</source>
         <translation>تاریخ و ساعت (هجری &amp;قمری)</translation>
     </message>
 </context>

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QDockWidget>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -51,6 +52,7 @@ private slots:
     void zeroWidthNonJoinerGoesWhereTheFocusIs_data();
     void zeroWidthNonJoinerGoesWhereTheFocusIs();
     void marksAlwaysGoIntoTheDocument();
+    void dateTimeReplacesTheSelection_data();
     void dateTimeReplacesTheSelection();
     void clipboardAndUndoCommandsFollowTheEditor();
 
@@ -217,14 +219,39 @@ void tst_Editing::marksAlwaysGoIntoTheDocument()
     editorOf(w)->clear();
 }
 
+void tst_Editing::dateTimeReplacesTheSelection_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<int>("zero");
+    QTest::addColumn<QString>("stamp");
+    QTest::newRow("gregorian, latin digits") << QKeySequence(Qt::Key_F5) << int('0') << QStringLiteral("\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}");
+    QTest::newRow("solar hijri, persian digits") << QKeySequence(Qt::SHIFT + Qt::Key_F5) << 0x06F0
+                                                 << QStringLiteral("1[34][0-9]{2}/[01][0-9]/[0-3][0-9] [0-2][0-9]:[0-5][0-9]:[0-5][0-9]");
+    QTest::newRow("hijri, arabic-indic digits") << QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_F5) << 0x0660
+                                                << QStringLiteral("1[45][0-9]{2}/[01][0-9]/[0-3][0-9] [0-2][0-9]:[0-5][0-9]:[0-5][0-9]");
+}
+
 void tst_Editing::dateTimeReplacesTheSelection()
 {
+    QFETCH(QKeySequence, keys);
+    QFETCH(int, zero);
+    QFETCH(QString, stamp);
     MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
     editorOf(w)->setPlainText(QStringLiteral("before [old] after"));
     select(editorOf(w), 8, 11);
-    action(w, "actionTime_Date")->trigger();
-    const QRegularExpression stamp(QStringLiteral("^before \\[\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}\\] after$"));
-    QVERIFY2(stamp.match(editorOf(w)->toPlainText()).hasMatch(), qPrintable(editorOf(w)->toPlainText()));
+    QTest::keySequence(&w, keys);
+    QString text = editorOf(w)->toPlainText();
+    // The stamp's digits, read back as Latin ones; digits of any other set fail the match.
+    for (QChar &c : text) {
+        if (c.unicode() >= zero && c.unicode() <= zero + 9)
+            c = QChar('0' + c.unicode() - zero);
+        else if (c.isDigit())
+            c = QLatin1Char('?');
+    }
+    const QRegularExpression expected(QStringLiteral("^before \\[") + stamp + QStringLiteral("\\] after$"));
+    QVERIFY2(expected.match(text).hasMatch(), qPrintable(editorOf(w)->toPlainText()));
     editorOf(w)->clear();
 }
 

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar">
 <context>
+    <name>DocumentPrinter</name>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>الصفحة %1 من %2</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>معاينة الطباعة</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Preparing the preview of &apos;%1&apos;...</source>
+        <translation>جارٍ تحضير معاينة «⁨%1⁩»...</translation>
+    </message>
+    <message>
+        <source>Printing &apos;%1&apos;...</source>
+        <translation>جارٍ طباعة «⁨%1⁩»...</translation>
+    </message>
+    <message>
+        <source>Unable to print &apos;%1&apos;.</source>
+        <translation>تعذّرت طباعة «⁨%1⁩».</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>تصدير بصيغة PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>ملفات PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Exporting &apos;%1&apos;...</source>
+        <translation>جارٍ تصدير «⁨%1⁩»...</translation>
+    </message>
+    <message>
+        <source>Unable to export &apos;%1&apos;.</source>
+        <translation>تعذّر تصدير «⁨%1⁩».</translation>
+    </message>
+</context>
+<context>
     <name>FileInfo</name>
     <message>
         <source>File Information</source>
@@ -590,6 +637,26 @@ Do you want to reload it?</source>
     <message>
         <source>English is not checked: no dictionary is installed</source>
         <translation>لا تُدقَّق الإنجليزية: لا يوجد قاموس مثبّت</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;طباعة...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>&amp;معاينة الطباعة...</translation>
+    </message>
+    <message>
+        <source>&amp;Export as PDF...</source>
+        <translation>تصد&amp;ير بصيغة PDF...</translation>
+    </message>
+    <message>
+        <source>Date-Time (&amp;Solar Hijri)</source>
+        <translation>التاريخ والوقت (هجري &amp;شمسي)</translation>
+    </message>
+    <message>
+        <source>Date-Time (Hi&amp;jri)</source>
+        <translation>التاريخ والوقت (&amp;هجري)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fa">
 <context>
+    <name>DocumentPrinter</name>
+    <message>
+        <source>Cancel</source>
+        <translation>لغو</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>صفحهٔ %1 از %2</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>پیش‌نمایش چاپ</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>چاپ</translation>
+    </message>
+    <message>
+        <source>Preparing the preview of &apos;%1&apos;...</source>
+        <translation>در حال آماده کردن پیش‌نمایش «‎%1‎»...</translation>
+    </message>
+    <message>
+        <source>Printing &apos;%1&apos;...</source>
+        <translation>در حال چاپ «‎%1‎»...</translation>
+    </message>
+    <message>
+        <source>Unable to print &apos;%1&apos;.</source>
+        <translation>نمی‌توان «‎%1‎» را چاپ کرد.</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>برون‌بری به PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Exporting &apos;%1&apos;...</source>
+        <translation>در حال برون‌بری «‎%1‎»...</translation>
+    </message>
+    <message>
+        <source>Unable to export &apos;%1&apos;.</source>
+        <translation>نمی‌توان «‎%1‎» را برون‌بری کرد.</translation>
+    </message>
+</context>
+<context>
     <name>FileInfo</name>
     <message>
         <source>File Information</source>
@@ -570,6 +617,26 @@ Do you want to reload it?</source>
     <message>
         <source>English is not checked: no dictionary is installed</source>
         <translation>انگلیسی بررسی نمی‌شود: واژه‌نامه‌ای نصب نیست</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;چاپ...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>پیش‌نمایش چا&amp;پ...</translation>
+    </message>
+    <message>
+        <source>&amp;Export as PDF...</source>
+        <translation>&amp;برون‌بری به PDF...</translation>
+    </message>
+    <message>
+        <source>Date-Time (&amp;Solar Hijri)</source>
+        <translation>تاریخ و ساعت (&amp;هجری شمسی)</translation>
+    </message>
+    <message>
+        <source>Date-Time (Hi&amp;jri)</source>
+        <translation>تاریخ و سا&amp;عت (هجری قمری)</translation>
     </message>
 </context>
 <context>

@@ -2,11 +2,11 @@
 // Editing commands, the invisible bidirectional characters, layout modes, font and title option.
 #include "gui/mainwindow/mainwindow.h"
 #include "ui_mainwindow.h"
+#include "core/datestamp.h"
 #include "gui/editor/layoutmode.h"
 
 #include <QDateTime>
 #include <QFontDialog>
-#include <QLocale>
 
 void MainWindow::on_actionCut_triggered()
 {
@@ -90,10 +90,15 @@ void MainWindow::setEditorFont(const QFont &font)
     ui->textEdit->setFont(font);
 }
 
+QFont MainWindow::editorFont() const
+{
+    return ui->textEdit->font();
+}
+
 void MainWindow::on_actionFont_triggered()
 {
     bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, ui->textEdit->font(), this);
+    const QFont font = QFontDialog::getFont(&ok, editorFont(), this);
     if (ok)
         setEditorFont(font);
 }
@@ -106,8 +111,17 @@ void MainWindow::setFullAddress(bool show)
 
 void MainWindow::on_actionTime_Date_triggered()
 {
-    // Latin digits whatever the locale: this is text the user puts into a document.
-    ui->textEdit->insertPlainText(QLocale::c().toString(QDateTime::currentDateTime(), QStringLiteral("yyyy-MM-dd hh:mm:ss")));
+    ui->textEdit->insertPlainText(dateTimeStamp(QDateTime::currentDateTime(), StampCalendar::Gregorian));
+}
+
+void MainWindow::on_actionTime_Date_Solar_Hijri_triggered()
+{
+    ui->textEdit->insertPlainText(dateTimeStamp(QDateTime::currentDateTime(), StampCalendar::SolarHijri));
+}
+
+void MainWindow::on_actionTime_Date_Hijri_triggered()
+{
+    ui->textEdit->insertPlainText(dateTimeStamp(QDateTime::currentDateTime(), StampCalendar::Hijri));
 }
 
 void MainWindow::on_textEdit_undoAvailable(bool)

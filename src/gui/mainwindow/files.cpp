@@ -3,6 +3,7 @@
 #include "gui/mainwindow/mainwindow.h"
 #include "ui_mainwindow.h"
 #include "gui/language.h"
+#include "gui/savefailure.h"
 #include "core/displaytext.h"
 #include "core/documentfile.h"
 #include "core/filename.h"
@@ -310,19 +311,7 @@ bool MainWindow::on_actionSave_triggered()
     // Not toPlainText(), which turns no-break spaces into spaces and U+2028 into line feeds.
     const SaveResult saved = writeDocument(path, ui->textEdit->document()->toRawText());
     if (saved.status != SaveResult::Ok) {
-        QString text = tr("Unable to save '%1'.").arg(displayText(path)) + QLatin1Char('\n');
-        if (saved.status == SaveResult::NotRegular)
-            text += tr("It is not a regular file.");
-        else if (saved.status == SaveResult::NoKeptCopy)
-            text += tr("Before it writes the file in place, Tavlo keeps a copy of the old content in '%1', "
-                       "and could not: %2")
-                        .arg(displayText(saved.keptCopy), saved.reason);
-        else
-            text += saved.reason;
-        if (saved.status == SaveResult::Damaged)
-            text += QLatin1Char('\n') + tr("The file may be damaged. Its previous content is kept in '%1'.")
-                                              .arg(displayText(saved.keptCopy));
-        warn(tr("Save"), text);
+        warn(tr("Save"), tr("Unable to save '%1'.").arg(displayText(path)) + QLatin1Char('\n') + saveFailureDetails(saved));
         return false;
     }
     // Only now, with every byte on disk, does the document count as saved.

@@ -17,6 +17,8 @@ class SearchEngine;
 struct LoadResult;
 class FadingNote;
 class InlineSpellCheck;
+class DocumentPrinter;
+struct PrintSource;
 class MatchHighlights;
 enum class ScriptConversion;
 
@@ -57,6 +59,8 @@ public:
 
     void setWrapMode(int mode);
     void setEditorFont(const QFont &font);
+    // The font the user chose, which printing uses whatever the view shows.
+    QFont editorFont() const;
     void setFullAddress(bool show);
     static QString aboutText();
 
@@ -125,6 +129,11 @@ private slots:
     void on_actionFind_Previous_triggered();
     void on_actionCheck_for_updates_triggered();
     void httpFinished();
+    void on_actionTime_Date_Solar_Hijri_triggered();
+    void on_actionTime_Date_Hijri_triggered();
+    void on_actionPrint_triggered();
+    void on_actionPrint_Preview_triggered();
+    void on_actionExport_as_PDF_triggered();
 
 private:
     // Asks "File has unsaved changes. Continue?"; true when the user chose Ok.
@@ -168,6 +177,9 @@ private:
     void tidyPersianText();
     // A note that fades by itself, at the text cursor.
     void showNote(const QString &text);
+    // What a print or an export puts on paper: the document as the current layout mode sets it.
+    PrintSource printSource() const;
+    DocumentPrinter *documentPrinter();
 
     SearchEngine *m_search;
     qint64 m_remind = 0;
@@ -192,6 +204,7 @@ private:
     InlineSpellCheck *m_spelling = nullptr;
     // Tools menu notes, one for each language that has no dictionary.
     QList<QAction *> m_missingDictionaries;
+    DocumentPrinter *m_printer = nullptr;
 };
 
 #endif

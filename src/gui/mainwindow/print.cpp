@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Printing, the print preview and the PDF export of the document.
+#include "gui/mainwindow/mainwindow.h"
+#include "ui_mainwindow.h"
+#include "core/displaytext.h"
+#include "gui/editor/layoutmode.h"
+#include "gui/print/documentprinter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTextDocument>
+
+DocumentPrinter *MainWindow::documentPrinter()
+{
+    if (!m_printer)
+        m_printer = new DocumentPrinter(this);
+    return m_printer;
+}
+
+PrintSource MainWindow::printSource() const
+{
+    int mode = 0;
+    if (ui->actionWord_Wrap->isChecked())
+        mode = WrappedAuto;
+    else if (ui->actionLeft_To_Right->isChecked())
+        mode = NoWrapLeftToRight;
+    else if (ui->actionRight_To_Left->isChecked())
+        mode = NoWrapRightToLeft;
+    PrintSource source;
+    source.text = ui->textEdit->document()->toRawText();
+    source.font = editorFont();
+    source.option = textOptionFor(mode);
+    source.title = m_file.isUntitled() ? tr("Untitled") : displayText(QFileInfo(m_file.path).fileName());
+    return source;
+}
+
+void MainWindow::on_actionPrint_triggered()
+{
+    documentPrinter()->print(printSource());
+}
+
+void MainWindow::on_actionPrint_Preview_triggered()
+{
+    documentPrinter()->preview(printSource());
+}
+
+void MainWindow::on_actionExport_as_PDF_triggered()
+{
+    QString suggested;
+    if (m_file.isUntitled())
+        suggested = QDir(dialogFolder(m_defaultPath)).filePath(tr("Untitled") + QStringLiteral(".pdf"));
+    else
+        suggested = QFileInfo(m_file.path).dir().filePath(QFileInfo(m_file.path).completeBaseName() + QStringLiteral(".pdf"));
+    documentPrinter()->exportPdf(printSource(), suggested);
+}

@@ -39,14 +39,13 @@ bool InvisibleMarks::isMarked(QChar c)
         || (u >= 0x2066 && u <= 0x2069);
 }
 
-void InvisibleMarks::draw(QPainter *painter, const QTextBlock &block, const QRectF &clip) const
+QVector<InvisibleMarks::Marker> InvisibleMarks::place(const QTextBlock &block, const QRectF &clip)
 {
+    QVector<Marker> markers;
     const QTextLayout *layout = block.layout();
     // The layout of a block holds no text of its own.
     const QString text = block.text();
     const bool rightToLeft = layout->textOption().textDirection() == Qt::RightToLeft;
-    painter->save();
-    painter->setRenderHint(QPainter::Antialiasing);
     for (int i = 0; i < layout->lineCount(); ++i) {
         const QTextLine line = layout->lineAt(i);
         if (line.y() > clip.bottom() || line.y() + line.height() < clip.top())
@@ -85,14 +84,33 @@ void InvisibleMarks::draw(QPainter *painter, const QTextBlock &block, const QRec
             }
             if (qMax(x0, x1) + line.height() < clip.left() || qMin(x0, x1) - line.height() > clip.right())
                 continue;
-            drawCharacter(painter, line, c.unicode(), x0, x1, rightToLeft);
+            markers.append({c.unicode(), i, x0, x1});
         }
         // The last paragraph has no end in the text: a file need not end in a line break.
+        // The mark stands after the paragraph's last glyph in the paragraph's direction.
         if (i == layout->lineCount() - 1 && block.next().isValid()) {
             const QRectF natural = line.naturalTextRect();
-            const qreal end = line.cursorToX(text.size());
-            drawParagraphEnd(painter, line, rightToLeft ? qMin(end, natural.left()) : qMax(end, natural.right()), rightToLeft);
+            const qreal x = rightToLeft ? natural.left() : natural.right();
+            markers.append({ushort(QChar::ParagraphSeparator), i, x, x});
         }
+    }
+    return markers;
+}
+
+void InvisibleMarks::draw(QPainter *painter, const QTextBlock &block, const QVector<Marker> &markers) const
+{
+    if (markers.isEmpty())
+        return;
+    const QTextLayout *layout = block.layout();
+    const bool rightToLeft = layout->textOption().textDirection() == Qt::RightToLeft;
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    for (const Marker &marker : markers) {
+        const QTextLine line = layout->lineAt(marker.line);
+        if (marker.character == QChar::ParagraphSeparator)
+            drawParagraphEnd(painter, line, marker.x0, rightToLeft);
+        else
+            drawCharacter(painter, line, marker.character, marker.x0, marker.x1, rightToLeft);
     }
     painter->restore();
 }

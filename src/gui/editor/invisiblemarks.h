@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QRectF>
+#include <QVector>
 
 class QPainter;
 class QPalette;
@@ -22,9 +23,18 @@ public:
     // Whether a character gets a marker; the end of a paragraph always does.
     static bool isMarked(QChar c);
 
-    // Draws the markers of a laid-out block at the painter's origin, for the part within
-    // `clip` (in the block's coordinates).
-    void draw(QPainter *painter, const QTextBlock &block, const QRectF &clip) const;
+    struct Marker {
+        ushort character; // U+2029 for the paragraph's end
+        int line;
+        qreal x0;
+        qreal x1;
+    };
+    // Where the markers of a laid-out block go, for the part within `clip` (in the block's
+    // coordinates). Asked before the block's text is drawn: drawing frees the glyphs, which
+    // finding a character's place would otherwise shape again.
+    static QVector<Marker> place(const QTextBlock &block, const QRectF &clip);
+    // Draws them at the painter's origin.
+    void draw(QPainter *painter, const QTextBlock &block, const QVector<Marker> &markers) const;
 
 private:
     enum Kind { Joiner, Mark, Embedding, Isolate, Space, Layout, KindCount };

@@ -490,9 +490,11 @@ void PlainTextLayout::draw(QPainter *painter, const PaintContext &context)
 
         const QPen oldPen = painter->pen();
         painter->setPen(context.palette.color(QPalette::Text));
+        const QVector<InvisibleMarks::Marker> markers = marks ? InvisibleMarks::place(block, pageClip.translated(-offset))
+                                                              : QVector<InvisibleMarks::Marker>();
         layout->draw(painter, QPointF(), selections, pageClip.translated(-offset));
         if (marks)
-            marks->draw(painter, block, pageClip.translated(-offset));
+            marks->draw(painter, block, markers);
         const bool preedit = context.cursorPosition < -1 && !layout->preeditAreaText().isEmpty();
         if ((context.cursorPosition >= start && context.cursorPosition < start + length) || preedit) {
             const int position = preedit ? layout->preeditAreaPosition() - (context.cursorPosition + 2)

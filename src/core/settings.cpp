@@ -28,6 +28,10 @@ Entry entry(Key key)
     case Key::RecentFileList: return {"recentFileList", QStringList()};
     case Key::Language: return {"language", QStringLiteral("system")};
     case Key::FinalYehAsAlefMaksura: return {"finalYehAsAlefMaksura", false};
+    case Key::StatusBar: return {"statusBar", true};
+    case Key::Zoom: return {"zoom", 100};
+    case Key::ShowInvisibles: return {"showInvisibles", false};
+    case Key::VisualCursor: return {"visualCursor", false};
     }
     Q_UNREACHABLE();
 }

@@ -19,6 +19,10 @@ enum class Key {
     RecentFileList,        // newest first
     Language,              // "system", "en", "fa" or "ar"
     FinalYehAsAlefMaksura, // Convert to Arabic letters writes a final Yeh as Alef Maksura
+    StatusBar,             // the status bar shows
+    Zoom,                  // the editor's zoom in percent; the font stays as chosen
+    ShowInvisibles,        // markers for the invisible characters, tabs and paragraph ends
+    VisualCursor,          // Left and Right move as on screen instead of through the text
 };
 
 QString name(Key key);

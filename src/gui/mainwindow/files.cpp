@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFutureWatcher>
 #include <QProgressDialog>
+#include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QThread>
@@ -202,6 +203,10 @@ bool MainWindow::loadFile(const QString &path)
         ui->textEdit->setPlainText(result.text);
     }
     ui->textEdit->document()->clearUndoRedoStacks();
+    // A file opens at its top. Opened before the window shows (at start-up), the editor's
+    // viewport is still a few pixels high, and keeping the cursor in it scrolled the first
+    // line away.
+    ui->textEdit->verticalScrollBar()->setValue(0);
     // Broken lines are not what the file holds until they are saved.
     refreshTitle(broken > 0);
     return true;
@@ -353,6 +358,7 @@ bool MainWindow::event(QEvent *e)
     if (e->type() == QEvent::WindowActivate) {
         // Follows clipboard changes made in other programs.
         ui->actionPaste->setEnabled(ui->textEdit->canPaste());
+        keepPanelAbove();
         checkExternalChange();
     }
     return QMainWindow::event(e);

@@ -10,6 +10,9 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTextEdit>
+#include <QWindow>
 #include <QMessageBox>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -68,7 +71,56 @@ bool MainWindow::findMatch(bool forward, bool wrap, bool activatePanel)
         return false;
     }
     selectRange(match.start, match.end());
+    keepMatchClearOfPanel();
     return true;
+}
+
+void MainWindow::keepMatchClearOfPanel()
+{
+    QDockWidget *dock = ui->dockWidget_2;
+    if (!dock->isVisible() || !dock->isFloating())
+        return;
+    QTextEdit *edit = ui->textEdit;
+    QWidget *view = edit->viewport();
+    const auto matchRect = [edit, view] {
+        QTextCursor start = edit->textCursor();
+        QTextCursor end = start;
+        start.setPosition(start.selectionStart());
+        end.setPosition(end.selectionEnd());
+        const QRect rect = edit->cursorRect(start) | edit->cursorRect(end);
+        return QRect(view->mapToGlobal(rect.topLeft()), rect.size());
+    };
+    const QRect panel = dock->frameGeometry();
+    QRect match = matchRect();
+    if (!panel.intersects(match))
+        return;
+    // First the view scrolls the match to the middle of the room above or below the panel,
+    // whichever is larger and holds it.
+    const QRect shown(view->mapToGlobal(QPoint(0, 0)), view->size());
+    const int above = panel.top() - shown.top();
+    const int below = shown.bottom() - panel.bottom();
+    int target = -1;
+    if (above >= match.height() && (above >= below || below < match.height()))
+        target = shown.top() + (above - match.height()) / 2;
+    else if (below >= match.height())
+        target = panel.bottom() + 1 + (below - match.height()) / 2;
+    if (target >= 0) {
+        QScrollBar *bar = edit->verticalScrollBar();
+        bar->setValue(bar->value() + match.top() - target);
+        match = matchRect();
+        if (!panel.intersects(match))
+            return;
+    }
+    // The view could not scroll far enough (the match is near the document's start or end, or
+    // the panel covers the view): the panel moves below the match, or above it.
+    QScreen *screen = QGuiApplication::screenAt(match.center());
+    const QRect room = screen ? screen->availableGeometry() : frameGeometry();
+    const int gap = match.height();
+    int y = match.bottom() + 1 + gap;
+    if (y + panel.height() > room.bottom() + 1)
+        y = match.top() - gap - panel.height();
+    y = qBound(room.top(), y, qMax(room.top(), room.bottom() + 1 - panel.height()));
+    dock->move(panel.left(), y);
 }
 
 bool MainWindow::replaceMatch(bool forward, bool counting)
@@ -201,6 +253,16 @@ void MainWindow::placeFindPanel()
     dock->move(at);
 }
 
+void MainWindow::keepPanelAbove()
+{
+    // A panel first shown before the window had its native window (by a saved state at
+    // start-up) was made without a transient parent, and window managers then let the main
+    // window cover it.
+    QWindow *panel = ui->dockWidget_2->windowHandle();
+    if (panel && ui->dockWidget_2->isFloating() && windowHandle() && panel->transientParent() != windowHandle())
+        panel->setTransientParent(windowHandle());
+}
+
 void MainWindow::on_actionFind_triggered()
 {
     if (!m_findPanelPlaced) {
@@ -208,6 +270,7 @@ void MainWindow::on_actionFind_triggered()
         m_findPanelPlaced = true;
     }
     ui->dockWidget_2->show();
+    keepPanelAbove();
     ui->dockWidget_2->activateWindow();
     QString selected = ui->textEdit->textCursor().selectedText();
     if (!selected.isEmpty()) {

@@ -3,6 +3,7 @@
 #include "gui/mainwindow/mainwindow.h"
 #include "ui_mainwindow.h"
 #include "gui/language.h"
+#include "gui/widgets/matchhighlights.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -64,6 +65,9 @@ void MainWindow::retranslate()
     m_languageMenu->setTitle(tr("&Language"));
     m_systemLanguageAction->setText(tr("&System"));
     m_clearRecentAction->setText(tr("(&Clear Recent Files List)"));
+    retranslateViewActions();
+    // The form's texts came back with the language: the count is shown again in the new one.
+    m_matches->retranslate();
     refreshRecentMenu();
     refreshTitle(m_modified);
     // A button's new text takes its shortcut away again.

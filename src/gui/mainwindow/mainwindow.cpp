@@ -4,7 +4,9 @@
 #include "ui_mainwindow.h"
 #include "core/documentfile.h"
 #include "core/searchengine.h"
+#include "gui/editor/editorfont.h"
 #include "gui/editor/plaintextlayout.h"
+#include "gui/widgets/documentstatus.h"
 #include "gui/widgets/matchhighlights.h"
 
 #include <QKeySequence>
@@ -52,8 +54,15 @@ MainWindow::MainWindow(QWidget *parent)
     m_matches = new MatchHighlights(ui->textEdit, m_search, ui->labelCount, this);
     connect(ui->dockWidget_2, &QDockWidget::visibilityChanged, m_matches, &MatchHighlights::setActive);
 
+    m_status = new DocumentStatus(ui->textEdit, this);
+    setStatusBar(m_status);
+    m_status->setEncoding(m_file.sourceMib);
+    m_status->setLayoutActions({ui->actionWord_Wrap, ui->actionLeft_To_Right, ui->actionRight_To_Left});
+    m_font = new EditorFont(ui->textEdit, this);
+
     createRecentActions();
     createConvertActions();
+    createViewActions();
     createLanguageMenu();
     retranslate();
 }
@@ -66,10 +75,13 @@ MainWindow::~MainWindow()
 void MainWindow::adoptDocument(QTextDocument *document)
 {
     QTextDocument *previous = ui->textEdit->document();
+    const auto *previousLayout = qobject_cast<const PlainTextLayout *>(previous->documentLayout());
+    const bool invisibles = previousLayout && previousLayout->invisiblesShown();
     if (document != previous) {
         document->setDefaultFont(previous->defaultFont());
         document->setDefaultTextOption(previous->defaultTextOption());
         document->setDocumentMargin(previous->documentMargin());
+        document->setDefaultCursorMoveStyle(previous->defaultCursorMoveStyle());
         document->setParent(ui->textEdit);
         // The editor deletes the document it had, its own child.
         ui->textEdit->setDocument(document);
@@ -77,6 +89,7 @@ void MainWindow::adoptDocument(QTextDocument *document)
     // The layout measures fonts on the viewport, and keeps the view's position through it.
     auto *layout = new PlainTextLayout(document);
     layout->setPaintDevice(ui->textEdit->viewport());
+    layout->setInvisiblesShown(invisibles);
     document->setDocumentLayout(layout);
     // Every change of the text, typed, loaded or replaced, is told to the folded copy.
     connect(document, &QTextDocument::contentsChange, m_search, [this, document](int from, int removed, int added) {
@@ -85,4 +98,6 @@ void MainWindow::adoptDocument(QTextDocument *document)
     m_search->invalidate();
     if (m_matches)
         m_matches->followDocument();
+    if (m_status)
+        m_status->followDocument();
 }

@@ -15,6 +15,8 @@ class QNetworkAccessManager;
 class QNetworkReply;
 class SearchEngine;
 struct LoadResult;
+class DocumentStatus;
+class EditorFont;
 class FadingNote;
 class MatchHighlights;
 enum class ScriptConversion;
@@ -54,7 +56,12 @@ public:
     static QString shortenPath(const QString &path);
 
     void setWrapMode(int mode);
+    // The font as chosen, which the settings keep and printing uses; the view shows it zoomed.
     void setEditorFont(const QFont &font);
+    QFont editorFont() const;
+    int zoom() const;
+    // Puts the cursor at the start of a line (counted from 1) and brings it into view.
+    void goToLine(int line);
     void setFullAddress(bool show);
     static QString aboutText();
 
@@ -155,6 +162,16 @@ private:
     // Puts the floating find panel beside or below the window, at its form's size.
     void placeFindPanel();
     void createConvertActions();
+    void createViewActions();
+    void retranslateViewActions();
+    // The status bar, zoom, invisible characters and cursor movement from the settings.
+    void applyViewSettings();
+    void askForLine();
+    void setInvisiblesShown(bool shown);
+    void setVisualCursor(bool visual);
+    // The find panel floats over the window: a match it selected must not lie under it.
+    void keepMatchClearOfPanel();
+    void keepPanelAbove();
     void convertSelection(ScriptConversion conversion);
     // A note that fades by itself, at the text cursor.
     void showNote(const QString &text);
@@ -179,6 +196,18 @@ private:
     bool m_findPanelPlaced = false;
     MatchHighlights *m_matches = nullptr;
     FadingNote *m_note = nullptr;
+    DocumentStatus *m_status = nullptr;
+    EditorFont *m_font = nullptr;
+    // The actions made by createViewActions().
+    struct {
+        QAction *goToLine = nullptr;
+        QAction *statusBar = nullptr;
+        QAction *zoomIn = nullptr;
+        QAction *zoomOut = nullptr;
+        QAction *resetZoom = nullptr;
+        QAction *invisibles = nullptr;
+        QAction *visualCursor = nullptr;
+    } m_view;
 };
 
 #endif

@@ -37,6 +37,7 @@ void MainWindow::startUp(const QStringList &arguments)
     if (arguments.size() > 1 && !loadFile(arguments.last()))
         m_modified = false;
 
+    applyViewSettings();
     setFullAddress(Settings::read(Key::FullAddress).toBool());
     ui->actionFinal_Yeh_as_Alef_Maksura->setChecked(Settings::read(Key::FinalYehAsAlefMaksura).toBool());
 }
@@ -64,6 +65,7 @@ void MainWindow::saveViewSettings()
     else if (ui->actionLeft_To_Right->isChecked())
         wrap = NoWrapLeftToRight;
     Settings::write(Key::Wrap, int(wrap));
-    Settings::write(Key::Font, ui->textEdit->font());
+    Settings::write(Key::Font, editorFont());
+    Settings::write(Key::Zoom, zoom());
     Settings::write(Key::DefaultPath, m_defaultPath);
 }

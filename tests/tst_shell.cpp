@@ -23,6 +23,7 @@ private slots:
 
     void firstRunUsesDefaults();
     void restoresGeometryAndWindowState();
+    void savedPanelShowsAfterTheWindow();
     void formWiring();
     void altLetterOpensItsMenu();
     void closeAsksOnlyWithUnsavedChanges_data();
@@ -94,6 +95,24 @@ void tst_Shell::restoresGeometryAndWindowState()
     QCOMPARE(w->size(), QSize(700, 400));
     QVERIFY(!w->findChild<QWidget *>(QStringLiteral("editToolBar"))->isVisible());
     QVERIFY(w->findChild<QWidget *>(QStringLiteral("mainToolBar"))->isVisible());
+}
+
+// Shown before its window, a floating window is stacked under it by window managers.
+void tst_Shell::savedPanelShowsAfterTheWindow()
+{
+    {
+        auto w = startedWindow();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        w->findChild<QAction *>(QStringLiteral("actionFind"))->trigger();
+        QVERIFY(w->close());
+    }
+    auto w = startedWindow();
+    auto *dock = w->findChild<QDockWidget *>(QStringLiteral("dockWidget_2"));
+    QVERIFY(!dock->isVisible());
+    w->show();
+    QTRY_VERIFY(dock->isVisible());
+    QVERIFY(dock->isFloating());
 }
 
 void tst_Shell::formWiring()

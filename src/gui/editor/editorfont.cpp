@@ -35,9 +35,18 @@ QFont EditorFont::withArabicFallback(const QFont &font)
     const QString family = QFontInfo(font).family();
     if (hasArabic(family))
         return font;
-    const QString lower = family.toLower();
-    const bool serif = (lower.contains(QLatin1String("serif")) && !lower.contains(QLatin1String("sans")))
-        || lower.contains(QLatin1String("times")) || font.styleHint() == QFont::Serif;
+    // Fonts tell no design, but their names mostly do; the family asked for counts too, as
+    // the one drawn in place of a Times New Roman that is missing may be any serif.
+    const auto serifName = [](const QString &name) {
+        const QString lower = name.toLower();
+        if (lower.contains(QLatin1String("sans")))
+            return false;
+        for (const char *word : {"serif", "times", "roman", "georgia", "garamond", "palatino", "cambria", "book"})
+            if (lower.contains(QLatin1String(word)))
+                return true;
+        return false;
+    };
+    const bool serif = serifName(family) || serifName(font.family()) || font.styleHint() == QFont::Serif;
     const QStringList naskh{QStringLiteral("Noto Naskh Arabic")};
     const QStringList sans{QStringLiteral("Noto Sans Arabic"), QStringLiteral("Vazirmatn")};
     const QStringList candidates = serif ? naskh + sans : sans + naskh;

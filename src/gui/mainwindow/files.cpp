@@ -355,10 +355,15 @@ bool MainWindow::saveAs()
 
 bool MainWindow::event(QEvent *e)
 {
+    if (e->type() == QEvent::Show && m_panelAwaitsWindow) {
+        // Shown only now, after the window: a window manager stacks a window above the one it
+        // belongs to only when that one is there as it maps it.
+        m_panelAwaitsWindow = false;
+        QTimer::singleShot(0, ui->dockWidget_2, &QWidget::show);
+    }
     if (e->type() == QEvent::WindowActivate) {
         // Follows clipboard changes made in other programs.
         ui->actionPaste->setEnabled(ui->textEdit->canPaste());
-        keepPanelAbove();
         checkExternalChange();
     }
     return QMainWindow::event(e);

@@ -12,7 +12,6 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextEdit>
-#include <QWindow>
 #include <QMessageBox>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -253,16 +252,6 @@ void MainWindow::placeFindPanel()
     dock->move(at);
 }
 
-void MainWindow::keepPanelAbove()
-{
-    // A panel first shown before the window had its native window (by a saved state at
-    // start-up) was made without a transient parent, and window managers then let the main
-    // window cover it.
-    QWindow *panel = ui->dockWidget_2->windowHandle();
-    if (panel && ui->dockWidget_2->isFloating() && windowHandle() && panel->transientParent() != windowHandle())
-        panel->setTransientParent(windowHandle());
-}
-
 void MainWindow::on_actionFind_triggered()
 {
     if (!m_findPanelPlaced) {
@@ -270,7 +259,6 @@ void MainWindow::on_actionFind_triggered()
         m_findPanelPlaced = true;
     }
     ui->dockWidget_2->show();
-    keepPanelAbove();
     ui->dockWidget_2->activateWindow();
     QString selected = ui->textEdit->textCursor().selectedText();
     if (!selected.isEmpty()) {

@@ -171,7 +171,6 @@ private:
     void setVisualCursor(bool visual);
     // The find panel floats over the window: a match it selected must not lie under it.
     void keepMatchClearOfPanel();
-    void keepPanelAbove();
     void convertSelection(ScriptConversion conversion);
     // A note that fades by itself, at the text cursor.
     void showNote(const QString &text);
@@ -194,6 +193,8 @@ private:
     QAction *m_systemLanguageAction = nullptr;
     // Until the panel has been shown or a saved state placed it, it opens next to the window.
     bool m_findPanelPlaced = false;
+    // The saved state showed the panel before the window: it is shown with the window.
+    bool m_panelAwaitsWindow = false;
     MatchHighlights *m_matches = nullptr;
     FadingNote *m_note = nullptr;
     DocumentStatus *m_status = nullptr;

@@ -17,6 +17,11 @@ void MainWindow::startUp(const QStringList &arguments)
     restoreState(Settings::read(Key::WindowState).toByteArray(), 0);
     // A saved state that placed the find panel rules over the first placement.
     m_findPanelPlaced = ui->dockWidget_2->isVisible() || ui->dockWidget_2->geometry() != panelBefore;
+    // The saved state shows a floating panel at once, before the window: it waits for it.
+    if (ui->dockWidget_2->isVisible() && ui->dockWidget_2->isFloating() && !isVisible()) {
+        ui->dockWidget_2->hide();
+        m_panelAwaitsWindow = true;
+    }
     m_remind = Settings::read(Key::Remind).toLongLong();
     m_defaultPath = Settings::read(Key::DefaultPath).toString();
     if (m_defaultPath == QString())

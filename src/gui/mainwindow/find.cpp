@@ -290,6 +290,13 @@ void MainWindow::on_pushMatch_clicked()
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == ui->textEdit && event->type() == QEvent::KeyPress) {
+        // Alt and a letter that is no menu's and no command's: a slip, not text to insert.
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const Qt::KeyboardModifiers modifiers = key->modifiers();
+        return (modifiers & Qt::AltModifier) && !(modifiers & (Qt::ControlModifier | Qt::KeypadModifier))
+            && !key->text().isEmpty();
+    }
     const bool box = watched == ui->plainFind || watched == ui->plainReplace;
     if (box && event->type() == QEvent::FocusIn) {
         static_cast<QPlainTextEdit *>(watched)->selectAll();

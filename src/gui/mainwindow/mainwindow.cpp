@@ -31,6 +31,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->plainFind->installEventFilter(this);
     ui->plainReplace->installEventFilter(this);
     ui->dockWidget_2->installEventFilter(this);
+    ui->textEdit->installEventFilter(this);
 
     m_search->setTextSource([this](int from, int to) {
         if (from == 0 && to < 0)

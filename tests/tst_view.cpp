@@ -232,7 +232,14 @@ void tst_View::countsFollowEveryEdit()
     end.movePosition(QTextCursor::End);
     end.insertText(QStringLiteral("\nmore words here"));
     QTextCursor(&document).insertText(QStringLiteral("first\n"));
+    QTextCursor(&document).insertText(words.repeated(300 * 1024 / words.size()));
+    end.insertText(QStringLiteral("\nlast"));
     check("edits while counting");
+    // A document that is large already, as a file opens, and an edit while it is counted.
+    counts.setDocument(&document);
+    QVERIFY(!counts.isReady());
+    end.insertText(QStringLiteral(" one more\n"));
+    check("a new document");
 }
 
 void tst_View::goToLine_data()

@@ -3,13 +3,14 @@
 
 #include <QFutureWatcher>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QtConcurrent>
 
 namespace {
 
-// An edit that brings more text than this is counted with the whole document off the GUI
-// thread: a few milliseconds of counting on it at most.
+// An edit that brings more text than this is counted off the GUI thread: a few milliseconds of
+// counting on it at most.
 constexpr int LargeEdit = 256 * 1024;
 // How long old figures may stand for new ones before the status says they are being counted.
 constexpr int LateMs = 300;
@@ -41,50 +42,53 @@ void DocumentCounts::setDocument(QTextDocument *document)
         return;
     }
     connect(document, &QTextDocument::contentsChange, this, &DocumentCounts::contentsChange);
-    countAll();
+    m_blockCount = document->blockCount();
+    const QString text = document->toRawText();
+    if (text.size() > LargeEdit) {
+        countInBackground(0, 0, text);
+    } else {
+        m_counts.assign(ParagraphCounts::countParagraphs(text));
+        emit changed();
+    }
 }
 
 void DocumentCounts::stopCounting()
 {
+    // A worker holds its own copy of the text and of the flag; it stops at its next look.
     if (m_cancel)
         *m_cancel = true;
     m_cancel.reset();
-    // The worker holds its own copy of the text and of the flag; it stops at the next look.
-    delete m_watcher;
-    m_watcher = nullptr;
-    m_pending.clear();
+    m_steps.clear();
     m_late.stop();
 }
 
-void DocumentCounts::countAll()
+void DocumentCounts::countInBackground(int first, int removed, const QString &text)
 {
-    stopCounting();
-    const QString text = m_document->toRawText();
-    m_blockCount = m_document->blockCount();
-    if (text.size() <= LargeEdit) {
-        m_counts.assign(ParagraphCounts::countParagraphs(text));
-        emit changed();
-        return;
+    if (!m_cancel)
+        m_cancel = std::make_shared<std::atomic<bool>>(false);
+    const std::shared_ptr<std::atomic<bool>> cancel = m_cancel;
+    Step step{first, removed, {}, std::make_shared<QFutureWatcher<QVector<TextCounts>>>()};
+    connect(step.counting.get(), &QFutureWatcherBase::finished, this, &DocumentCounts::applyArrived);
+    step.counting->setFuture(QtConcurrent::run([text, cancel] { return ParagraphCounts::countParagraphs(text, cancel.get()); }));
+    if (m_steps.isEmpty())
+        m_late.start();
+    m_steps.append(step);
+}
+
+void DocumentCounts::applyArrived()
+{
+    bool applied = false;
+    while (!m_steps.isEmpty() && (!m_steps.first().counting || m_steps.first().counting->isFinished())) {
+        const Step step = m_steps.takeFirst();
+        m_counts.replace(step.first, step.removed, step.counting ? step.counting->result() : step.added);
+        applied = true;
     }
-    auto cancel = std::make_shared<std::atomic<bool>>(false);
-    m_cancel = cancel;
-    m_watcher = new QFutureWatcher<QVector<TextCounts>>(this);
-    connect(m_watcher, &QFutureWatcherBase::finished, this, &DocumentCounts::arrived);
-    m_watcher->setFuture(QtConcurrent::run([text, cancel] { return ParagraphCounts::countParagraphs(text, cancel.get()); }));
-    m_late.start();
-}
-
-void DocumentCounts::arrived()
-{
-    m_counts.assign(m_watcher->result());
-    for (const Edit &edit : qAsConst(m_pending))
-        m_counts.replace(edit.first, edit.removed, edit.added);
-    m_pending.clear();
-    m_watcher->deleteLater();
-    m_watcher = nullptr;
-    m_cancel.reset();
-    m_late.stop();
-    emit changed();
+    if (m_steps.isEmpty()) {
+        m_late.stop();
+        m_cancel.reset();
+    }
+    if (applied)
+        emit changed();
 }
 
 void DocumentCounts::contentsChange(int from, int, int added)
@@ -93,28 +97,34 @@ void DocumentCounts::contentsChange(int from, int, int added)
     const int blocks = document->blockCount();
     const int blocksBefore = m_blockCount;
     m_blockCount = blocks;
-    if (added > LargeEdit) {
-        countAll();
-        return;
-    }
     // The paragraphs from the one the edit starts in to the one it ends in are new; those
     // before and after are the old ones, so the old ones replaced are as many, and as many
     // more as the edit took away.
     const int end = document->characterCount() - 1;
     const QTextBlock first = document->findBlock(qBound(0, from, end));
     const QTextBlock last = document->findBlock(qBound(0, from + added, end));
-    QVector<TextCounts> counts;
+    const int touched = last.blockNumber() - first.blockNumber() + 1;
+    const int removed = touched + blocksBefore - blocks;
+    if (added > LargeEdit) {
+        QTextCursor part(document);
+        part.setPosition(first.position());
+        part.setPosition(last.position() + last.length() - 1, QTextCursor::KeepAnchor);
+        countInBackground(first.blockNumber(), removed, part.selectedText());
+        return;
+    }
+    Step step{first.blockNumber(), removed, {}, {}};
+    step.added.reserve(touched);
     for (QTextBlock block = first; block.isValid(); block = block.next()) {
-        counts.append(countText(block.text()));
+        step.added.append(countText(block.text()));
         if (block == last)
             break;
     }
-    const Edit edit{first.blockNumber(), counts.size() + blocksBefore - blocks, counts};
-    if (m_watcher)
-        m_pending.append(edit);
-    else
-        m_counts.replace(edit.first, edit.removed, edit.added);
-    emit changed();
+    if (m_steps.isEmpty()) {
+        m_counts.replace(step.first, step.removed, step.added);
+        emit changed();
+    } else {
+        m_steps.append(step);
+    }
 }
 
 TextCounts DocumentCounts::countRange(int from, int to, bool *known) const

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/dialogs/fileinfo.h"
+#include "gui/editor/plaintextlayout.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "testutil.h"
 
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
@@ -136,8 +138,10 @@ void tst_Editing::viewSettingsSurviveARestart_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<bool>("fullAddress");
     QTest::addColumn<bool>("finalYeh");
-    QTest::newRow("right-to-left, full address, final yeh as alef maksura") << 3 << true << true;
-    QTest::newRow("left-to-right, file name, final yeh as yeh") << 2 << false << false;
+    // Status bar hidden, zoomed in, invisible characters shown and visual cursor movement.
+    QTest::addColumn<bool>("viewChanged");
+    QTest::newRow("right-to-left, full address, final yeh as alef maksura, view changed") << 3 << true << true << true;
+    QTest::newRow("left-to-right, file name, final yeh as yeh, view as first") << 2 << false << false << false;
 }
 
 void tst_Editing::viewSettingsSurviveARestart()
@@ -145,6 +149,7 @@ void tst_Editing::viewSettingsSurviveARestart()
     QFETCH(int, mode);
     QFETCH(bool, fullAddress);
     QFETCH(bool, finalYeh);
+    QFETCH(bool, viewChanged);
     const QFont font(QStringLiteral("Noto Naskh Arabic"), 17);
     {
         MainWindow w;
@@ -155,12 +160,22 @@ void tst_Editing::viewSettingsSurviveARestart()
             action(w, "actionFull_Address")->trigger();
         if (finalYeh)
             action(w, "actionFinal_Yeh_as_Alef_Maksura")->trigger();
+        if (viewChanged) {
+            for (const char *name : {"actionStatus_Bar", "actionZoom_In", "actionZoom_In", "actionShow_Invisibles",
+                                     "actionVisual_Cursor"})
+                action(w, name)->trigger();
+        }
         QVERIFY(w.close());
     }
     MainWindow w;
     w.startUp({QStringLiteral("tavlo")});
-    QCOMPARE(editorOf(w)->font().family(), font.family());
-    QCOMPARE(editorOf(w)->font().pointSize(), 17);
+    QCOMPARE(w.editorFont(), font);
+    QCOMPARE(editorOf(w)->font().pointSizeF(), viewChanged ? 17 * 1.25 : 17);
+    QCOMPARE(action(w, "actionStatus_Bar")->isChecked(), !viewChanged);
+    QCOMPARE(w.statusBar()->isHidden(), viewChanged);
+    QCOMPARE(action(w, "actionShow_Invisibles")->isChecked(), viewChanged);
+    QCOMPARE(qobject_cast<PlainTextLayout *>(editorOf(w)->document()->documentLayout())->invisiblesShown(), viewChanged);
+    QCOMPARE(editorOf(w)->document()->defaultCursorMoveStyle(), viewChanged ? Qt::VisualMoveStyle : Qt::LogicalMoveStyle);
     QCOMPARE(action(w, "actionFull_Address")->isChecked(), fullAddress);
     QCOMPARE(action(w, "actionFinal_Yeh_as_Alef_Maksura")->isChecked(), finalYeh);
     QCOMPARE(action(w, mode == 3 ? "actionRight_To_Left" : "actionLeft_To_Right")->isChecked(), true);

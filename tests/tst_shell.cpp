@@ -25,7 +25,9 @@ private slots:
 
     void firstRunUsesDefaults();
     void restoresGeometryAndWindowState();
+    void savedPanelShowsAfterTheWindow();
     void formWiring();
+    void altLetterOpensItsMenu_data();
     void altLetterOpensItsMenu();
     void closeAsksOnlyWithUnsavedChanges_data();
     void closeAsksOnlyWithUnsavedChanges();
@@ -100,6 +102,24 @@ void tst_Shell::restoresGeometryAndWindowState()
     QVERIFY(w->findChild<QWidget *>(QStringLiteral("mainToolBar"))->isVisible());
 }
 
+// Shown before its window, a floating window is stacked under it by window managers.
+void tst_Shell::savedPanelShowsAfterTheWindow()
+{
+    {
+        auto w = startedWindow();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        w->findChild<QAction *>(QStringLiteral("actionFind"))->trigger();
+        QVERIFY(w->close());
+    }
+    auto w = startedWindow();
+    auto *dock = w->findChild<QDockWidget *>(QStringLiteral("dockWidget_2"));
+    QVERIFY(!dock->isVisible());
+    w->show();
+    QTRY_VERIFY(dock->isVisible());
+    QVERIFY(dock->isFloating());
+}
+
 void tst_Shell::formWiring()
 {
     MainWindow w;
@@ -125,19 +145,31 @@ void tst_Shell::formWiring()
             QVERIFY2(!a->icon().pixmap(16, 16).isNull(), qPrintable(a->objectName()));
 }
 
+void tst_Shell::altLetterOpensItsMenu_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("menu");
+    QTest::newRow("alt+f opens file") << int(Qt::Key_F) << "menuFile";
+    QTest::newRow("alt and a letter of no menu opens none") << int(Qt::Key_Q) << "";
+}
+
 // Alt and a menu's letter opens the menu; the editor, which has the focus, gets no letter.
 void tst_Shell::altLetterOpensItsMenu()
 {
+    QFETCH(int, key);
+    QFETCH(QString, menu);
     MainWindow w;
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QTextEdit *edit = editorOf(w);
     edit->setFocus();
-    QTest::keyClick(edit, Qt::Key_F, Qt::AltModifier);
-    auto *file = w.findChild<QMenu *>(QStringLiteral("menuFile"));
-    QTRY_VERIFY(file->isVisible());
+    QTest::keyClick(edit, Qt::Key(key), Qt::AltModifier);
+    if (!menu.isEmpty()) {
+        auto *opened = w.findChild<QMenu *>(menu);
+        QTRY_VERIFY(opened->isVisible());
+        opened->close();
+    }
     QVERIFY(edit->document()->isEmpty());
-    file->close();
 }
 
 void tst_Shell::closeAsksOnlyWithUnsavedChanges_data()

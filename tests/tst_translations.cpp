@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/dialogs/fileinfo.h"
+#include "gui/dialogs/gotoline.h"
 #include "gui/dialogs/newver.h"
 #include "gui/dialogs/opendialog.h"
 #include "gui/dialogs/qmatch.h"
@@ -65,7 +66,7 @@ QMap<QString, QString> visibleTexts(QWidget *root)
 bool staysAsItIs(const QString &text)
 {
     static const QRegularExpression sameEverywhere(QStringLiteral(
-        "^(Tavlo|&English|فا&رسی|&العربية|Return|Shift\\+Return|Ctrl\\+.*|TextLabel|&\\d+: .*)$"));
+        "^(Tavlo|&English|فا&رسی|&العربية|Return|Shift\\+Return|Ctrl\\+.*|TextLabel|&\\d+: .*|UTF-8)$"));
     return sameEverywhere.match(text).hasMatch() || !text.contains(QRegularExpression(QStringLiteral("[A-Za-z]")));
 }
 
@@ -90,6 +91,7 @@ QList<std::pair<QString, std::function<QWidget *()>>> windows()
         {QStringLiteral("FileInfo"), [] { return new FileInfo; }},
         {QStringLiteral("NewVer"), [] { return new NewVer; }},
         {QStringLiteral("TidyDialog"), [] { return new TidyDialog; }},
+        {QStringLiteral("GoToLine"), [] { return new GoToLine; }},
     };
 }
 

@@ -49,6 +49,56 @@
     </message>
 </context>
 <context>
+    <name>DocumentStatus</name>
+    <message>
+        <source>Ln %1, Col %2</source>
+        <translation>سطر %1، عمود %2</translation>
+    </message>
+    <message>
+        <source>(%1, %2)</source>
+        <comment>the selection&apos;s characters and words</comment>
+        <translation>(%1، %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 chars</source>
+        <comment>selected characters</comment>
+        <translation>
+            <numerusform>%1 حرف</numerusform>
+            <numerusform>حرف واحد</numerusform>
+            <numerusform>حرفان</numerusform>
+            <numerusform>%1 أحرف</numerusform>
+            <numerusform>%1 حرفًا</numerusform>
+            <numerusform>%1 حرف</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 words</source>
+        <translation>
+            <numerusform>%1 كلمة</numerusform>
+            <numerusform>كلمة واحدة</numerusform>
+            <numerusform>كلمتان</numerusform>
+            <numerusform>%1 كلمات</numerusform>
+            <numerusform>%1 كلمةً</numerusform>
+            <numerusform>%1 كلمة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Counting words...</source>
+        <translation>جارٍ عدّ الكلمات...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 characters</source>
+        <translation>
+            <numerusform>%1 حرف</numerusform>
+            <numerusform>حرف واحد</numerusform>
+            <numerusform>حرفان</numerusform>
+            <numerusform>%1 أحرف</numerusform>
+            <numerusform>%1 حرفًا</numerusform>
+            <numerusform>%1 حرف</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>FileInfo</name>
     <message>
         <source>File Information</source>
@@ -81,6 +131,21 @@
     <message>
         <source>(Untitled)</source>
         <translation>(بلا عنوان)</translation>
+    </message>
+</context>
+<context>
+    <name>GoToLine</name>
+    <message>
+        <source>Go to Line</source>
+        <translation>الانتقال إلى سطر</translation>
+    </message>
+    <message>
+        <source>&amp;Line number:</source>
+        <translation>&amp;رقم السطر:</translation>
+    </message>
+    <message>
+        <source>&amp;Line number (%1 to %2):</source>
+        <translation>&amp;رقم السطر (%1 إلى %2):</translation>
     </message>
 </context>
 <context>
@@ -657,6 +722,34 @@ Do you want to reload it?</source>
     <message>
         <source>Date-Time (Hi&amp;jri)</source>
         <translation>التاريخ والوقت (&amp;هجري)</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Line...</source>
+        <translation>الانتقال إلى &amp;سطر...</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>&amp;شريط الحالة</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;كبّر</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;صغّر</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Zoom</source>
+        <translation>&amp;أعد الحجم الأصلي</translation>
+    </message>
+    <message>
+        <source>Show In&amp;visible Characters</source>
+        <translation>&amp;عرض المحارف غير المرئية</translation>
+    </message>
+    <message>
+        <source>Visual &amp;Cursor Movement</source>
+        <translation>&amp;حركة المؤشر المرئية</translation>
     </message>
 </context>
 <context>

@@ -49,6 +49,41 @@
     </message>
 </context>
 <context>
+    <name>DocumentStatus</name>
+    <message>
+        <source>Ln %1, Col %2</source>
+        <translation>سطر %1، ستون %2</translation>
+    </message>
+    <message>
+        <source>(%1, %2)</source>
+        <comment>the selection&apos;s characters and words</comment>
+        <translation>(%1، %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 chars</source>
+        <comment>selected characters</comment>
+        <translation>
+            <numerusform>%1 نویسه</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 words</source>
+        <translation>
+            <numerusform>%1 واژه</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Counting words...</source>
+        <translation>در حال شمارش واژه‌ها...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 characters</source>
+        <translation>
+            <numerusform>%1 نویسه</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>FileInfo</name>
     <message>
         <source>File Information</source>
@@ -81,6 +116,21 @@
     <message>
         <source>(Untitled)</source>
         <translation>(بی‌نام)</translation>
+    </message>
+</context>
+<context>
+    <name>GoToLine</name>
+    <message>
+        <source>Go to Line</source>
+        <translation>رفتن به خط</translation>
+    </message>
+    <message>
+        <source>&amp;Line number:</source>
+        <translation>شماره‌ی &amp;خط:</translation>
+    </message>
+    <message>
+        <source>&amp;Line number (%1 to %2):</source>
+        <translation>شماره‌ی &amp;خط (%1 تا %2):</translation>
     </message>
 </context>
 <context>
@@ -637,6 +687,34 @@ Do you want to reload it?</source>
     <message>
         <source>Date-Time (Hi&amp;jri)</source>
         <translation>تاریخ و سا&amp;عت (هجری قمری)</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Line...</source>
+        <translation>رفتن به &amp;خط...</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>&amp;نوار وضعیت</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;بزرگ‌نمایی</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;کوچک‌نمایی</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Zoom</source>
+        <translation>اندازه‌ی &amp;عادی</translation>
+    </message>
+    <message>
+        <source>Show In&amp;visible Characters</source>
+        <translation>نمایش نویسه‌های &amp;پنهان</translation>
+    </message>
+    <message>
+        <source>Visual &amp;Cursor Movement</source>
+        <translation>&amp;جابه‌جایی دیداری مکان‌نما</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,10 @@ Entry entry(Key key)
     case Key::FinalYehAsAlefMaksura: return {"finalYehAsAlefMaksura", false};
     case Key::Tidy: return {"tidy", true};
     case Key::SpellCheck: return {"spellCheck", true};
+    case Key::StatusBar: return {"statusBar", true};
+    case Key::Zoom: return {"zoom", 100};
+    case Key::ShowInvisibles: return {"showInvisibles", false};
+    case Key::VisualCursor: return {"visualCursor", false};
     }
     Q_UNREACHABLE();
 }

@@ -21,6 +21,10 @@ enum class Key {
     FinalYehAsAlefMaksura, // Convert to Arabic letters writes a final Yeh as Alef Maksura
     Tidy,                  // "tidy/<rule>": whether Tidy Persian Text applies the rule
     SpellCheck,            // misspelled words are underlined, where a dictionary is installed
+    StatusBar,             // the status bar shows
+    Zoom,                  // the editor's zoom in percent; the font stays as chosen
+    ShowInvisibles,        // markers for the invisible characters, tabs and paragraph ends
+    VisualCursor,          // Left and Right move as on screen instead of through the text
 };
 
 QString name(Key key);

@@ -39,6 +39,9 @@ public:
     // being painted alone, each time they are.
     using ExtraFormats = std::function<QVector<QTextLayout::FormatRange>(const QTextBlock &block)>;
     void setExtraFormats(ExtraFormats source);
+    // Markers over the invisible characters, tabs and paragraph ends (see InvisibleMarks).
+    bool invisiblesShown() const { return m_invisiblesShown; }
+    void setInvisiblesShown(bool shown);
 
 protected:
     void documentChanged(int from, int charsRemoved, int charsAdded) override;
@@ -61,6 +64,9 @@ private:
     QTextBlock longestBlock() const;
 
     bool wraps() const;
+    // Unwrapped right-to-left text: every line ends at the right edge of the widest.
+    bool endsAtRightEdge() const;
+    qreal rightEdge() const;
     qreal availableWidth() const;
     int blockTop(const QTextBlock &block) const;
     QTextBlock blockAt(qreal y) const;
@@ -79,6 +85,7 @@ private:
 
     int m_cursorWidth = 1;
     ExtraFormats m_extraFormats;
+    bool m_invisiblesShown = false;
     int m_generation = 0;
     bool m_initialized = false;
     bool m_suspended = false;
@@ -106,8 +113,15 @@ private:
     mutable int m_scrollDelta = 0;
     mutable int m_scrollBase = 0;
     int m_blockCount = 0;
+    // The line at the top of the view, kept there through a change of geometry: the position
+    // of its first character and how far down the line the view starts, as a share of its
+    // height; or, for a paragraph that was never laid out, its start and a distance in pixels.
     mutable int m_anchorPosition = -1;
     mutable int m_anchorOffset = 0;
+    mutable qreal m_anchorShare = -1;
+    // Unwrapped right-to-left lines start at the right: after new text or a new format the
+    // view shows their starts.
+    mutable bool m_showRightEnd = false;
     mutable bool m_drawing = false;
     mutable bool m_flushing = false;
     mutable bool m_flushQueued = false;

@@ -5,6 +5,7 @@
 #include "core/displaytext.h"
 #include "core/documentfile.h"
 #include "gui/language.h"
+#include "gui/widgets/documentstatus.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -35,6 +36,7 @@ void MainWindow::refreshTitle(bool modified)
 void MainWindow::commitFile(const FileState &file)
 {
     m_file = file;
+    m_status->setEncoding(file.sourceMib);
     refreshTitle(m_modified);
 }
 

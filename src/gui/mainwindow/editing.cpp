@@ -3,10 +3,13 @@
 #include "gui/mainwindow/mainwindow.h"
 #include "ui_mainwindow.h"
 #include "core/datestamp.h"
+#include "gui/editor/editorfont.h"
 #include "gui/editor/layoutmode.h"
 
 #include <QDateTime>
 #include <QFontDialog>
+#include <QFontInfo>
+#include <QLocale>
 
 void MainWindow::on_actionCut_triggered()
 {
@@ -87,19 +90,23 @@ void MainWindow::on_actionRight_To_Left_triggered()
 
 void MainWindow::setEditorFont(const QFont &font)
 {
-    ui->textEdit->setFont(font);
-}
-
-QFont MainWindow::editorFont() const
-{
-    return ui->textEdit->font();
+    m_font->setChosen(font);
 }
 
 void MainWindow::on_actionFont_triggered()
 {
+    // The dialog lists installed families only: a chosen family that is not installed is shown
+    // as the family drawn in its place, and kept when the user changes nothing.
+    const QFont chosen = editorFont();
+    QFont shown = chosen;
+    shown.setFamily(QFontInfo(chosen).family());
     bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, editorFont(), this);
-    if (ok)
+    const QFont font = QFontDialog::getFont(&ok, shown, this);
+    const auto same = [](const QFont &a, const QFont &b) {
+        return a.family() == b.family() && qFuzzyCompare(a.pointSizeF(), b.pointSizeF()) && a.weight() == b.weight()
+            && a.italic() == b.italic() && a.underline() == b.underline() && a.strikeOut() == b.strikeOut();
+    };
+    if (ok && !same(font, shown))
         setEditorFont(font);
 }
 

@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QFutureWatcher>
 #include <QProgressDialog>
+#include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QThread>
@@ -230,6 +231,10 @@ bool MainWindow::loadFile(const QString &path)
         ui->textEdit->setPlainText(result.text);
     }
     ui->textEdit->document()->clearUndoRedoStacks();
+    // A file opens at its top. Opened before the window shows (at start-up), the editor's
+    // viewport is still a few pixels high, and keeping the cursor in it scrolled the first
+    // line away.
+    ui->textEdit->verticalScrollBar()->setValue(0);
     // Broken lines are not what the file holds until they are saved.
     refreshTitle(broken > 0);
     return true;
@@ -375,6 +380,12 @@ bool MainWindow::saveAs()
 
 bool MainWindow::event(QEvent *e)
 {
+    if (e->type() == QEvent::Show && m_panelAwaitsWindow) {
+        // Shown only now, after the window: a window manager stacks a window above the one it
+        // belongs to only when that one is there as it maps it.
+        m_panelAwaitsWindow = false;
+        QTimer::singleShot(0, ui->dockWidget_2, &QWidget::show);
+    }
     if (e->type() == QEvent::WindowActivate) {
         // Follows clipboard changes made in other programs.
         ui->actionPaste->setEnabled(ui->textEdit->canPaste());

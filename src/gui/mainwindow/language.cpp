@@ -3,6 +3,7 @@
 #include "gui/mainwindow/mainwindow.h"
 #include "ui_mainwindow.h"
 #include "gui/language.h"
+#include "gui/widgets/matchhighlights.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -65,6 +66,9 @@ void MainWindow::retranslate()
     m_systemLanguageAction->setText(tr("&System"));
     m_clearRecentAction->setText(tr("(&Clear Recent Files List)"));
     retranslateSpelling();
+    retranslateViewActions();
+    // The form's texts came back with the language: the count is shown again in the new one.
+    m_matches->retranslate();
     refreshRecentMenu();
     refreshTitle(m_modified);
     // A button's new text takes its shortcut away again.

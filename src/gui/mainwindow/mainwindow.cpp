@@ -5,7 +5,9 @@
 #include "core/documentfile.h"
 #include "core/searchengine.h"
 #include "gui/editor/inlinespellcheck.h"
+#include "gui/editor/editorfont.h"
 #include "gui/editor/plaintextlayout.h"
+#include "gui/widgets/documentstatus.h"
 #include "gui/widgets/matchhighlights.h"
 
 #include <QKeySequence>
@@ -31,6 +33,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->plainFind->installEventFilter(this);
     ui->plainReplace->installEventFilter(this);
     ui->dockWidget_2->installEventFilter(this);
+    ui->textEdit->installEventFilter(this);
 
     m_search->setTextSource([this](int from, int to) {
         if (from == 0 && to < 0)
@@ -54,9 +57,16 @@ MainWindow::MainWindow(QWidget *parent)
     m_matches = new MatchHighlights(ui->textEdit, m_search, ui->labelCount, this);
     connect(ui->dockWidget_2, &QDockWidget::visibilityChanged, m_matches, &MatchHighlights::setActive);
 
+    m_status = new DocumentStatus(ui->textEdit, this);
+    setStatusBar(m_status);
+    m_status->setEncoding(m_file.sourceMib);
+    m_status->setLayoutActions({ui->actionWord_Wrap, ui->actionLeft_To_Right, ui->actionRight_To_Left});
+    m_font = new EditorFont(ui->textEdit, this);
+
     createRecentActions();
     createConvertActions();
     createSpellingActions();
+    createViewActions();
     createLanguageMenu();
     retranslate();
 }
@@ -69,10 +79,13 @@ MainWindow::~MainWindow()
 void MainWindow::adoptDocument(QTextDocument *document)
 {
     QTextDocument *previous = ui->textEdit->document();
+    const auto *previousLayout = qobject_cast<const PlainTextLayout *>(previous->documentLayout());
+    const bool invisibles = previousLayout && previousLayout->invisiblesShown();
     if (document != previous) {
         document->setDefaultFont(previous->defaultFont());
         document->setDefaultTextOption(previous->defaultTextOption());
         document->setDocumentMargin(previous->documentMargin());
+        document->setDefaultCursorMoveStyle(previous->defaultCursorMoveStyle());
         document->setParent(ui->textEdit);
         // Nothing may hold a cursor into a document when it goes: the editor would ask the
         // highlights' cursors for their place in freed memory.
@@ -88,6 +101,7 @@ void MainWindow::adoptDocument(QTextDocument *document)
     // The layout measures fonts on the viewport, and keeps the view's position through it.
     auto *layout = new PlainTextLayout(document);
     layout->setPaintDevice(ui->textEdit->viewport());
+    layout->setInvisiblesShown(invisibles);
     document->setDocumentLayout(layout);
     // Every change of the text, typed, loaded or replaced, is told to the folded copy.
     connect(document, &QTextDocument::contentsChange, m_search, [this, document](int from, int removed, int added) {
@@ -98,4 +112,6 @@ void MainWindow::adoptDocument(QTextDocument *document)
         m_matches->followDocument();
     if (m_spelling)
         m_spelling->followDocument();
+    if (m_status)
+        m_status->followDocument();
 }

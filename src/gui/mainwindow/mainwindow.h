@@ -15,6 +15,8 @@ class QNetworkAccessManager;
 class QNetworkReply;
 class SearchEngine;
 struct LoadResult;
+class DocumentStatus;
+class EditorFont;
 class FadingNote;
 class InlineSpellCheck;
 class DocumentPrinter;
@@ -58,9 +60,13 @@ public:
     static QString shortenPath(const QString &path);
 
     void setWrapMode(int mode);
+    // The font as chosen, which the settings keep and printing uses; the view shows it zoomed.
     void setEditorFont(const QFont &font);
     // The font the user chose, which printing uses whatever the view shows.
     QFont editorFont() const;
+    int zoom() const;
+    // Puts the cursor at the start of a line (counted from 1) and brings it into view.
+    void goToLine(int line);
     void setFullAddress(bool show);
     static QString aboutText();
 
@@ -172,6 +178,15 @@ private:
     // Turns the underlines on or off; off, without a dictionary, whatever is asked.
     void setSpellCheck(bool on);
     void retranslateSpelling();
+    void createViewActions();
+    void retranslateViewActions();
+    // The status bar, zoom, invisible characters and cursor movement from the settings.
+    void applyViewSettings();
+    void askForLine();
+    void setInvisiblesShown(bool shown);
+    void setVisualCursor(bool visual);
+    // The find panel floats over the window: a match it selected must not lie under it.
+    void keepMatchClearOfPanel();
     void convertSelection(ScriptConversion conversion);
     // Edit > Convert > Tidy Persian Text: the dialog, then its changes as one undo step.
     void tidyPersianText();
@@ -199,12 +214,26 @@ private:
     QAction *m_systemLanguageAction = nullptr;
     // Until the panel has been shown or a saved state placed it, it opens next to the window.
     bool m_findPanelPlaced = false;
+    // The saved state showed the panel before the window: it is shown with the window.
+    bool m_panelAwaitsWindow = false;
     MatchHighlights *m_matches = nullptr;
     FadingNote *m_note = nullptr;
     InlineSpellCheck *m_spelling = nullptr;
     // Tools menu notes, one for each language that has no dictionary.
     QList<QAction *> m_missingDictionaries;
     DocumentPrinter *m_printer = nullptr;
+    DocumentStatus *m_status = nullptr;
+    EditorFont *m_font = nullptr;
+    // The actions made by createViewActions().
+    struct {
+        QAction *goToLine = nullptr;
+        QAction *statusBar = nullptr;
+        QAction *zoomIn = nullptr;
+        QAction *zoomOut = nullptr;
+        QAction *resetZoom = nullptr;
+        QAction *invisibles = nullptr;
+        QAction *visualCursor = nullptr;
+    } m_view;
 };
 
 #endif

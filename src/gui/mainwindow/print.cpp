@@ -2,6 +2,7 @@
 // Printing, the print preview and the PDF export of the document.
 #include "gui/mainwindow/mainwindow.h"
 #include "ui_mainwindow.h"
+#include "gui/editor/editorfont.h"
 #include "core/displaytext.h"
 #include "gui/editor/layoutmode.h"
 #include "gui/print/documentprinter.h"
@@ -28,7 +29,8 @@ PrintSource MainWindow::printSource() const
         mode = NoWrapRightToLeft;
     PrintSource source;
     source.text = ui->textEdit->document()->toRawText();
-    source.font = editorFont();
+    // The same Arabic-script face as on screen, not the zoom.
+    source.font = EditorFont::withArabicFallback(editorFont());
     source.option = textOptionFor(mode);
     source.title = m_file.isUntitled() ? tr("Untitled") : displayText(QFileInfo(m_file.path).fileName());
     return source;

@@ -17,6 +17,11 @@ void MainWindow::startUp(const QStringList &arguments, bool fileNameDecodes)
     restoreState(Settings::read(Key::WindowState).toByteArray(), 0);
     // A saved state that placed the find panel rules over the first placement.
     m_findPanelPlaced = ui->dockWidget_2->isVisible() || ui->dockWidget_2->geometry() != panelBefore;
+    // The saved state shows a floating panel at once, before the window: it waits for it.
+    if (ui->dockWidget_2->isVisible() && ui->dockWidget_2->isFloating() && !isVisible()) {
+        ui->dockWidget_2->hide();
+        m_panelAwaitsWindow = true;
+    }
     m_remind = Settings::read(Key::Remind).toLongLong();
     m_defaultPath = Settings::read(Key::DefaultPath).toString();
     if (m_defaultPath == QString())
@@ -41,6 +46,7 @@ void MainWindow::startUp(const QStringList &arguments, bool fileNameDecodes)
             m_modified = false;
     }
 
+    applyViewSettings();
     setFullAddress(Settings::read(Key::FullAddress).toBool());
     ui->actionFinal_Yeh_as_Alef_Maksura->setChecked(Settings::read(Key::FinalYehAsAlefMaksura).toBool());
     setSpellCheck(Settings::read(Key::SpellCheck).toBool());
@@ -69,6 +75,7 @@ void MainWindow::saveViewSettings()
     else if (ui->actionLeft_To_Right->isChecked())
         wrap = NoWrapLeftToRight;
     Settings::write(Key::Wrap, int(wrap));
-    Settings::write(Key::Font, ui->textEdit->font());
+    Settings::write(Key::Font, editorFont());
+    Settings::write(Key::Zoom, zoom());
     Settings::write(Key::DefaultPath, m_defaultPath);
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/safesave.h"
+#include "core/keptcopy.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,7 +8,6 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QStorageInfo>
-#include <QTemporaryFile>
 #include <cerrno>
 #include <cstring>
 
@@ -133,25 +133,14 @@ bool rewrite(QFile &file, const QByteArray &bytes, QString *reason)
 }
 
 // Keeps the old bytes in the user's cache, where the user can always write.
-bool keepCopy(const QString &target, const QByteArray &old, QString *copyPath, QString *reason)
+bool keepCopy(const QString &target, const QByteArray &old, KeptCopy *copy, QString *reason)
 {
     const QString folder = SafeSave::keptCopiesFolder();
     if (!QDir().mkpath(folder)) {
         *reason = systemError(EACCES);
         return false;
     }
-    QTemporaryFile copy(folder + QLatin1Char('/') + QFileInfo(target).fileName() + QStringLiteral(".XXXXXX"));
-    copy.setAutoRemove(false);
-    if (!copy.open()) {
-        *reason = copy.errorString();
-        return false;
-    }
-    if (!writeAll(copy, old, reason) || !sync(copy, reason)) {
-        copy.remove();
-        return false;
-    }
-    *copyPath = copy.fileName();
-    return true;
+    return copy->create(folder, target, old, reason);
 }
 
 SaveResult writeInPlace(const QString &target, const QByteArray &bytes)
@@ -163,8 +152,9 @@ SaveResult writeInPlace(const QString &target, const QByteArray &bytes)
     if (old.size() != file.size())
         return failed(file.errorString());
 
-    QString copyPath, reason;
-    if (!keepCopy(target, old, &copyPath, &reason))
+    KeptCopy copy;
+    QString reason;
+    if (!keepCopy(target, old, &copy, &reason))
         return failed(reason);
 
     // Refuse up front when the new bytes cannot fit: a write that stops half way has already
@@ -172,22 +162,23 @@ SaveResult writeInPlace(const QString &target, const QByteArray &bytes)
     const qint64 growth = qint64(bytes.size()) - old.size();
     const QStorageInfo storage(target);
     if (growth > 0 && storage.isValid() && storage.bytesAvailable() < growth + storage.blockSize()) {
-        QFile::remove(copyPath);
+        copy.remove();
         return failed(systemError(ENOSPC));
     }
 
     if (rewrite(file, bytes, &reason)) {
-        QFile::remove(copyPath);
+        copy.remove();
         return succeeded();
     }
     // The copy goes only once the old bytes are back on the disk.
     QString restoreReason;
     if (rewrite(file, old, &restoreReason)) {
-        QFile::remove(copyPath);
+        copy.remove();
         return failed(reason);
     }
     SaveResult result = failed(reason, SaveResult::Damaged);
-    result.keptCopy = copyPath;
+    result.keptCopy = copy.path();
+    copy.release();
     return result;
 }
 

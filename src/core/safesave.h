@@ -26,8 +26,9 @@ struct SaveResult {
 // gets the target's mode bits exactly. A file with other names (hard links), or one whose owner
 // or group is not the saving user, is written in place instead, so that it keeps its inode, its
 // links, its owner and its group; so is a file whose folder cannot take a temporary file. Writing
-// in place keeps a copy of the old bytes in the user's cache first, checks the free space, and
-// puts the old bytes back when any step fails.
+// in place keeps a copy of the old bytes in the user's cache first (a KeptCopy, which the next
+// start puts back when a kill cut the write short), checks the free space, and puts the old bytes
+// back when any step fails.
 //
 // A symbolic link is followed to its target, and the link stays; a loop of links is refused. A
 // target that exists but is not a regular file (a device, a FIFO, a folder) is refused.

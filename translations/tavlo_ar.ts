@@ -37,6 +37,17 @@
     </message>
 </context>
 <context>
+    <name>JournalKeeper</name>
+    <message>
+        <source>Recovery</source>
+        <translation>الاستعادة</translation>
+    </message>
+    <message>
+        <source>Recovery is off: Tavlo cannot keep its recovery journal in &apos;%1&apos;. Changes not yet saved will be lost if Tavlo or the computer stops.</source>
+        <translation>الاستعادة معطّلة: لا يستطيع Tavlo الاحتفاظ بسجل الاستعادة في «&#x2068;%1&#x2069;». ستضيع التغييرات التي لم تُحفظ بعد إذا توقف Tavlo أو الحاسوب.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>File</source>
@@ -505,6 +516,14 @@ Do you want to reload it?</source>
         <source>Break the lines at %1 characters? The document then counts as changed, and saving writes the broken lines.</source>
         <translation>هل تريد تقسيم الأسطر عند %1 حرف؟ سيُعدّ المستند عندئذٍ معدَّلًا، وعند حفظه تُكتب الأسطر مقسّمةً.</translation>
     </message>
+    <message>
+        <source>Recovering &apos;%1&apos;...</source>
+        <translation>جارٍ استعادة «&#x2068;%1&#x2069;»...</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>استعادة</translation>
+    </message>
 </context>
 <context>
     <name>MatchHighlights</name>
@@ -639,6 +658,29 @@ Do you want to reload it?</source>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryPrompt</name>
+    <message>
+        <source>Recover</source>
+        <translation>استعادة</translation>
+    </message>
+    <message>
+        <source>A recovery journal could not be read. Its bytes are kept in &apos;%1&apos;.</source>
+        <translation>تعذّرت قراءة أحد سجلات الاستعادة. بايتاته محفوظة في «&#x2068;%1&#x2069;».</translation>
+    </message>
+    <message>
+        <source>Tavlo was closed without saving the changes to an untitled document. Recover them?</source>
+        <translation>أُغلق Tavlo دون حفظ التغييرات في مستند بلا عنوان. هل تريد استعادتها؟</translation>
+    </message>
+    <message>
+        <source>Tavlo was closed without saving the changes to &apos;%1&apos;. Recover them?</source>
+        <translation>أُغلق Tavlo دون حفظ التغييرات في «&#x2068;%1&#x2069;». هل تريد استعادتها؟</translation>
+    </message>
+    <message>
+        <source>Part of what Tavlo kept could not be read back: the text is what could be rebuilt. The journal&apos;s bytes are kept in &apos;%1&apos;.</source>
+        <translation>تعذّرت قراءة جزء مما احتفظ به Tavlo: النص هو ما أمكن إعادة بنائه. بايتات سجل الاستعادة محفوظة في «&#x2068;%1&#x2069;».</translation>
     </message>
 </context>
 <context>

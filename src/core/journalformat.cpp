@@ -251,16 +251,6 @@ QByteArray fileRecord(const FileState &file)
     return record(FileRecord, payload);
 }
 
-QByteArray editRecord(int from, int removed, const QString &inserted)
-{
-    QByteArray payload(8 + inserted.size() * int(sizeof(QChar)), Qt::Uninitialized);
-    auto *p = reinterpret_cast<uchar *>(payload.data());
-    qToLittleEndian<qint32>(from, p);
-    qToLittleEndian<qint32>(removed, p + 4);
-    std::memcpy(p + 8, inserted.constData(), size_t(inserted.size()) * sizeof(QChar));
-    return record(EditRecord, payload);
-}
-
 QString documentText(const QString &text)
 {
     auto special = [](QChar c) {

@@ -12,8 +12,9 @@
 // stamp), the base text the edits apply to, and then edits (offset, removed length, inserted
 // text) and later file states, appended as they happen. Each record carries its payload's
 // length and checksum, and a checksum of its own head, so that a record torn by a kill or a
-// power cut is told apart from damage in the middle. Offsets count characters as the editor's
-// document does: one for each paragraph break.
+// power cut is told apart from damage in the middle. Numbers are little-endian and texts UTF-16;
+// an edit's payload is its offset and removed length (32 bits each) and then the inserted text.
+// Offsets count characters as the editor's document does: one for each paragraph break.
 namespace JournalFormat {
 
 constexpr quint32 Version = 1;
@@ -32,13 +33,12 @@ QByteArray fileRecord(const FileState &file);
 // payload follows it, and then padding() zero bytes.
 QByteArray recordHead(RecordType type, quint64 payloadLength, quint32 payloadCrc);
 int padding(quint64 payloadLength);
-QByteArray editRecord(int from, int removed, const QString &inserted);
 
 quint32 crc(const void *data, qint64 length, quint32 previous = 0);
 
 // The text as the editor's document holds it: each CR LF, CR, paragraph separator and frame
 // mark becomes one line feed, the one character the document makes of it. Returns the text
-// itself, unshared, when there is nothing to change.
+// itself, with no copy, when there is nothing to change.
 QString documentText(const QString &text);
 
 struct Replayed {

@@ -5,6 +5,7 @@
 #include "core/displaytext.h"
 #include "core/documentfile.h"
 #include "gui/language.h"
+#include "gui/recovery/journalkeeper.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -35,6 +36,7 @@ void MainWindow::refreshTitle(bool modified)
 void MainWindow::commitFile(const FileState &file)
 {
     m_file = file;
+    m_journal->setFile(file);
     refreshTitle(m_modified);
 }
 
@@ -44,6 +46,7 @@ void MainWindow::resetDocument()
     ui->textEdit->setPlainText(QString());
     ui->textEdit->document()->clearUndoRedoStacks();
     refreshTitle(false);
+    m_journal->restart(m_file, QString(), false);
 }
 
 bool MainWindow::confirmDiscard(const QString &title)

@@ -7,6 +7,7 @@
 #include "core/documentfile.h"
 #include "core/linebreaker.h"
 #include "gui/dialogs/opendialog.h"
+#include "gui/recovery/journalkeeper.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -67,10 +68,11 @@ constexpr qint64 BackgroundBytes = qint64(20) << 20;
 // Runs `work` on a worker thread while a modal progress dialog shows how far it got; Cancel
 // makes the progress callback return false, which `work` answers by stopping.
 template<typename Result>
-Result runWithProgress(QWidget *parent, const QString &label, const std::function<Result(const Progress &)> &work)
+Result runWithProgress(QWidget *parent, const QString &label, const std::function<Result(const Progress &)> &work,
+                       const QString &title = MainWindow::tr("Open"))
 {
     QProgressDialog dialog(label, MainWindow::tr("Cancel"), 0, 1000, parent);
-    dialog.setWindowTitle(MainWindow::tr("Open"));
+    dialog.setWindowTitle(title);
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setAutoClose(false);
     dialog.setAutoReset(false);
@@ -189,7 +191,6 @@ bool MainWindow::loadFile(const QString &path)
         });
         if (!document)
             return false;
-        result.text.clear();
     }
 
     commitFile({path, mib, result.stamp});
@@ -204,6 +205,31 @@ bool MainWindow::loadFile(const QString &path)
     ui->textEdit->document()->clearUndoRedoStacks();
     // Broken lines are not what the file holds until they are saved.
     refreshTitle(broken > 0);
+    m_journal->restart(m_file, result.text, broken > 0);
+    return true;
+}
+
+bool MainWindow::showRecoveredText(const FileState &file, const QString &text)
+{
+    QTextDocument *document = nullptr;
+    if (qint64(text.size()) * 2 > BackgroundBytes) {
+        QThread *gui = thread();
+        const QString label = tr("Recovering '%1'...").arg(displayText(file.isUntitled() ? tr("Untitled") : QFileInfo(file.path).fileName()));
+        document = runWithProgress<QTextDocument *>(this, label, [&text, gui](const Progress &progress) {
+            return buildDocument(text, gui, progress);
+        }, tr("Recover"));
+        if (!document)
+            return false;
+    }
+    commitFile(file);
+    if (document) {
+        adoptDocument(document);
+        ui->textEdit->moveCursor(QTextCursor::Start);
+    } else {
+        ui->textEdit->setPlainText(text);
+    }
+    ui->textEdit->document()->clearUndoRedoStacks();
+    refreshTitle(true);
     return true;
 }
 
@@ -280,7 +306,10 @@ bool MainWindow::on_actionSave_triggered()
         return false;
 
     const QString path = m_file.path;
-    const SaveResult saved = writeDocument(path, ui->textEdit->toPlainText());
+    const QString text = ui->textEdit->toPlainText();
+    // The journal holds the text being saved, should the save be cut short.
+    m_journal->flush();
+    const SaveResult saved = writeDocument(path, text);
     if (saved.status != SaveResult::Ok) {
         QString text = tr("Unable to save '%1'.").arg(displayText(path)) + QLatin1Char('\n');
         if (saved.status == SaveResult::NotRegular)
@@ -296,6 +325,7 @@ bool MainWindow::on_actionSave_triggered()
     // Only now, with every byte on disk, does the document count as saved.
     commitFile({path, Utf8Mib, FileStamp::of(path)});
     refreshTitle(false);
+    m_journal->restart(m_file, text, false);
     m_defaultPath = path;
     pushRecentFile(path);
     return true;
@@ -314,7 +344,8 @@ bool MainWindow::confirmOverwriteOfChangedFile()
         return true;
     // Nothing to lose where the file is gone, and nothing to write where it is no file now.
     const FileStamp onDisk = FileStamp::of(m_file.path);
-    if (!QFileInfo(m_file.path).isFile() || (onDisk.sameTime(*m_file.stamp) && onDisk.size == m_file.stamp->size))
+    if (!QFileInfo(m_file.path).isFile()
+        || (!m_file.changedBeforeRecovery && onDisk.sameTime(*m_file.stamp) && onDisk.size == m_file.stamp->size))
         return true;
     QMessageBox box(QMessageBox::Warning, tr("Save"),
                     tr("'%1' was changed by another program since Tavlo opened or saved it.\n\n"

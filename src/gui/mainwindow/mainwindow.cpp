@@ -5,6 +5,7 @@
 #include "core/documentfile.h"
 #include "core/searchengine.h"
 #include "gui/editor/plaintextlayout.h"
+#include "gui/recovery/journalkeeper.h"
 #include "gui/widgets/matchhighlights.h"
 
 #include <QKeySequence>
@@ -12,6 +13,7 @@
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , m_search(new SearchEngine(this))
+    , m_journal(new JournalKeeper(this))
     , ui(new Ui::MainWindow)
 {
     ui->setupUi(this);
@@ -83,6 +85,7 @@ void MainWindow::adoptDocument(QTextDocument *document)
         m_search->documentEdited(from, removed, added, document->characterCount() - 1);
     });
     m_search->invalidate();
+    m_journal->follow(document);
     if (m_matches)
         m_matches->followDocument();
 }

@@ -16,6 +16,7 @@ class QNetworkReply;
 class SearchEngine;
 struct LoadResult;
 class FadingNote;
+class JournalKeeper;
 class MatchHighlights;
 enum class ScriptConversion;
 
@@ -138,6 +139,11 @@ private:
     // Gives the editor a document, with the layout and the connections every document needs;
     // one built off the GUI thread takes over the font and text option of the one before.
     void adoptDocument(QTextDocument *document);
+    // Offers what a Tavlo that died left unsaved; true when the window took a recovered text.
+    bool recoverUnsavedWork();
+    // Shows a recovered text as the document of `file`, changed; false when its building was
+    // cancelled.
+    bool showRecoveredText(const FileState &file, const QString &text);
     void createRecentActions();
     void createLanguageMenu();
     void chooseLanguage(QAction *action);
@@ -160,6 +166,7 @@ private:
     void showNote(const QString &text);
 
     SearchEngine *m_search;
+    JournalKeeper *m_journal;
     qint64 m_remind = 0;
     QString m_defaultPath;
     bool m_interactive = false;

@@ -4,6 +4,7 @@
 #include "ui_mainwindow.h"
 #include "core/settings.h"
 #include "gui/editor/layoutmode.h"
+#include "gui/recovery/journalkeeper.h"
 
 #include <QCloseEvent>
 #include <QDateTime>
@@ -33,8 +34,10 @@ void MainWindow::startUp(const QStringList &arguments)
     if (font != Settings::defaultValue(Key::Font))
         setEditorFont(font.value<QFont>());
 
-    // Only the last argument names a file; whatever stands between is ignored.
-    if (arguments.size() > 1 && !loadFile(arguments.last()))
+    // What a Tavlo that died left unsaved comes back first, and takes the command-line file's
+    // place. Only the last argument names a file; whatever stands between is ignored.
+    const bool recovered = m_journal->checkFolder() && recoverUnsavedWork();
+    if (!recovered && arguments.size() > 1 && !loadFile(arguments.last()))
         m_modified = false;
 
     setFullAddress(Settings::read(Key::FullAddress).toBool());
@@ -48,6 +51,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     saveViewSettings();
+    m_journal->discard();
     event->accept();
 }
 

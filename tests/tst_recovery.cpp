@@ -25,6 +25,8 @@
 namespace {
 
 const QString Persian = QStringLiteral("سلام دنیا، پرونده‌ای به زبان فارسی\n");
+// How long a write and sync may take on a busy shared disk.
+constexpr int DiskMs = 30000;
 
 // The edits of a scripted typist, the same for the child that types them and for the test
 // that checks what came back.
@@ -261,7 +263,7 @@ void tst_Recovery::journalFollowsTheDocument()
     w.startUp(kind == QLatin1String("untitled") ? QStringList{QStringLiteral("tavlo")} : QStringList{QStringLiteral("tavlo"), path});
     QTextEdit *edit = editorOf(w);
     if (kind == QLatin1String("broken"))
-        QTRY_COMPARE(journalText(), documentText(w));
+        QTRY_COMPARE_WITH_TIMEOUT(journalText(), documentText(w), DiskMs);
     else
         QVERIFY(journalsLeft().isEmpty());
 
@@ -275,7 +277,7 @@ void tst_Recovery::journalFollowsTheDocument()
     cursor.removeSelectedText();
     edit->undo();
     edit->undo();
-    QTRY_COMPARE_WITH_TIMEOUT(journalText(), documentText(w), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(journalText(), documentText(w), DiskMs);
     QVERIFY(!bot.sawUnexpected());
 }
 
@@ -300,7 +302,7 @@ void tst_Recovery::journalGoesWithTheChanges()
     MainWindow w;
     w.startUp({QStringLiteral("tavlo"), path});
     editorOf(w)->textCursor().insertText(QStringLiteral("نو"));
-    QTRY_COMPARE(journalsLeft().size(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(journalsLeft().size(), 1, DiskMs);
 
     ModalBot bot;
     if (action == QLatin1String("cancelExit")) {
@@ -319,7 +321,7 @@ void tst_Recovery::journalGoesWithTheChanges()
         QTest::qWait(JournalKeeper::QuietMs);
         QCOMPARE(journalsLeft().size(), 1);
     } else {
-        QTRY_VERIFY(journalsLeft().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(journalsLeft().isEmpty(), DiskMs);
         // Nothing is offered the next time.
         MainWindow next;
         next.startUp({QStringLiteral("tavlo")});
@@ -421,7 +423,7 @@ void tst_Recovery::startUpOffersWhatWasLeft()
             QCOMPARE(w.sourceEncoding(), untitled ? 106 : 2256);
             QCOMPARE(readFile(path), onDisk);
             // The window's own journal takes over: the old one goes once the new one is safe.
-            QTRY_VERIFY(journalsLeft().size() == journals.size() - answers.size() + 1 && journalText() == texts[recovered]);
+            QTRY_VERIFY_WITH_TIMEOUT(journalsLeft().size() == journals.size() - answers.size() + 1 && journalText() == texts[recovered], DiskMs);
             bot.answer(QMessageBox::Ok);
         }
         w.close();
@@ -457,7 +459,7 @@ void tst_Recovery::fileChangedSinceIsShownAndSaveAsks()
     QCOMPARE(bot.seen.size(), 2);
     QVERIFY(bot.seen[1].text.startsWith(QStringLiteral("'%1' was changed by another program").arg(path)));
     QCOMPARE(readFile(path), (Persian + QStringLiteral("mine")).toUtf8());
-    QTRY_VERIFY(journalsLeft().isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(journalsLeft().isEmpty(), DiskMs);
     QVERIFY(!bot.sawUnexpected());
 }
 
@@ -519,7 +521,7 @@ void tst_Recovery::liveJournalOfAnotherProcessIsNotOffered()
     Typist typist(21, QStringLiteral("steady"), QString());
     QVERIFY(typist.waitForReady());
     // Its journal holds typed text.
-    QTRY_VERIFY_WITH_TIMEOUT(!journalText().isEmpty() && journalText() != QLatin1String("<no journal>"), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!journalText().isEmpty() && journalText() != QLatin1String("<no journal>"), DiskMs);
     {
         ModalBot bot;
         MainWindow w;
@@ -586,7 +588,7 @@ void tst_Recovery::killDuringAnInPlaceSaveBringsBothBack()
     QVERIFY(kept.entryList(QDir::Files).isEmpty());
     bot.answer(QMessageBox::Ok);
     w.close();
-    QTRY_VERIFY(journalsLeft().isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(journalsLeft().isEmpty(), DiskMs);
 }
 
 void tst_Recovery::readOnlyDataFolderWarnsOnce()

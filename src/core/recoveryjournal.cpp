@@ -71,7 +71,9 @@ public:
 
     struct Command {
         enum Kind { Start, Append, Discard } kind;
-        FileState file;
+        // Both made on the caller's thread, which owns the environment and the local time zone.
+        QString folder;
+        QByteArray fileRecord;
         QString base;
         qint64 createdMs = 0;
         std::vector<Pending> records;
@@ -91,7 +93,7 @@ public:
     // dropped, except the journals that were to be replaced, which go too.
     void discard()
     {
-        Command discard{Command::Discard, {}, {}, 0, {}, {}};
+        Command discard{Command::Discard, {}, {}, {}, 0, {}, {}};
         {
             std::lock_guard<std::mutex> lock(m_mutex);
             m_cancel = true;
@@ -147,7 +149,7 @@ private:
         for (OrphanJournal &journal : command.replaced)
             m_replaced.push_back(std::move(journal));
         QString reason;
-        const QString folder = RecoveryJournal::folder();
+        const QString &folder = command.folder;
         if (!RecoveryJournal::prepareFolder(folder, &reason)) {
             fail(reason);
             return;
@@ -168,7 +170,7 @@ private:
         }
         QByteArray prefix = JournalFormat::mark();
         prefix += JournalFormat::headerRecord(::getpid(), command.createdMs);
-        prefix += JournalFormat::fileRecord(command.file);
+        prefix += command.fileRecord;
         const QString base = JournalFormat::documentText(command.base);
         command.base.clear();
         if (!put(prefix.constData(), prefix.size())
@@ -381,8 +383,8 @@ bool RecoveryJournal::prepareFolder(const QString &folder, QString *reason)
 void RecoveryJournal::start(const FileState &file, const QString &base, std::vector<OrphanJournal> replaced)
 {
     m_pending.clear();
-    Writer::Command command{Writer::Command::Start, file, base, QDateTime::currentMSecsSinceEpoch(), {},
-                            std::move(replaced)};
+    Writer::Command command{Writer::Command::Start, folder(), JournalFormat::fileRecord(file), base,
+                            QDateTime::currentMSecsSinceEpoch(), {}, std::move(replaced)};
     m_writer->push(std::move(command));
     m_started = true;
 }
@@ -411,7 +413,7 @@ void RecoveryJournal::flush()
 {
     if (m_pending.empty())
         return;
-    Writer::Command command{Writer::Command::Append, {}, {}, 0, std::move(m_pending), {}};
+    Writer::Command command{Writer::Command::Append, {}, {}, {}, 0, std::move(m_pending), {}};
     m_pending.clear();
     m_writer->push(std::move(command));
 }

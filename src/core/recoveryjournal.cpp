@@ -182,7 +182,8 @@ private:
             return;
         }
         const QString finished = m_path.left(m_path.size() - 5) + QStringLiteral(".journal");
-        if (::fdatasync(m_fd) != 0 || ::rename(QFile::encodeName(m_path).constData(), QFile::encodeName(finished).constData()) != 0) {
+        if (::fdatasync(m_fd) != 0
+            || ::rename(QFile::encodeName(m_path).constData(), QFile::encodeName(finished).constData()) != 0) {
             failCurrent(errno);
             return;
         }

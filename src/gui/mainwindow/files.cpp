@@ -214,7 +214,8 @@ bool MainWindow::showRecoveredText(const FileState &file, const QString &text)
     QTextDocument *document = nullptr;
     if (qint64(text.size()) * 2 > BackgroundBytes) {
         QThread *gui = thread();
-        const QString label = tr("Recovering '%1'...").arg(displayText(file.isUntitled() ? tr("Untitled") : QFileInfo(file.path).fileName()));
+        const QString name = file.isUntitled() ? tr("Untitled") : QFileInfo(file.path).fileName();
+        const QString label = tr("Recovering '%1'...").arg(displayText(name));
         document = runWithProgress<QTextDocument *>(this, label, [&text, gui](const Progress &progress) {
             return buildDocument(text, gui, progress);
         }, tr("Recover"));
@@ -306,10 +307,10 @@ bool MainWindow::on_actionSave_triggered()
         return false;
 
     const QString path = m_file.path;
-    const QString text = ui->textEdit->toPlainText();
+    const QString saving = ui->textEdit->toPlainText();
     // The journal holds the text being saved, should the save be cut short.
     m_journal->flush();
-    const SaveResult saved = writeDocument(path, text);
+    const SaveResult saved = writeDocument(path, saving);
     if (saved.status != SaveResult::Ok) {
         QString text = tr("Unable to save '%1'.").arg(displayText(path)) + QLatin1Char('\n');
         if (saved.status == SaveResult::NotRegular)
@@ -325,7 +326,7 @@ bool MainWindow::on_actionSave_triggered()
     // Only now, with every byte on disk, does the document count as saved.
     commitFile({path, Utf8Mib, FileStamp::of(path)});
     refreshTitle(false);
-    m_journal->restart(m_file, text, false);
+    m_journal->restart(m_file, saving, false);
     m_defaultPath = path;
     pushRecentFile(path);
     return true;

@@ -13,6 +13,8 @@
 #include <cstring>
 #include <deque>
 #include <mutex>
+#include <pthread.h>
+#include <sched.h>
 #include <thread>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -115,6 +117,12 @@ public:
 private:
     void run()
     {
+#ifdef SCHED_BATCH
+        // Woken, the writer does not preempt the GUI thread: on a busy machine it would take the
+        // typist's core for a slice of the snapshot. Its share of the processor stays the same.
+        const sched_param normal{};
+        pthread_setschedparam(pthread_self(), SCHED_BATCH, &normal);
+#endif
         for (;;) {
             std::unique_lock<std::mutex> lock(m_mutex);
             m_wake.wait(lock, [this] { return m_stopping || !m_queue.empty(); });
@@ -227,25 +235,46 @@ private:
             journal.remove();
     }
 
-    // A record of `fixed` bytes followed by a text, which is written from where it lies.
+    // A record of `fixed` bytes followed by a text, which is written from where it lies. A large
+    // text is read once: its checksum is taken piece by piece as it goes out, and its head, written
+    // as zeros first, gets the checksum at the end. Until then the record reads as a torn one.
     bool writeRecord(JournalFormat::RecordType type, const QByteArray &fixed, const QChar *text, qint64 length,
                      bool cancellable)
     {
         const qint64 textBytes = length * qint64(sizeof(QChar));
+        const quint64 payload = quint64(fixed.size() + textBytes);
         quint32 crc = JournalFormat::crc(fixed.constData(), fixed.size());
-        crc = JournalFormat::crc(text, textBytes, crc);
-        const QByteArray head = JournalFormat::recordHead(type, quint64(fixed.size() + textBytes), crc);
-        if (!put(head.constData(), head.size()) || !put(fixed.constData(), fixed.size()))
-            return false;
         const char *bytes = reinterpret_cast<const char *>(text);
+        static const char zeros[4] = {};
+        if (textBytes <= GatherBytes) {
+            crc = JournalFormat::crc(text, textBytes, crc);
+            const QByteArray head = JournalFormat::recordHead(type, payload, crc);
+            return put(head.constData(), head.size()) && put(fixed.constData(), fixed.size())
+                && put(bytes, textBytes) && put(zeros, JournalFormat::padding(payload));
+        }
+        const QByteArray blank(JournalFormat::recordHead(type, 0, 0).size(), '\0');
+        if (!drain())
+            return false;
+        const off_t headAt = ::lseek(m_fd, 0, SEEK_CUR);
+        if (headAt < 0 || !writeOut(blank.constData(), blank.size()) || !writeOut(fixed.constData(), fixed.size())) {
+            failCurrent(errno ? errno : EIO);
+            return false;
+        }
         for (qint64 at = 0; at < textBytes; at += SnapshotPiece) {
             if (cancellable && m_cancel)
                 return true;
-            if (!put(bytes + at, qMin(SnapshotPiece, textBytes - at)))
+            const qint64 piece = qMin(SnapshotPiece, textBytes - at);
+            crc = JournalFormat::crc(bytes + at, piece, crc);
+            if (!writeOut(bytes + at, piece))
                 return false;
         }
-        static const char zeros[4] = {};
-        return put(zeros, JournalFormat::padding(quint64(fixed.size() + textBytes)));
+        const QByteArray head = JournalFormat::recordHead(type, payload, crc);
+        if (!writeOut(zeros, JournalFormat::padding(payload))
+            || ::pwrite(m_fd, head.constData(), size_t(head.size()), headAt) != head.size()) {
+            failCurrent(errno ? errno : EIO);
+            return false;
+        }
+        return true;
     }
 
     // Gathers small pieces; a large one goes out at once, after what was gathered.

@@ -417,9 +417,10 @@ int main(int argc, char *argv[])
         filter << QString::fromLocal8Bit(argv[i]);
     setCaseFilter(filter);
 
-    // Never the user's own settings, never the network.
+    // Never the user's own settings or recovery journals, never the network.
     QTemporaryDir dir;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dir.path()));
     AppInfo::setUpdateEndpointForTesting(QStringLiteral("https://127.0.0.1:9/tavlo/getLastStable.php"));
 
     benchOpenUtf8(dir);

@@ -164,6 +164,17 @@
     </message>
 </context>
 <context>
+    <name>JournalKeeper</name>
+    <message>
+        <source>Recovery</source>
+        <translation>الاستعادة</translation>
+    </message>
+    <message>
+        <source>Recovery is off: Tavlo cannot keep its recovery journal in &apos;%1&apos;. Changes not yet saved will be lost if Tavlo or the computer stops.</source>
+        <translation>الاستعادة معطّلة: لا يستطيع Tavlo الاحتفاظ بسجل الاستعادة في «⁨%1⁩». ستضيع التغييرات التي لم تُحفظ بعد إذا توقف Tavlo أو الحاسوب.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Main Toolbar</source>
@@ -751,6 +762,14 @@ Do you want to reload it?</source>
         <source>Visual &amp;Cursor Movement</source>
         <translation>&amp;حركة المؤشر المرئية</translation>
     </message>
+    <message>
+        <source>Recovering &apos;%1&apos;...</source>
+        <translation>جارٍ استعادة «⁨%1⁩»...</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>استعادة</translation>
+    </message>
 </context>
 <context>
     <name>MatchHighlights</name>
@@ -885,6 +904,29 @@ Do you want to reload it?</source>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryPrompt</name>
+    <message>
+        <source>Recover</source>
+        <translation>استعادة</translation>
+    </message>
+    <message>
+        <source>A recovery journal could not be read. Its bytes are kept in &apos;%1&apos;.</source>
+        <translation>تعذّرت قراءة أحد سجلات الاستعادة. بايتاته محفوظة في «⁨%1⁩».</translation>
+    </message>
+    <message>
+        <source>Tavlo was closed without saving the changes to an untitled document. Recover them?</source>
+        <translation>أُغلق Tavlo دون حفظ التغييرات في مستند بلا عنوان. هل تريد استعادتها؟</translation>
+    </message>
+    <message>
+        <source>Tavlo was closed without saving the changes to &apos;%1&apos;. Recover them?</source>
+        <translation>أُغلق Tavlo دون حفظ التغييرات في «⁨%1⁩». هل تريد استعادتها؟</translation>
+    </message>
+    <message>
+        <source>Part of what Tavlo kept could not be read back: the text is what could be rebuilt. The journal&apos;s bytes are kept in &apos;%1&apos;.</source>
+        <translation>تعذّرت قراءة جزء مما احتفظ به Tavlo: النص هو ما أمكن إعادة بنائه. بايتات سجل الاستعادة محفوظة في «⁨%1⁩».</translation>
     </message>
 </context>
 <context>

@@ -149,6 +149,17 @@
     </message>
 </context>
 <context>
+    <name>JournalKeeper</name>
+    <message>
+        <source>Recovery</source>
+        <translation>بازیابی</translation>
+    </message>
+    <message>
+        <source>Recovery is off: Tavlo cannot keep its recovery journal in &apos;%1&apos;. Changes not yet saved will be lost if Tavlo or the computer stops.</source>
+        <translation>بازیابی خاموش است: Tavlo نمی‌تواند پروندهٔ بازیابی‌اش را در «‎%1‎» نگه دارد. اگر Tavlo یا رایانه از کار بیفتد، تغییراتی که هنوز ذخیره نشده‌اند از دست می‌روند.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Main Toolbar</source>
@@ -716,6 +727,14 @@ Do you want to reload it?</source>
         <source>Visual &amp;Cursor Movement</source>
         <translation>&amp;جابه‌جایی دیداری مکان‌نما</translation>
     </message>
+    <message>
+        <source>Recovering &apos;%1&apos;...</source>
+        <translation>در حال بازیابی «‎%1‎»...</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>بازیابی</translation>
+    </message>
 </context>
 <context>
     <name>MatchHighlights</name>
@@ -845,6 +864,29 @@ Do you want to reload it?</source>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryPrompt</name>
+    <message>
+        <source>Recover</source>
+        <translation>بازیابی</translation>
+    </message>
+    <message>
+        <source>A recovery journal could not be read. Its bytes are kept in &apos;%1&apos;.</source>
+        <translation>یک پروندهٔ بازیابی خوانده نشد. بایت‌های آن در «‎%1‎» نگه داشته شده است.</translation>
+    </message>
+    <message>
+        <source>Tavlo was closed without saving the changes to an untitled document. Recover them?</source>
+        <translation>Tavlo بسته شد و تغییرات یک سند بی‌نام ذخیره نشد. آن‌ها را بازیابی می‌کنید؟</translation>
+    </message>
+    <message>
+        <source>Tavlo was closed without saving the changes to &apos;%1&apos;. Recover them?</source>
+        <translation>Tavlo بسته شد و تغییرات «‎%1‎» ذخیره نشد. آن‌ها را بازیابی می‌کنید؟</translation>
+    </message>
+    <message>
+        <source>Part of what Tavlo kept could not be read back: the text is what could be rebuilt. The journal&apos;s bytes are kept in &apos;%1&apos;.</source>
+        <translation>بخشی از آنچه Tavlo نگه داشته بود خوانده نشد: این متن همان است که می‌شد بازسازی کرد. بایت‌های پروندهٔ بازیابی در «‎%1‎» نگه داشته شده است.</translation>
     </message>
 </context>
 <context>

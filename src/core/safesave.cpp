@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/safesave.h"
+#include "core/keptcopy.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,7 +8,6 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QStorageInfo>
-#include <QTemporaryFile>
 #include <cerrno>
 #include <cstring>
 
@@ -260,7 +260,7 @@ bool rewrite(QFile &file, const QByteArray &bytes, QString *reason)
 }
 
 // Keeps the old bytes in the user's cache, where the user can always write.
-bool keepCopy(const QString &target, const QByteArray &old, QString *copyPath, QString *reason)
+bool keepCopy(const QString &target, const QByteArray &old, KeptCopy *copy, QString *reason)
 {
     const QString folder = SafeSave::keptCopiesFolder();
     errno = 0;
@@ -268,18 +268,7 @@ bool keepCopy(const QString &target, const QByteArray &old, QString *copyPath, Q
         *reason = systemError(errno ? errno : EACCES);
         return false;
     }
-    QTemporaryFile copy(folder + QLatin1Char('/') + QFileInfo(target).fileName() + QStringLiteral(".XXXXXX"));
-    copy.setAutoRemove(false);
-    if (!copy.open()) {
-        *reason = copy.errorString();
-        return false;
-    }
-    if (!writeAll(copy, old, reason) || !sync(copy, reason)) {
-        copy.remove();
-        return false;
-    }
-    *copyPath = copy.fileName();
-    return true;
+    return copy->create(folder, target, old, reason);
 }
 
 SaveResult writeInPlace(const QString &target, const QByteArray &bytes)
@@ -291,8 +280,9 @@ SaveResult writeInPlace(const QString &target, const QByteArray &bytes)
     if (old.size() != file.size())
         return failed(file.errorString());
 
-    QString copyPath, reason;
-    if (!keepCopy(target, old, &copyPath, &reason)) {
+    KeptCopy copy;
+    QString reason;
+    if (!keepCopy(target, old, &copy, &reason)) {
         // The trouble lies with the cache, not with the file: say where.
         SaveResult result = failed(reason, SaveResult::NoKeptCopy);
         result.keptCopy = SafeSave::keptCopiesFolder();
@@ -304,22 +294,23 @@ SaveResult writeInPlace(const QString &target, const QByteArray &bytes)
     const qint64 growth = qint64(bytes.size()) - old.size();
     const QStorageInfo storage(target);
     if (growth > 0 && storage.isValid() && storage.bytesAvailable() < growth + storage.blockSize()) {
-        QFile::remove(copyPath);
+        copy.remove();
         return failed(systemError(ENOSPC));
     }
 
     if (rewrite(file, bytes, &reason)) {
-        QFile::remove(copyPath);
+        copy.remove();
         return succeeded();
     }
     // The copy goes only once the old bytes are back on the disk.
     QString restoreReason;
     if (rewrite(file, old, &restoreReason)) {
-        QFile::remove(copyPath);
+        copy.remove();
         return failed(reason);
     }
     SaveResult result = failed(reason, SaveResult::Damaged);
-    result.keptCopy = copyPath;
+    result.keptCopy = copy.path();
+    copy.release();
     return result;
 }
 

@@ -33,7 +33,8 @@ struct SaveResult {
 // saving user, is written in place instead, so that it keeps its inode, its links, its owner and
 // its group; so is a file whose folder cannot take a temporary file, and one with an attribute
 // the new file cannot be given (a security.* one that needs privileges). Writing in place keeps a
-// copy of the old bytes in the user's cache first, checks the free space, and puts the old bytes
+// copy of the old bytes in the user's cache first (a KeptCopy, which the next start puts back
+// when a kill cut the write short), checks the free space, and puts the old bytes
 // back when any step fails.
 //
 // A symbolic link is followed to its target, and the link stays; a loop of links is refused, and

@@ -6,6 +6,7 @@
 #include "core/documentfile.h"
 #include "gui/language.h"
 #include "gui/widgets/documentstatus.h"
+#include "gui/recovery/journalkeeper.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -37,6 +38,7 @@ void MainWindow::commitFile(const FileState &file)
 {
     m_file = file;
     m_status->setEncoding(file.sourceMib);
+    m_journal->setFile(file);
     refreshTitle(m_modified);
 }
 
@@ -46,6 +48,7 @@ void MainWindow::resetDocument()
     ui->textEdit->setPlainText(QString());
     ui->textEdit->document()->clearUndoRedoStacks();
     refreshTitle(false);
+    m_journal->restart(m_file, QString(), false);
 }
 
 bool MainWindow::confirmDiscard(const QString &title)

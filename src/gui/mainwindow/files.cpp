@@ -9,6 +9,7 @@
 #include "core/filename.h"
 #include "core/linebreaker.h"
 #include "gui/dialogs/opendialog.h"
+#include "gui/recovery/journalkeeper.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -85,10 +86,11 @@ constexpr qint64 BackgroundLines = 250000;
 // Runs `work` on a worker thread while a modal progress dialog shows how far it got; Cancel
 // makes the progress callback return false, which `work` answers by stopping.
 template<typename Result>
-Result runWithProgress(QWidget *parent, const QString &label, const std::function<Result(const Progress &)> &work)
+Result runWithProgress(QWidget *parent, const QString &label, const std::function<Result(const Progress &)> &work,
+                       const QString &title = MainWindow::tr("Open"))
 {
     QProgressDialog dialog(label, MainWindow::tr("Cancel"), 0, 1000, parent);
-    dialog.setWindowTitle(MainWindow::tr("Open"));
+    dialog.setWindowTitle(title);
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.setAutoClose(false);
     dialog.setAutoReset(false);
@@ -218,7 +220,6 @@ bool MainWindow::loadFile(const QString &path)
         });
         if (!document)
             return false;
-        result.text.clear();
     }
 
     commitFile({path, mib, result.stamp});
@@ -237,6 +238,32 @@ bool MainWindow::loadFile(const QString &path)
     ui->textEdit->verticalScrollBar()->setValue(0);
     // Broken lines are not what the file holds until they are saved.
     refreshTitle(broken > 0);
+    m_journal->restart(m_file, result.text, broken > 0);
+    return true;
+}
+
+bool MainWindow::showRecoveredText(const FileState &file, const QString &text)
+{
+    QTextDocument *document = nullptr;
+    if (qint64(text.size()) * 2 > BackgroundBytes) {
+        QThread *gui = thread();
+        const QString name = file.isUntitled() ? tr("Untitled") : QFileInfo(file.path).fileName();
+        const QString label = tr("Recovering '%1'...").arg(displayText(name));
+        document = runWithProgress<QTextDocument *>(this, label, [&text, gui](const Progress &progress) {
+            return buildDocument(text, gui, progress);
+        }, tr("Recover"));
+        if (!document)
+            return false;
+    }
+    commitFile(file);
+    if (document) {
+        adoptDocument(document);
+        ui->textEdit->moveCursor(QTextCursor::Start);
+    } else {
+        ui->textEdit->setPlainText(text);
+    }
+    ui->textEdit->document()->clearUndoRedoStacks();
+    refreshTitle(true);
     return true;
 }
 
@@ -314,7 +341,10 @@ bool MainWindow::on_actionSave_triggered()
 
     const QString path = m_file.path;
     // Not toPlainText(), which turns no-break spaces into spaces and U+2028 into line feeds.
-    const SaveResult saved = writeDocument(path, ui->textEdit->document()->toRawText());
+    const QString saving = ui->textEdit->document()->toRawText();
+    // The journal holds the text being saved, should the save be cut short.
+    m_journal->flush();
+    const SaveResult saved = writeDocument(path, saving);
     if (saved.status != SaveResult::Ok) {
         warn(tr("Save"), tr("Unable to save '%1'.").arg(displayText(path)) + QLatin1Char('\n') + saveFailureDetails(saved));
         return false;
@@ -322,6 +352,7 @@ bool MainWindow::on_actionSave_triggered()
     // Only now, with every byte on disk, does the document count as saved.
     commitFile({path, Utf8Mib, saved.stamp});
     refreshTitle(false);
+    m_journal->restart(m_file, saving, false);
     m_defaultPath = path;
     pushRecentFile(path);
     return true;
@@ -340,7 +371,8 @@ bool MainWindow::confirmOverwriteOfChangedFile()
         return true;
     // Nothing to lose where the file is gone, and nothing to write where it is no file now.
     FileStamp onDisk;
-    if (!QFileInfo(m_file.path).isFile() || m_file.stamp->matchesFile(m_file.path, &onDisk))
+    if (!QFileInfo(m_file.path).isFile()
+        || (!m_file.changedBeforeRecovery && m_file.stamp->matchesFile(m_file.path, &onDisk)))
         return true;
     QMessageBox box(QMessageBox::Warning, tr("Save"),
                     tr("'%1' was changed by another program since Tavlo opened or saved it.\n\n"

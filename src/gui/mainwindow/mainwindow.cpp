@@ -8,6 +8,7 @@
 #include "gui/editor/editorfont.h"
 #include "gui/editor/plaintextlayout.h"
 #include "gui/widgets/documentstatus.h"
+#include "gui/recovery/journalkeeper.h"
 #include "gui/widgets/matchhighlights.h"
 
 #include <QKeySequence>
@@ -16,6 +17,7 @@
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , m_search(new SearchEngine(this))
+    , m_journal(new JournalKeeper(this))
     , ui(new Ui::MainWindow)
 {
     ui->setupUi(this);
@@ -108,6 +110,7 @@ void MainWindow::adoptDocument(QTextDocument *document)
         m_search->documentEdited(from, removed, added, document->characterCount() - 1);
     });
     m_search->invalidate();
+    m_journal->follow(document);
     if (m_matches)
         m_matches->followDocument();
     if (m_spelling)

@@ -21,6 +21,7 @@ class FadingNote;
 class InlineSpellCheck;
 class DocumentPrinter;
 struct PrintSource;
+class JournalKeeper;
 class MatchHighlights;
 enum class ScriptConversion;
 
@@ -157,6 +158,11 @@ private:
     // Gives the editor a document, with the layout and the connections every document needs;
     // one built off the GUI thread takes over the font and text option of the one before.
     void adoptDocument(QTextDocument *document);
+    // Offers what a Tavlo that died left unsaved; true when the window took a recovered text.
+    bool recoverUnsavedWork();
+    // Shows a recovered text as the document of `file`, changed; false when its building was
+    // cancelled.
+    bool showRecoveredText(const FileState &file, const QString &text);
     void createRecentActions();
     void createLanguageMenu();
     void chooseLanguage(QAction *action);
@@ -197,6 +203,7 @@ private:
     DocumentPrinter *documentPrinter();
 
     SearchEngine *m_search;
+    JournalKeeper *m_journal;
     qint64 m_remind = 0;
     QString m_defaultPath;
     bool m_interactive = false;

@@ -4,6 +4,7 @@
 #include "ui_mainwindow.h"
 #include "core/settings.h"
 #include "gui/editor/layoutmode.h"
+#include "gui/recovery/journalkeeper.h"
 
 #include <QCloseEvent>
 #include <QDateTime>
@@ -38,8 +39,10 @@ void MainWindow::startUp(const QStringList &arguments, bool fileNameDecodes)
     if (font != Settings::defaultValue(Key::Font))
         setEditorFont(font.value<QFont>());
 
-    // Only the last argument names a file; whatever stands between is ignored.
-    if (arguments.size() > 1) {
+    // What a Tavlo that died left unsaved comes back first, and takes the command-line file's
+    // place. Only the last argument names a file; whatever stands between is ignored.
+    const bool recovered = m_journal->checkFolder() && recoverUnsavedWork();
+    if (!recovered && arguments.size() > 1) {
         if (!fileNameDecodes)
             warnUndecodableName(arguments.last(), false);
         if (!fileNameDecodes || !loadFile(arguments.last()))
@@ -59,6 +62,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     saveViewSettings();
+    m_journal->discard();
     event->accept();
 }
 

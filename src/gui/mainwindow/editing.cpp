@@ -73,6 +73,17 @@ void MainWindow::setWrapMode(int mode)
     ui->textEdit->document()->setDefaultTextOption(textOptionFor(mode));
 }
 
+int MainWindow::layoutMode() const
+{
+    if (ui->actionWord_Wrap->isChecked())
+        return WrappedAuto;
+    if (ui->actionLeft_To_Right->isChecked())
+        return NoWrapLeftToRight;
+    if (ui->actionRight_To_Left->isChecked())
+        return NoWrapRightToLeft;
+    return 0;
+}
+
 void MainWindow::on_actionWord_Wrap_triggered()
 {
     setWrapMode(WrappedAuto);

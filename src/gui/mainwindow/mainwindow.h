@@ -61,6 +61,8 @@ public:
     static QString shortenPath(const QString &path);
 
     void setWrapMode(int mode);
+    // The checked layout mode; 0 when none is (a stored mode out of range).
+    int layoutMode() const;
     // The font as chosen, which the settings keep and printing uses; the view shows it zoomed.
     void setEditorFont(const QFont &font);
     // The font the user chose, which printing uses whatever the view shows.

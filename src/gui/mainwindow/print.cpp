@@ -20,18 +20,11 @@ DocumentPrinter *MainWindow::documentPrinter()
 
 PrintSource MainWindow::printSource() const
 {
-    int mode = 0;
-    if (ui->actionWord_Wrap->isChecked())
-        mode = WrappedAuto;
-    else if (ui->actionLeft_To_Right->isChecked())
-        mode = NoWrapLeftToRight;
-    else if (ui->actionRight_To_Left->isChecked())
-        mode = NoWrapRightToLeft;
     PrintSource source;
     source.text = ui->textEdit->document()->toRawText();
     // The same Arabic-script face as on screen, not the zoom.
     source.font = EditorFont::withArabicFallback(editorFont());
-    source.option = textOptionFor(mode);
+    source.option = textOptionFor(layoutMode());
     source.title = m_file.isUntitled() ? tr("Untitled") : displayText(QFileInfo(m_file.path).fileName());
     return source;
 }

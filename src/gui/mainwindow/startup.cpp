@@ -73,12 +73,8 @@ void MainWindow::saveViewSettings()
     Settings::write(Key::WindowState, saveState(0));
     Settings::write(Key::FullAddress, ui->actionFull_Address->isChecked());
     // With no mode checked (a stored mode out of range) this writes the right-to-left mode.
-    LayoutMode wrap = NoWrapRightToLeft;
-    if (ui->actionWord_Wrap->isChecked())
-        wrap = WrappedAuto;
-    else if (ui->actionLeft_To_Right->isChecked())
-        wrap = NoWrapLeftToRight;
-    Settings::write(Key::Wrap, int(wrap));
+    const int mode = layoutMode();
+    Settings::write(Key::Wrap, mode == 0 ? int(NoWrapRightToLeft) : mode);
     Settings::write(Key::Font, editorFont());
     Settings::write(Key::Zoom, zoom());
     Settings::write(Key::DefaultPath, m_defaultPath);

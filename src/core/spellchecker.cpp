@@ -276,6 +276,8 @@ private:
     QHash<QString, bool> m_cache;
 };
 
+const double BuiltCost = 0.4;
+
 struct Ranked {
     QString word;
     double cost;
@@ -478,22 +480,34 @@ QStringList SpellChecker::suggestions(const QString &paragraph, const Misspellin
         return left.size() > 1 && right.size() > 1 && d->accepts(language, left) && d->accepts(language, right);
     };
 
+    // A Persian word the dictionary holds as it is comes before one built from a stem and
+    // endings: the dictionary's own words are the common ones, and a typo near a stem is near
+    // many forms of it.
+    const auto built = [&](const QString &candidate) {
+        return language == Language::Persian && !d->persian.spell(candidate) ? BuiltCost : 0.0;
+    };
     QHash<QString, Ranked> ranked;
     for (const SpellRanking::Candidate &candidate : SpellRanking::oneEditAway(base, script))
         if (accepted(candidate.word))
-            ranked.insert(candidate.word, {candidate.word, candidate.cost, 0});
+            ranked.insert(candidate.word, {candidate.word, candidate.cost + built(candidate.word), 0});
     // The dictionary's own list breaks ties, and brings words that lie further away. English
     // dictionaries carry tables of common misspellings, so their order counts for more.
-    const double trust = language == Language::English ? 0.5 : 0.4;
+    const double trust = language == Language::English ? 0.5 : 0.1;
     const QStringList own = dictionary.suggest(base);
     for (int i = 0; i < own.size(); ++i) {
         const QString &candidate = own.at(i);
+        // The dictionary splits words freely; two words for one come after every single word
+        // it offers.
+        const bool split = std::any_of(candidate.cbegin(), candidate.cend(), [&](QChar c) {
+            return (c == QLatin1Char(' ') || c == QLatin1Char('-')) && !base.contains(c);
+        });
         auto it = ranked.find(candidate);
         if (it != ranked.end()) {
-            it->cost -= trust / (1 + i);
+            if (!split)
+                it->cost -= trust / (1 + i);
             it->order = i + 1;
         } else {
-            ranked.insert(candidate, {candidate, SpellRanking::fartherCost(i), i + 1});
+            ranked.insert(candidate, {candidate, SpellRanking::fartherCost(split ? i + 10 : i) + built(candidate), i + 1});
         }
     }
 

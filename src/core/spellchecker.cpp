@@ -15,6 +15,7 @@
 #include <QTextBoundaryFinder>
 #include <QTextCodec>
 #include <algorithm>
+#include <functional>
 #include <hunspell.hxx>
 
 namespace {
@@ -36,16 +37,24 @@ bool isPersianOnly(ushort u)
     return u == 0x067E || u == 0x0686 || u == 0x0698 || u == 0x06AF || u == 0x06A9 || u == 0x06CC;
 }
 
-// Teh Marbuta, Alef Maksura, the Hamza forms and the vowel marks.
+// Teh Marbuta and the Hamza forms.
 bool isArabicOnly(ushort u)
 {
-    return u == 0x0629 || u == 0x0649 || u == 0x0623 || u == 0x0625 || u == 0x0624 || u == 0x0626
-        || (u >= 0x064B && u <= 0x0652) || u == 0x0670;
+    return u == 0x0629 || u == 0x0623 || u == 0x0625 || u == 0x0624 || u == 0x0626;
+}
+
+// The vowel marks and Alef Maksura: Arabic writes them, and Persian too, the marks on the Arabic
+// words it uses (حتماً, لطفاً) and the Alef Maksura for Yeh in files typed on an Arabic keyboard,
+// so they tell the language only where nothing else does.
+bool isWeakArabicSign(ushort u)
+{
+    return (u >= 0x064B && u <= 0x0652) || u == 0x0670 || u == 0x0649;
 }
 
 struct Signs {
     int persian = 0;
     int arabic = 0;
+    int weak = 0;
 };
 
 Signs signsOf(QStringView text)
@@ -59,6 +68,8 @@ Signs signsOf(QStringView text)
             ++signs.persian;
         else if (isArabicOnly(u))
             ++signs.arabic;
+        else if (isWeakArabicSign(u))
+            ++signs.weak;
     }
     return signs;
 }
@@ -67,7 +78,11 @@ enum class Language { Persian, Arabic, English };
 // Which dictionaries judge a word: one, or either Arabic-script one.
 enum class Judge { Persian, Arabic, English, EitherArabicScript, Nobody };
 
-Judge judgeFor(QStringView word, const Signs &paragraph)
+// `undecided` judges the words of a paragraph whose letters give no sign either way: the
+// language its other words speak, where they tell.
+using Undecided = std::function<Judge()>;
+
+Judge judgeFor(QStringView word, const Signs &paragraph, const Undecided &undecided = {})
 {
     for (const QChar c : word) {
         if (c.isLetter()) {
@@ -89,6 +104,10 @@ Judge judgeFor(QStringView word, const Signs &paragraph)
         return Judge::Persian;
     if (paragraph.arabic > 0 && paragraph.persian == 0)
         return Judge::Arabic;
+    if (paragraph.persian == 0 && paragraph.arabic == 0) {
+        const Judge byWords = undecided ? undecided() : Judge::EitherArabicScript;
+        return byWords == Judge::EitherArabicScript && own.weak > 0 ? Judge::Arabic : byWords;
+    }
     return Judge::EitherArabicScript;
 }
 
@@ -343,12 +362,12 @@ struct SpellChecker::Private {
         Q_UNREACHABLE();
     }
 
-    bool isCorrect(QStringView raw, const Signs &paragraph)
+    bool isCorrect(QStringView raw, const Signs &paragraph, const Undecided &undecided)
     {
         const QString word = stripIgnorable(raw);
         if (word.isEmpty() || ignored.contains(keyOf(word)) || personal.contains(keyOf(word)))
             return true;
-        switch (judgeFor(word, paragraph)) {
+        switch (judgeFor(raw, paragraph, undecided)) {
         case Judge::English:
             return isAllCapitals(word) || !english.available() || english.spell(QString(word).replace(QChar(0x2019), QLatin1Char('\'')));
         case Judge::Persian:
@@ -370,6 +389,14 @@ struct SpellChecker::Private {
     // document's majority.
     Language languageOfWords(const QString &paragraph, const SpellChecker::Misspelling &skip)
     {
+        const Judge judge = judgeOfWords(paragraph, skip);
+        return judge == Judge::Persian ? Language::Persian : judge == Judge::Arabic ? Language::Arabic : majority();
+    }
+
+    // Persian or Arabic when more of the paragraph's words are known to that language's
+    // dictionary alone, or else either.
+    Judge judgeOfWords(const QString &paragraph, const SpellChecker::Misspelling &skip = {-1, 0})
+    {
         int persianVotes = 0;
         int arabicVotes = 0;
         QTextBoundaryFinder finder(QTextBoundaryFinder::Word, paragraph);
@@ -387,8 +414,8 @@ struct SpellChecker::Private {
                 ++(inPersian ? persianVotes : arabicVotes);
         }
         if (persianVotes != arabicVotes)
-            return persianVotes > arabicVotes ? Language::Persian : Language::Arabic;
-        return majority();
+            return persianVotes > arabicVotes ? Judge::Persian : Judge::Arabic;
+        return Judge::EitherArabicScript;
     }
 
     void noteParagraph(const Signs &signs)
@@ -425,6 +452,17 @@ QVector<SpellChecker::Misspelling> SpellChecker::check(const QString &paragraph)
         }
     }
 
+    // Asked once, and only for a paragraph whose letters leave a word's language open.
+    bool voted = false;
+    Judge byWords = Judge::EitherArabicScript;
+    const Undecided undecided = [&] {
+        if (!voted) {
+            voted = true;
+            byWords = d->judgeOfWords(paragraph);
+        }
+        return byWords;
+    };
+
     QTextBoundaryFinder finder(QTextBoundaryFinder::Word, paragraph);
     int start = 0;
     while (finder.toNextBoundary() != -1) {
@@ -438,7 +476,7 @@ QVector<SpellChecker::Misspelling> SpellChecker::check(const QString &paragraph)
             continue;
         if (isJoinedToMore(paragraph, wordStart, end))
             continue;
-        if (!d->isCorrect(word, signs))
+        if (!d->isCorrect(word, signs, undecided))
             found.append({wordStart, end - wordStart});
     }
     return found;
@@ -452,7 +490,8 @@ QStringList SpellChecker::suggestions(const QString &paragraph, const Misspellin
     const Signs signs = signsOf(paragraph);
     Language language = Language::English;
     Script script = Script::Latin;
-    switch (judgeFor(word, signs)) {
+    switch (judgeFor(QStringView(paragraph).mid(misspelling.start, misspelling.length), signs,
+                     [&] { return d->judgeOfWords(paragraph, misspelling); })) {
     case Judge::Nobody: return {};
     case Judge::English: break;
     case Judge::Persian: language = Language::Persian; break;

@@ -198,7 +198,7 @@ bool PersianWords::forms(const QString &word) const
     int first = 0;
     if (parts.size() > 1 && isPrefixPart(parts.constFirst()))
         first = 1;
-    if (!part(parts.at(first)))
+    if (first == 1 ? !takesMi(parts.at(1)) : !part(parts.at(0)))
         return false;
     // A later part is a word of its own or suffixes; a particle such as ای takes none.
     for (int i = first + 1; i < parts.size(); ++i)
@@ -212,8 +212,9 @@ bool PersianWords::part(const QString &word) const
 {
     if (stem(word))
         return true;
+    // می and نمی go before verbs alone: a typo that starts with them (میدر) is no word.
     for (const QString &prefix : prefixes())
-        if (word.size() - prefix.size() >= 2 && word.startsWith(prefix) && stem(word.mid(prefix.size())))
+        if (word.size() - prefix.size() >= 2 && word.startsWith(prefix) && takesMi(word.mid(prefix.size())))
             return true;
     // The negative and the subjunctive before a verb: ندارم, بگو; before Alef-Madda the Alef
     // takes a Yeh: نیامد, بیاورد.
@@ -269,20 +270,49 @@ bool PersianWords::withEnding(const QString &word) const
     return false;
 }
 
-// Whether the dictionary conjugates this word or its stem: most of the six persons are there.
-bool PersianWords::isVerb(const QString &word) const
+// Whether this can follow می: a present stem that the dictionary writes after می in three
+// persons or more, or a past stem, whose infinitive it holds, in most of its persons.
+bool PersianWords::takesMi(const QString &word) const
 {
-    if (!stem(word))
-        return false;
     QStringList bases{word};
-    for (const QString &person : words("یم ید ند م ی د ن ه"))
+    for (const QString &person : words("یم ید ند م ی د"))
         if (word.size() - person.size() >= 2 && word.endsWith(person))
             bases << word.left(word.size() - person.size());
+    const QString mi = QStringLiteral("می");
+    for (const QString &base : qAsConst(bases)) {
+        const QStringList persons = endsInVowel(base) ? words("یم یی ید ییم یید یند") : words("م ی د یم ید ند");
+        int present = 0;
+        for (const QString &person : persons)
+            present += m_lookup(mi + base + person) || m_lookup(mi + Zwnj + base + person) ? 1 : 0;
+        if (present >= 3)
+            return true;
+        if (!m_lookup(base + QStringLiteral("ن")))
+            continue;
+        int past = m_lookup(base) ? 1 : 0;
+        for (const QString &person : words("م ی یم ید ند"))
+            past += m_lookup(base + person) ? 1 : 0;
+        if (past >= 4)
+            return true;
+    }
+    return false;
+}
+
+// Whether the dictionary conjugates this word or its stem: most of the six persons are there,
+// bare or after می. A present stem alone (شور, آ) is a verb too: the imperative writes it so.
+bool PersianWords::isVerb(const QString &word) const
+{
+    QStringList bases{word};
+    if (stem(word)) {
+        for (const QString &person : words("یم ید ند م ی د ن ه"))
+            if (word.size() - person.size() >= 2 && word.endsWith(person))
+                bases << word.left(word.size() - person.size());
+    }
+    const QString mi = QStringLiteral("می");
     for (const QString &base : qAsConst(bases)) {
         const QStringList persons = endsInVowel(base) ? words("یم یی ید ییم یید یند") : words("م ی د یم ید ند");
         int found = 0;
         for (const QString &person : persons)
-            found += m_lookup(base + person) ? 1 : 0;
+            found += m_lookup(base + person) || m_lookup(mi + base + person) || m_lookup(mi + Zwnj + base + person) ? 1 : 0;
         if (found >= 4)
             return true;
     }

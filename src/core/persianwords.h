@@ -42,6 +42,7 @@ private:
     bool stem(const QString &word) const;
     bool withEnding(const QString &word) const;
     bool isVerb(const QString &word) const;
+    bool takesMi(const QString &word) const;
 
     Lookup m_lookup;
 };

@@ -350,7 +350,21 @@ struct SpellChecker::Private {
 
     bool acceptsPersian(const QString &word) { return persianWords.accepts(word); }
 
-    bool acceptsArabic(const QString &word) { return arabic.spell(word); }
+    bool acceptsArabic(const QString &word)
+    {
+        if (!arabic.spell(word))
+            return false;
+        // The article takes no pronoun after the word, so a final Heh after it is a Teh
+        // Marbuta written without its dots (المدرسه) wherever the dictionary knows that word.
+        return !(word.endsWith(QChar(0x0647)) && hasArticle(word) && arabic.spell(word.left(word.size() - 1) + QChar(0x0629)));
+    }
+
+    // ال, after the conjunctions and prepositions that join it (وال, بال, فال, كال, وبال), or لل.
+    static bool hasArticle(const QString &word)
+    {
+        static const QRegularExpression article(QStringLiteral("^(?:[وف]?[بك]?ال|[وف]?لل)..."));
+        return article.match(word).hasMatch();
+    }
 
     bool accepts(Language language, const QString &word)
     {

@@ -24,8 +24,9 @@ const double NeighbourCost = 1.5;
 const double TransposeCost = 1.5;
 const double DoubledCost = 1.1;
 const double VowelCost = 1.75;
-// Two words run together are rarer than any slip within one word.
-const double SplitCost = 3.75;
+// Two words run together are rarer than any slip within one word, and than the first few
+// words that the dictionary finds further away.
+const double SplitCost = 4.5;
 // An Alef written out where Arabic spells the long vowel with a dagger Alef (هاذا, لاكن), or
 // left out where it is written (المعلومت).
 const double AlefCost = 1.25;
@@ -198,6 +199,9 @@ double substitutionCost(QChar typed, QChar intended, Script script)
 {
     if (typed == intended)
         return 0;
+    // A Heh for a Teh Marbuta is the common slip; the other way round much less so.
+    if (script == Script::Arabic && typed == QChar(0x0629) && intended == QChar(0x0647))
+        return NeighbourCost;
     if (confused(typed, intended, script))
         return ConfusedCost;
     if (dotted(typed, intended, script))

@@ -31,7 +31,13 @@ const Layer layers[] = {
     {"ترین", "ی م ت ش مان تان شان"},
     {"تر", "ی م ت ش مان تان شان"},
 };
+// The derivational suffixes of trades and places (تعمیرکار, وبگاه, آهنگر, هنرمند) are written
+// on too.
 const Layer joinedLayers[] = {
+    {"کار", "ی ان ها"},
+    {"گاه", "ی ها"},
+    {"گر", "ی ان ها"},
+    {"مند", "ی ان ها"},
     {"یان", "ی م ت ش مان تان شان"},
     {"ان", "ی م ت ش مان تان شان"},
     {"", "م ت ش ست"},
@@ -106,6 +112,14 @@ QStringList hamzaVariants(const QString &word)
         }
     }
     return yeh == alef ? QStringList{yeh} : QStringList{yeh, alef};
+}
+
+bool isObjectPronoun(QStringView tail)
+{
+    for (const char *pronoun : {"ش", "ت", "مان", "تان", "شان"})
+        if (tail == QString::fromUtf8(pronoun))
+            return true;
+    return false;
 }
 
 bool endsInVowel(const QString &word)
@@ -201,9 +215,12 @@ bool PersianWords::forms(const QString &word) const
     if (first == 1 ? !takesMi(parts.at(1)) : !part(parts.at(0)))
         return false;
     // A later part is a word of its own or suffixes; a particle such as ای takes none.
-    for (int i = first + 1; i < parts.size(); ++i)
+    for (int i = first + 1; i < parts.size(); ++i) {
+        if (isSuffixChain(parts.at(i)) && !isObjectPronoun(parts.at(i)) && isConjugatedPast(parts.at(i - 1)))
+            return false;
         if (!isSuffixChain(parts.at(i)) && !(parts.at(i).size() > 3 ? part(parts.at(i)) : m_lookup(parts.at(i))))
             return false;
+    }
     return true;
 }
 
@@ -259,6 +276,10 @@ bool PersianWords::withEnding(const QString &word) const
             continue;
         if (tail.endsWith(QStringView(u"ست")) && tail.size() == 2 && !endsInVowel(base))
             continue;
+        // A conjugated verb takes an object pronoun (دیدمش) but neither the copula nor the
+        // indefinite ی: ساختمام is a typo, not ساختم and ام.
+        if (!isObjectPronoun(tail) && isConjugatedPast(base))
+            continue;
         if (m_lookup(base))
             return true;
         // A final Heh becomes Gaf before the plural ان and the ی of abstract nouns: پرنده,
@@ -268,6 +289,13 @@ bool PersianWords::withEnding(const QString &word) const
             return true;
     }
     return false;
+}
+
+// A past stem, whose infinitive the dictionary holds, and the first person's ending: ساختم,
+// گفتم. The other persons' endings make adjectives as often (شدید, بلند).
+bool PersianWords::isConjugatedPast(const QString &word) const
+{
+    return word.size() >= 3 && word.endsWith(QChar(0x0645)) && m_lookup(word.left(word.size() - 1) + QStringLiteral("ن"));
 }
 
 // Whether this can follow می: a present stem that the dictionary writes after می in three

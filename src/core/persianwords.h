@@ -43,6 +43,7 @@ private:
     bool withEnding(const QString &word) const;
     bool isVerb(const QString &word) const;
     bool takesMi(const QString &word) const;
+    bool isConjugatedPast(const QString &word) const;
 
     Lookup m_lookup;
 };

@@ -350,6 +350,23 @@ struct SpellChecker::Private {
 
     bool acceptsPersian(const QString &word) { return persianWords.accepts(word); }
 
+    // A suffix written on after a word's final Heh set apart by a non-joiner, as Persian spells
+    // it (نویسنده‌اش, خانه‌ها): written on, the Heh joins the suffix as it never does. A word
+    // the dictionary holds whole (مهمان) stays as it is.
+    QString withSuffixApart(const QString &word)
+    {
+        if (word.contains(Zwnj) || persian.spell(word))
+            return word;
+        for (int i = 2; i + 1 < word.size(); ++i) {
+            if (word.at(i - 1) != QChar(0x0647) || !PersianWords::isAffix(QStringView(), QStringView(word).mid(i)))
+                continue;
+            const QString apart = word.left(i) + Zwnj + word.mid(i);
+            if (persian.spell(word.left(i)) && acceptsPersian(apart))
+                return apart;
+        }
+        return word;
+    }
+
     bool acceptsArabic(const QString &word)
     {
         if (!arabic.spell(word))
@@ -578,8 +595,9 @@ QStringList SpellChecker::suggestions(const QString &paragraph, const Misspellin
     for (const Ranked &r : list) {
         if (d->ignored.contains(Private::keyOf(r.word)))
             continue;
-        if (!out.contains(r.word) && r.word != base)
-            out.append(r.word);
+        const QString word = language == Language::Persian ? d->withSuffixApart(r.word) : r.word;
+        if (!out.contains(word) && word != base)
+            out.append(word);
         if (out.size() == 7)
             break;
     }

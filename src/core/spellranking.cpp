@@ -3,6 +3,7 @@
 #include "core/persianwords.h"
 
 #include <QHash>
+#include <QSet>
 #include <QtMath>
 #include <algorithm>
 #include <iterator>
@@ -159,6 +160,21 @@ bool dotted(QChar a, QChar b, Script script)
     return script != Script::Latin && inOneGroup(a, b, script == Script::Persian ? persian : arabic);
 }
 
+// The words that Arabic spells with a dagger Alef over a letter, where the ear hears a long
+// Alef: those writers most often spell out.
+const QSet<QString> &daggerAlefWords()
+{
+    static const QSet<QString> words = [] {
+        QSet<QString> set;
+        for (const QString &word : QString::fromUtf8("هذا هذه هذان هذين هؤلاء ذلك ذلكم ذلكما لكن لكنه لكنها لكنهم لكني هكذا "
+                                                     "أولئك الله لله بالله والله إله الإله الرحمن السموات")
+                                       .split(QLatin1Char(' ')))
+            set.insert(word);
+        return set;
+    }();
+    return words;
+}
+
 QString alphabetFor(Script script)
 {
     switch (script) {
@@ -241,7 +257,7 @@ QVector<Candidate> oneEditAway(const QString &word, Script script)
         deleted.remove(i, 1);
         double extra = word.at(i) == Zwnj ? ZwnjCost : extraLetterCost(word, i, script);
         if (script == Script::Arabic && word.at(i) == Alef && i > 0)
-            extra = qMin(extra, AlefCost);
+            extra = qMin(extra, daggerAlefWords().contains(deleted) ? ConfusedCost - 0.25 : AlefCost);
         offer(deleted, extra, i == 0);
         if (i + 1 < n && word.at(i) != word.at(i + 1)) {
             QString swapped = word;

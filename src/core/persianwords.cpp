@@ -180,7 +180,7 @@ QStringList PersianWords::supplement()
                                                             : number + QStringLiteral("م");
             all << ordinal << ordinal + QStringLiteral("ین");
         }
-        all << words("نیستم نیستی نیست نیستیم نیستید نیستند ایمیل پیامک وبسایت وب‌سایت وبلاگ تئاتر آنلاین "
+        all << words("برای نیستم نیستی نیست نیستیم نیستید نیستند ایمیل پیامک وبسایت وب‌سایت وبلاگ تئاتر آنلاین "
                      "ویدئو ویدیو");
         return all;
     }();

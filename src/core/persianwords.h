@@ -25,7 +25,7 @@ public:
     static QString fold(const QString &word);
 
     // Common words that the system's Persian dictionary lacks: the numbers and their ordinals,
-    // the negative copula, and a few words of today.
+    // برای, the negative copula, and a few words of today.
     static QStringList supplement();
 
     // Whether a zero width non-joiner between these two would set a verb prefix or suffixes

@@ -78,8 +78,8 @@ enum class Language { Persian, Arabic, English };
 // Which dictionaries judge a word: one, or either Arabic-script one.
 enum class Judge { Persian, Arabic, English, EitherArabicScript, Nobody };
 
-// `undecided` judges the words of a paragraph whose letters give no sign either way: the
-// language its other words speak, where they tell.
+// `undecided` judges the words of a paragraph whose letters give no sign either way, or signs
+// of both: the language its other words speak, where they tell.
 using Undecided = std::function<Judge()>;
 
 Judge judgeFor(QStringView word, const Signs &paragraph, const Undecided &undecided = {})
@@ -104,11 +104,11 @@ Judge judgeFor(QStringView word, const Signs &paragraph, const Undecided &undeci
         return Judge::Persian;
     if (paragraph.arabic > 0 && paragraph.persian == 0)
         return Judge::Arabic;
-    if (paragraph.persian == 0 && paragraph.arabic == 0) {
-        const Judge byWords = undecided ? undecided() : Judge::EitherArabicScript;
-        return byWords == Judge::EitherArabicScript && own.weak > 0 ? Judge::Arabic : byWords;
-    }
-    return Judge::EitherArabicScript;
+    // Letters of both, or of neither: the words decide.
+    const Judge byWords = undecided ? undecided() : Judge::EitherArabicScript;
+    if (paragraph.persian == 0 && paragraph.arabic == 0 && byWords == Judge::EitherArabicScript && own.weak > 0)
+        return Judge::Arabic;
+    return byWords;
 }
 
 QString stripIgnorable(QStringView word)

@@ -212,6 +212,7 @@ bool PersianWords::forms(const QString &word) const
     int first = 0;
     if (parts.size() > 1 && isPrefixPart(parts.constFirst()))
         first = 1;
+    // After می‌ and نمی‌ a verb, and nothing else.
     if (first == 1 ? !takesMi(parts.at(1)) : !part(parts.at(0)))
         return false;
     // A later part is a word of its own or suffixes; a particle such as ای takes none.

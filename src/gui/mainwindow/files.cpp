@@ -7,18 +7,14 @@
 #include "core/documentfile.h"
 #include "core/linebreaker.h"
 #include "gui/dialogs/opendialog.h"
+#include "gui/editor/documenttext.h"
+#include "gui/widgets/workprogress.h"
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QFile>
-#include <QFutureWatcher>
-#include <QProgressDialog>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QThread>
-#include <QTimer>
-#include <QtConcurrent>
-#include <atomic>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -64,44 +60,12 @@ namespace {
 // Files this large are read and decoded off the GUI thread, behind a progress dialog.
 constexpr qint64 BackgroundBytes = qint64(20) << 20;
 
-// Runs `work` on a worker thread while a modal progress dialog shows how far it got; Cancel
-// makes the progress callback return false, which `work` answers by stopping.
+// Runs `work` on a worker thread behind the progress dialog of opening.
 template<typename Result>
 Result runWithProgress(QWidget *parent, const QString &label, const std::function<Result(const Progress &)> &work)
 {
-    QProgressDialog dialog(label, MainWindow::tr("Cancel"), 0, 1000, parent);
-    dialog.setWindowTitle(MainWindow::tr("Open"));
-    dialog.setWindowModality(Qt::ApplicationModal);
-    dialog.setAutoClose(false);
-    dialog.setAutoReset(false);
-    dialog.setMinimumDuration(0);
-    std::atomic<int> permille{-1};
-    std::atomic<bool> cancelled{false};
-    QObject::connect(&dialog, &QProgressDialog::canceled, [&cancelled] { cancelled = true; });
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &dialog, [&] {
-        // Without a total (a decode, say) the bar just shows that work goes on.
-        if (permille < 0)
-            dialog.setMaximum(0);
-        else
-            dialog.setValue(permille);
-    });
-    poll.start(50);
-
-    QFutureWatcher<Result> watcher;
-    QEventLoop loop;
-    QObject::connect(&watcher, &QFutureWatcher<Result>::finished, &loop, &QEventLoop::quit);
-    watcher.setFuture(QtConcurrent::run([&] {
-        return work([&](qint64 done, qint64 total) {
-            permille = total > 0 ? int(qMin<qint64>(1000, done * 1000 / total)) : -1;
-            return !cancelled;
-        });
-    }));
-    dialog.show();
-    loop.exec();
-    return watcher.result();
+    return WorkProgress(parent, MainWindow::tr("Open"), label).run<Result>(work);
 }
-
 
 // Builds the document of a large text off the GUI thread, a piece at a time so that progress
 // shows and Cancel stops it; null when cancelled. The caller moves it to its own thread.
@@ -280,7 +244,15 @@ bool MainWindow::on_actionSave_triggered()
         return false;
 
     const QString path = m_file.path;
-    const SaveResult saved = writeDocument(path, ui->textEdit->toPlainText());
+    SaveResult saved;
+    if (qint64(ui->textEdit->document()->characterCount()) * 2 > BackgroundBytes) {
+        const std::optional<SaveResult> written = writeInBackground(path);
+        if (!written)
+            return false;
+        saved = *written;
+    } else {
+        saved = writeDocument(path, ui->textEdit->toPlainText());
+    }
     if (saved.status != SaveResult::Ok) {
         QString text = tr("Unable to save '%1'.").arg(displayText(path)) + QLatin1Char('\n');
         if (saved.status == SaveResult::NotRegular)
@@ -299,6 +271,32 @@ bool MainWindow::on_actionSave_triggered()
     m_defaultPath = path;
     pushRecentFile(path);
     return true;
+}
+
+std::optional<SaveResult> MainWindow::writeInBackground(const QString &path)
+{
+    QTextDocument *document = ui->textEdit->document();
+    WorkProgress progress(this, tr("Save"), tr("Saving '%1'...").arg(displayText(QFileInfo(path).fileName())));
+    // The text is taken between turns of the event loop, so nothing may change it meanwhile.
+    const bool wasReadOnly = ui->textEdit->isReadOnly();
+    ui->textEdit->setReadOnly(true);
+    TextTaker taker(document, 0, document->characterCount() - 1);
+    const bool taken = progress.runInSlices([&taker](const Progress &report) {
+        return taker.step([&report](qint64 done, qint64 total) { return report(done, 2 * total); });
+    });
+    std::optional<SaveResult> result;
+    if (taken) {
+        // Once bytes go to the disk the write runs to its end: half a save would be worse.
+        progress.setCancellable(false);
+        QString text = taker.take();
+        result = progress.run<SaveResult>([&text, &path](const Progress &report) {
+            report(-1, 0);
+            spellAsPlainText(&text);
+            return writeDocument(path, text);
+        });
+    }
+    ui->textEdit->setReadOnly(wasReadOnly);
+    return result;
 }
 
 void MainWindow::on_actionSave_As_triggered()

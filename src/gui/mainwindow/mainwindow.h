@@ -3,6 +3,7 @@
 #define MAINWINDOW_H
 
 #include "core/filestate.h"
+#include "core/safesave.h"
 
 #include <QMainWindow>
 #include <QUrl>
@@ -144,6 +145,9 @@ private:
     // The texts that the form does not hold, and what follows the interface's direction.
     void retranslate();
     bool saveAs();
+    // Writes a large document off the GUI thread behind a progress dialog; empty when the user
+    // cancelled before anything was written.
+    std::optional<SaveResult> writeInBackground(const QString &path);
     // Asks before a save writes over a change that another program made since the last load
     // or save; true when the save may go ahead.
     bool confirmOverwriteOfChangedFile();

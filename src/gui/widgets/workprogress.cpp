@@ -10,8 +10,8 @@
 namespace {
 
 // Slices run for about this long before the event loop gets its turn: well inside the 100 ms
-// at which a window still seems to answer at once.
-constexpr int SliceBudgetMs = 40;
+// at which a window still seems to answer at once, on a loaded machine too.
+constexpr int SliceBudgetMs = 25;
 
 }
 
@@ -55,6 +55,11 @@ Progress WorkProgress::callback() const
 
 void WorkProgress::setCancellable(bool cancellable)
 {
+    if (!cancellable) {
+        m_state->cancelled = false;
+        // Cancel hides the dialog; what follows is shown all the same.
+        m_dialog->show();
+    }
     if (auto *button = m_dialog->findChild<QPushButton *>())
         button->setEnabled(cancellable);
 }

@@ -44,7 +44,8 @@ public:
     bool runInSlices(const std::function<bool(const Progress &)> &step);
 
     bool cancelled() const { return m_state->cancelled; }
-    // For a last phase that must not stop half way: the dialog then offers no Cancel.
+    // For a phase that must not stop half way (a write, taking back what a cancelled edit
+    // did): the dialog's Cancel is disabled, and a Cancel pressed before is forgotten.
     void setCancellable(bool cancellable);
 
 private:

@@ -17,6 +17,7 @@ class QNetworkReply;
 class SearchEngine;
 struct LoadResult;
 class FadingNote;
+class WorkProgress;
 class MatchHighlights;
 enum class ScriptConversion;
 
@@ -154,6 +155,9 @@ private:
     void checkExternalChange();
     void sendUpdateRequest();
     void replaceAll();
+    // Folds a large document for a search off the GUI thread when the engine would fold it
+    // whole, behind the given progress dialog or one of its own; false when cancelled.
+    bool foldInBackground(WorkProgress *progress = nullptr);
     void selectRange(int start, int end);
     void showSearchFinished(bool activatePanel);
     // Puts the floating find panel beside or below the window, at its form's size.

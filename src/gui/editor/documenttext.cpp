@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr int SliceChars = 1 << 20;
+constexpr int SliceChars = 1 << 18;
 
 }
 

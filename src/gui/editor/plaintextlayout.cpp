@@ -23,9 +23,9 @@ const qreal farAway = 1e9;
 const int longLine = 2000;
 
 // One slice of the walk over every block reads about this many characters or visits this many
-// blocks, some 10-20 ms: a walk of 100 MB takes about a second, which the window must not wait.
-const int walkSliceChars = 1 << 20;
-const int walkSliceBlocks = 40000;
+// blocks, some 5-10 ms: a walk of 100 MB takes about a second, which the window must not wait.
+const int walkSliceChars = 1 << 19;
+const int walkSliceBlocks = 20000;
 
 // Tells that a block was laid out for the current fonts, text option and page width. The
 // document owns it and deletes it with the block.
@@ -53,7 +53,8 @@ PlainTextLayout::PlainTextLayout(QTextDocument *document)
     : QAbstractTextDocumentLayout(document)
 {
     // QTextEdit gave its viewport to the layout this one replaces; fonts are measured on it.
-    if (QAbstractTextDocumentLayout *previous = document->documentLayout())
+    // Asked for its layout, a document without one would make one and lay itself out.
+    if (auto *previous = document->findChild<QAbstractTextDocumentLayout *>(QString(), Qt::FindDirectChildrenOnly))
         setPaintDevice(previous->paintDevice());
     connect(document, &QTextDocument::contentsChange, this, [this] { m_contentEdit = true; });
     m_longestTimer.setSingleShot(true);
@@ -271,12 +272,18 @@ void PlainTextLayout::layoutBlock(const QTextBlock &block) const
 void PlainTextLayout::resetBlocks(bool estimate)
 {
     // Blocks the walk had not reached yet still need the estimate an earlier reset asked for.
-    m_walkEstimates = estimate || (m_walkPosition >= 0 && m_walkEstimates);
-    m_walkPosition = 0;
+    const bool pending = m_walkPosition >= 0;
+    m_walkEstimates = estimate || (pending && m_walkEstimates);
     m_longestLength = 0;
     m_longestPosition = 0;
     m_longestWidth = -1;
-    m_walkTimer.stop();
+    // A reset while the walk goes on (the view taking a document sets its width, a resize
+    // comes in steps) starts it again between turns of the event loop, not now.
+    if (pending) {
+        m_walkPosition = 0;
+        m_walkTimer.start();
+        return;
+    }
     m_walkPosition = walkBlocks(0);
     if (m_walkPosition < 0)
         return;

@@ -5,6 +5,7 @@
 #include "core/documentfile.h"
 #include "core/searchengine.h"
 #include "gui/editor/plaintextlayout.h"
+#include "gui/editor/texteditor.h"
 #include "gui/widgets/matchhighlights.h"
 
 #include <QKeySequence>
@@ -38,12 +39,7 @@ MainWindow::MainWindow(QWidget *parent)
         part.setPosition(to, QTextCursor::KeepAnchor);
         // Spelled as the plain text of the whole document spells it.
         QString text = part.selectedText();
-        for (QChar &c : text) {
-            if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
-                c = QLatin1Char('\n');
-            else if (c == QChar::Nbsp)
-                c = QLatin1Char(' ');
-        }
+        spellAsPlainText(&text);
         return text;
     });
     adoptDocument(ui->textEdit->document());
@@ -51,6 +47,7 @@ MainWindow::MainWindow(QWidget *parent)
     // The count and the highlights live while the panel shows.
     m_matches = new MatchHighlights(ui->textEdit, m_search, ui->labelCount, this);
     connect(ui->dockWidget_2, &QDockWidget::visibilityChanged, m_matches, &MatchHighlights::setActive);
+    connect(ui->textEdit, &TextEditor::busyChanged, m_matches, &MatchHighlights::setPaused);
 
     createRecentActions();
     createConvertActions();
@@ -70,14 +67,19 @@ void MainWindow::adoptDocument(QTextDocument *document)
         document->setDefaultFont(previous->defaultFont());
         document->setDefaultTextOption(previous->defaultTextOption());
         document->setDocumentMargin(previous->documentMargin());
+        document->setPageSize(previous->pageSize());
+    }
+    // The layout measures fonts on the viewport, and keeps the view's position through it. It
+    // comes before the editor takes the document, which would lay a large one out with Qt's
+    // own layout first, and with the page size of the view, so its first estimates hold.
+    auto *layout = new PlainTextLayout(document);
+    layout->setPaintDevice(ui->textEdit->viewport());
+    document->setDocumentLayout(layout);
+    if (document != previous) {
         document->setParent(ui->textEdit);
         // The editor deletes the document it had, its own child.
         ui->textEdit->setDocument(document);
     }
-    // The layout measures fonts on the viewport, and keeps the view's position through it.
-    auto *layout = new PlainTextLayout(document);
-    layout->setPaintDevice(ui->textEdit->viewport());
-    document->setDocumentLayout(layout);
     // Every change of the text, typed, loaded or replaced, is told to the folded copy.
     connect(document, &QTextDocument::contentsChange, m_search, [this, document](int from, int removed, int added) {
         m_search->documentEdited(from, removed, added, document->characterCount() - 1);

@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -352,8 +353,62 @@ void benchCount(const QTemporaryDir &dir)
     QFile::remove(path);
 }
 
+// One line of `length` characters of a kind of text: what a key costs in it depends on more
+// than its length.
+QString longLine(const QString &kind, int length)
+{
+    const QStringList persian = persianText(4000).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    const QStringList latin = {QStringLiteral("quick"), QStringLiteral("brown"), QStringLiteral("fox"),
+                               QStringLiteral("jumps"), QStringLiteral("over"), QStringLiteral("lazy"), QStringLiteral("dog")};
+    QString line;
+    line.reserve(length + 64);
+    for (int i = 0; line.size() < length; ++i) {
+        QString word;
+        if (kind.startsWith(QLatin1String("Latin")))
+            word = latin.at(i % latin.size());
+        else if (kind.startsWith(QLatin1String("mixed")))
+            word = i % 2 ? latin.at(i % latin.size()) : persian.at(i % persian.size());
+        else
+            word = persian.at(i % persian.size());
+        if (kind.endsWith(QLatin1String("marks"))) {
+            QString marked;
+            for (const QChar c : qAsConst(word)) {
+                marked += c;
+                if (c.script() == QChar::Script_Arabic)
+                    marked += QChar(0x064E + (i + marked.size()) % 3);
+            }
+            word = marked;
+        }
+        line += word;
+        line += QLatin1Char(' ');
+    }
+    line.truncate(length);
+    return line;
+}
+
+void benchLongLines()
+{
+    const char *name = "a key at the end of long lines by kind";
+    if (!selected(name))
+        return;
+    std::printf("%s, ms a key (mode 1 wrapped, mode 2 unwrapped):\n", name);
+    for (const char *kind : {"Persian words", "Latin words", "mixed directions", "Persian with marks", "mixed directions with marks"}) {
+        for (const int length : {20000, 100000}) {
+            const QString line = longLine(QString::fromLatin1(kind), length);
+            double ms[2] = {0, 0};
+            for (int mode = 1; mode <= 2; ++mode) {
+                const auto window = typingWindow(true, mode, line);
+                ms[mode - 1] = perKey(window->findChild<QTextEdit *>(QStringLiteral("textEdit")), true);
+            }
+            std::printf("  %-28s %7d chars: %8.1f %8.1f\n", kind, length, ms[0], ms[1]);
+            std::fflush(stdout);
+        }
+    }
+}
+
 void benchStalls(const QTemporaryDir &dir)
 {
+    benchLongLines();
     benchPersian(dir);
     benchConvert(dir);
     benchReplaceAll(dir);

@@ -4,6 +4,7 @@
 #include "gui/mainwindow/mainwindow.h"
 
 #include <QApplication>
+#include <QProgressDialog>
 #include <QCloseEvent>
 #include <QAbstractButton>
 #include <QDialog>
@@ -95,7 +96,9 @@ bool ModalBot::sawUnexpected() const
 void ModalBot::poll()
 {
     QWidget *w = QApplication::activeModalWidget();
-    if (!w || w == m_last || !w->isVisible())
+    // A progress dialog asks nothing and goes by itself: long work shows one, or not, as fast
+    // as the machine is.
+    if (!w || w == m_last || !w->isVisible() || qobject_cast<QProgressDialog *>(w))
         return;
     m_last = w;
     Seen s;

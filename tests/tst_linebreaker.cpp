@@ -10,6 +10,8 @@ class tst_LineBreaker : public QObject
 private slots:
     void breaksLongLines_data();
     void breaksLongLines();
+    void mustBreakByLayoutCost_data();
+    void mustBreakByLayoutCost();
 };
 
 void tst_LineBreaker::breaksLongLines_data()
@@ -53,6 +55,34 @@ void tst_LineBreaker::breaksLongLines()
     QCOMPARE(LineBreaker::breakLongLines(&text, limit), breaks);
     QCOMPARE(text, broken);
     QVERIFY(LineBreaker::longestLineLength(text) <= limit);
+}
+
+void tst_LineBreaker::mustBreakByLayoutCost_data()
+{
+    // 30,000 characters: past the length at which a break is offered, and in the measurements
+    // some 70 ms a key in Persian words unwrapped, but over 200 ms with directions in turn and
+    // marks, where wrapping takes two thirds of it off.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("wrapped");
+    QTest::addColumn<bool>("must");
+    const QString persian = QStringLiteral("سلام دنیا ").repeated(3000);
+    const QString costly = QStringLiteral("سَلَام word ").repeated(2500);
+    QTest::newRow("persian words, unwrapped") << persian << false << false;
+    QTest::newRow("directions in turn with marks, unwrapped") << costly << false << true;
+    QTest::newRow("the same, wrapped") << costly << true << false;
+    QTest::newRow("costly but short lines") << QString(costly).replace(QStringLiteral("word"), QStringLiteral("word\n")) << false << false;
+    QTest::newRow("past the hard limit, however cheap") << QString(LineBreaker::hardLimit + 1, QLatin1Char('a')) << true << true;
+}
+
+void tst_LineBreaker::mustBreakByLayoutCost()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, wrapped);
+    QFETCH(bool, must);
+    double keyMs = 0;
+    QCOMPARE(LineBreaker::mustBreak(text, wrapped, &keyMs), must);
+    if (must && text.size() < LineBreaker::hardLimit)
+        QVERIFY(keyMs > LineBreaker::maxKeyMs);
 }
 
 QTEST_GUILESS_MAIN(tst_LineBreaker)

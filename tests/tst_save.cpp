@@ -66,6 +66,7 @@ private slots:
 
     void roundTrips_data();
     void roundTrips();
+    void largeDocumentIsWrittenInTheBackground();
     void decliningTheEncodingWarningKeepsTheFile();
     void saveAsShowsTheDialogBeforeTheWarning();
     void untitledSaveOpensSaveAs();
@@ -140,6 +141,25 @@ void tst_Save::roundTrips()
     // A second save never asks.
     trigger(w, "actionSave");
     QCOMPARE(bot.seen.size(), mib ? 2 : 0);
+    QVERIFY(!bot.sawUnexpected());
+}
+
+void tst_Save::largeDocumentIsWrittenInTheBackground()
+{
+    // Over 20 MB the text is taken in slices and written off the GUI thread, byte for byte,
+    // surrogate pairs at the slices' edges included.
+    const QByteArray line = QByteArray("a") + QStringLiteral("\U0001F600").toUtf8().repeated(50) + '\n';
+    const QByteArray original = line.repeated(21 * 1024 * 1024 / line.size() + 1);
+    const QString path = writeFile(m_dir.filePath(QStringLiteral("large.txt")), original);
+    MainWindow w;
+    w.show();
+    QVERIFY(w.loadFile(path));
+    QFile::remove(path);
+    ModalBot bot;
+    trigger(w, "actionSave");
+    QCOMPARE(readFile(path), original);
+    QVERIFY(!w.isModified());
+    QVERIFY(!editorOf(w)->isReadOnly());
     QVERIFY(!bot.sawUnexpected());
 }
 
@@ -251,6 +271,7 @@ void tst_Save::failedSaveWarnsAndStaysModified_data()
     QTest::addColumn<int>("documentSize");
     QTest::newRow("folder removed") << "nofolder" << 2000;
     QTest::newRow("fifo in place of the file") << "fifo" << 2000;
+    QTest::newRow("folder removed, a large document written in the background") << "nofolder" << 11 * 1024 * 1024;
 }
 
 void tst_Save::failedSaveWarnsAndStaysModified()
@@ -287,6 +308,7 @@ void tst_Save::failedSaveWarnsAndStaysModified()
              qPrintable(bot.seen.first().text));
     QVERIFY(w.isModified());
     QVERIFY(w.windowTitle().startsWith(QLatin1Char('*')));
+    QVERIFY(!editorOf(w)->isReadOnly());
     // No temporary file is left behind.
     QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System), before);
 }

@@ -17,6 +17,21 @@ constexpr int softLimit = 20000;
 // for the first key; 5,000,000 opened in 5.3-5.8 s and took 11.7-12.5 s for the first key.
 constexpr int hardLimit = 4000000;
 
+// A line in which a key would take longer than this is kept only broken.
+constexpr double maxKeyMs = 200;
+
+// About how long a key typed into this line takes to show, in milliseconds. Length alone does not
+// say: Qt lays the whole paragraph out again for each key, and shapes each run of one direction
+// and script apart, a letter with its combining marks as one cluster. Measured per key at the end
+// of one line in a 900x700 window, 100,000 characters unwrapped (wrapped about a third of it):
+// Latin words 146 ms, Persian words 230 ms, Persian with a vowel mark on each letter 520 ms,
+// Persian and Latin words in turn 659 ms, the same with marks 712 ms.
+double keyCostMs(QStringView line, bool wrapped);
+
+// Whether the text holds a line that may be kept only broken: one over hardLimit, or one past
+// softLimit in which a key would take longer than maxKeyMs. *costliest gets the highest key time.
+bool mustBreak(const QString &text, bool wrapped, double *costliest = nullptr);
+
 // The length in UTF-16 units of the longest line, not counting its line break. Lines end where
 // QTextDocument ends a block: at LF, CR, CR LF and U+2029.
 int longestLineLength(const QString &text);

@@ -31,9 +31,7 @@ TextTaker::TextTaker(QTextDocument *document, int from, int to)
 
 bool TextTaker::step(const Progress &progress)
 {
-    int end = qMin(m_to, m_at + SliceChars);
-    if (end < m_to && m_document->characterAt(end - 1).isHighSurrogate())
-        ++end;
+    const int end = qMin(m_to, m_at + SliceChars);
     m_text += documentText(m_document, m_at, end);
     m_at = end;
     if (progress)

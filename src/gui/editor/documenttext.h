@@ -13,7 +13,7 @@ class QTextDocument;
 QString documentText(QTextDocument *document, int from, int to);
 
 // Takes a range of a large document a slice at a time, for WorkProgress::runInSlices: each
-// step copies half a megabyte (some 5 ms), and a slice never ends inside a surrogate pair.
+// step copies half a megabyte (some 5 ms) onto what the steps before took.
 class TextTaker
 {
 public:

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/editor/texteditor.h"
+#include "core/linebreaker.h"
 #include "gui/editor/documenttext.h"
 #include "gui/editor/undochain.h"
 #include "gui/widgets/workprogress.h"
@@ -13,6 +14,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPointer>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <memory>
@@ -242,6 +244,15 @@ bool TextEditor::replaceInSlices(const QString &title, const QString &label, con
     });
 }
 
+bool TextEditor::replaceText(int from, int to, const QString &text, const QString &title, const QString &label)
+{
+    QTextCursor range(document());
+    range.setPosition(from);
+    range.setPosition(to, QTextCursor::KeepAnchor);
+    setTextCursor(range);
+    return replaceInSlices(title, label, text);
+}
+
 void TextEditor::insertFromMimeData(const QMimeData *source)
 {
     if (isReadOnly() || !source)
@@ -355,6 +366,11 @@ void TextEditor::keyPressEvent(QKeyEvent *event)
         }
     }
     QTextEdit::keyPressEvent(event);
+    if (!isReadOnly() && !event->text().isEmpty() && event->text().at(0).isPrint()) {
+        const QTextCursor cursor = textCursor();
+        if (cursor.block().length() - 1 > LineBreaker::softLimit)
+            emit textInserted(cursor.position() - event->text().size(), cursor.position());
+    }
 }
 
 void TextEditor::mouseMoveEvent(QMouseEvent *event)

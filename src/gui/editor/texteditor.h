@@ -47,6 +47,9 @@ public:
     bool editInSlices(const QString &title, const QString &label, const EditStep &step,
                       WorkProgress *shown = nullptr);
 
+    // Replaces [from, to) by `text` as one undo step, in slices when either is large.
+    bool replaceText(int from, int to, const QString &text, const QString &title, const QString &label);
+
 public slots:
     void copy();
     void cut();
@@ -55,7 +58,8 @@ public slots:
 
 signals:
     void busyChanged(bool busy);
-    // Pasted or dropped text now lies at [from, to).
+    // Pasted or dropped text now lies at [from, to), or typed text made its line longer than
+    // a line is kept without asking.
     void textInserted(int from, int to);
 
 protected:

@@ -40,6 +40,7 @@ void MainWindow::commitFile(const FileState &file)
 
 void MainWindow::resetDocument()
 {
+    m_keepLongLines = false;
     commitFile(FileState());
     ui->textEdit->setPlainText(QString());
     ui->textEdit->document()->clearUndoRedoStacks();

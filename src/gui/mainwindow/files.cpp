@@ -171,31 +171,6 @@ bool MainWindow::loadFile(const QString &path)
     return true;
 }
 
-int MainWindow::offerToBreakLongLines(const QString &path, QString *text)
-{
-    const int longest = LineBreaker::longestLineLength(*text);
-    if (longest <= LineBreaker::softLimit)
-        return 0;
-    // Past the hard limit the window would freeze: the file opens broken or not at all.
-    const bool mustBreak = longest > LineBreaker::hardLimit;
-    QString question = tr("The longest line of '%1' has %2 characters. Editing a line this long is slow.")
-                           .arg(displayText(QFileInfo(path).fileName()), localNumber(longest));
-    question += QStringLiteral("\n\n");
-    question += mustBreak ? tr("Tavlo can open the file only with its lines broken.") + QLatin1Char(' ') : QString();
-    question += tr("Break the lines at %1 characters? The document then counts as changed, and saving "
-                   "writes the broken lines.")
-                    .arg(localNumber(LineBreaker::softLimit));
-    const QMessageBox::StandardButton no = mustBreak ? QMessageBox::Cancel : QMessageBox::No;
-    QMessageBox box(QMessageBox::Question, tr("Open"), question, QMessageBox::Yes | no, this);
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::Yes);
-    box.setEscapeButton(no);
-    const int answer = box.exec();
-    if (answer == QMessageBox::Yes)
-        return LineBreaker::breakLongLines(text, LineBreaker::softLimit);
-    return answer == QMessageBox::No ? 0 : -1;
-}
-
 QString MainWindow::dialogFolder(const QString &path)
 {
     if (path.isEmpty())

@@ -48,6 +48,8 @@ MainWindow::MainWindow(QWidget *parent)
     m_matches = new MatchHighlights(ui->textEdit, m_search, ui->labelCount, this);
     connect(ui->dockWidget_2, &QDockWidget::visibilityChanged, m_matches, &MatchHighlights::setActive);
     connect(ui->textEdit, &TextEditor::busyChanged, m_matches, &MatchHighlights::setPaused);
+    // Once the edit is done: the offer may take it back.
+    connect(ui->textEdit, &TextEditor::textInserted, this, &MainWindow::offerToBreakArrivedLines, Qt::QueuedConnection);
 
     createRecentActions();
     createConvertActions();

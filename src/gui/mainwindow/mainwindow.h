@@ -135,6 +135,11 @@ private:
     // Asks whether to break lines too long to edit; the number of breaks made, or -1 when the
     // user chose not to open the file.
     int offerToBreakLongLines(const QString &path, QString *text);
+    // The same offer for lines that a paste or typing made in [from, to); No keeps them, and
+    // where a line may not be kept Cancel takes the edit back.
+    void offerToBreakArrivedLines(int from, int to);
+    // The question, with what a line that may not be kept adds to it; the button chosen.
+    int askToBreakLines(const QString &title, QString question, bool mustBreak, double keyMs);
     // The folder a file dialog starts in for a file path (or a folder path).
     static QString dialogFolder(const QString &path);
     // Gives the editor a document, with the layout and the connections every document needs;
@@ -173,6 +178,9 @@ private:
     bool m_interactive = false;
     bool m_requestSent = false;
     bool m_modified = false;
+    // The user chose to keep this document's long lines: only a line that may not be kept is
+    // offered a break again.
+    bool m_keepLongLines = false;
     Ui::MainWindow *ui;
     FileState m_file;
     QUrl m_updateUrl;

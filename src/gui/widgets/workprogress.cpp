@@ -25,8 +25,14 @@ WorkProgress::WorkProgress(QWidget *parent, const QString &title, const QString 
     m_dialog->setAutoClose(false);
     m_dialog->setAutoReset(false);
     m_dialog->setMinimumDuration(0);
-    const std::shared_ptr<State> state = m_state;
-    QObject::connect(m_dialog, &QProgressDialog::canceled, [state] { state->cancelled = true; });
+    // Escape and closing the dialog cancel too; while the work may not stop they are ignored,
+    // and the dialog, which hides itself on them, stays in front of the window.
+    QObject::connect(m_dialog, &QProgressDialog::canceled, m_dialog, [this] {
+        if (m_state->cancellable)
+            m_state->cancelled = true;
+        else
+            m_dialog->show();
+    });
     QObject::connect(m_poll, &QTimer::timeout, m_dialog, [this] {
         // Without a total (a decode, say) the bar just shows that work goes on.
         const int permille = m_state->permille;
@@ -55,6 +61,7 @@ Progress WorkProgress::callback() const
 
 void WorkProgress::setCancellable(bool cancellable)
 {
+    m_state->cancellable = cancellable;
     if (!cancellable) {
         m_state->cancelled = false;
         // Cancel hides the dialog; what follows is shown all the same.

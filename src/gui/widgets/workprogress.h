@@ -52,6 +52,7 @@ private:
     struct State {
         std::atomic<int> permille{-1};
         std::atomic<bool> cancelled{false};
+        std::atomic<bool> cancellable{true};
     };
     Progress callback() const;
 

@@ -264,7 +264,7 @@
     </message>
     <message>
         <source>Homepage: %1</source>
-        <translation>الصفحة الرئيسية: &#x2068;%1&#x2069;</translation>
+        <translation>الصفحة الرئيسية: ⁨%1⁩</translation>
     </message>
     <message>
         <source>About</source>
@@ -288,11 +288,11 @@
     </message>
     <message>
         <source>File &apos;%1&apos; was not found.</source>
-        <translation>لم يُعثر على الملف «&#x2068;%1&#x2069;».</translation>
+        <translation>لم يُعثر على الملف «⁨%1⁩».</translation>
     </message>
     <message>
         <source>File &apos;%1&apos; is too large to open.</source>
-        <translation>الملف «&#x2068;%1&#x2069;» كبير جدًا ولا يمكن فتحه.</translation>
+        <translation>الملف «⁨%1⁩» كبير جدًا ولا يمكن فتحه.</translation>
     </message>
     <message>
         <source>Only %1 of %2 bytes could be read.</source>
@@ -300,7 +300,7 @@
     </message>
     <message>
         <source>Unable to open &apos;%1&apos;.</source>
-        <translation>تعذّر فتح «&#x2068;%1&#x2069;».</translation>
+        <translation>تعذّر فتح «⁨%1⁩».</translation>
     </message>
     <message>
         <source>Text (*.txt);;All Files (*.*)</source>
@@ -308,7 +308,7 @@
     </message>
     <message>
         <source>You are trying to save a file in UTF-8 which its previous encoding was &apos;%1&apos;.&lt;br&gt;&lt;br&gt;Proceed?</source>
-        <translation>أنت على وشك حفظ الملف بترميز UTF-8، وكان ترميزه السابق «&#x2068;%1&#x2069;».&lt;br&gt;&lt;br&gt;هل تريد المتابعة؟</translation>
+        <translation>أنت على وشك حفظ الملف بترميز UTF-8، وكان ترميزه السابق «⁨%1⁩».&lt;br&gt;&lt;br&gt;هل تريد المتابعة؟</translation>
     </message>
     <message>
         <source>Save</source>
@@ -316,7 +316,7 @@
     </message>
     <message>
         <source>Unable to save &apos;%1&apos;.</source>
-        <translation>تعذّر حفظ «&#x2068;%1&#x2069;».</translation>
+        <translation>تعذّر حفظ «⁨%1⁩».</translation>
     </message>
     <message>
         <source>It is not a regular file.</source>
@@ -324,13 +324,13 @@
     </message>
     <message>
         <source>The file may be damaged. Its previous content is kept in &apos;%1&apos;.</source>
-        <translation>قد يكون الملف تالفًا. محتواه السابق محفوظ في «&#x2068;%1&#x2069;».</translation>
+        <translation>قد يكون الملف تالفًا. محتواه السابق محفوظ في «⁨%1⁩».</translation>
     </message>
     <message>
         <source>&apos;%1&apos; was changed by another program since Tavlo opened or saved it.
 
 Do you want to overwrite it?</source>
-        <translation>عدّل برنامج آخر «&#x2068;%1&#x2069;» بعد أن فتحه Tavlo أو حفظه.
+        <translation>عدّل برنامج آخر «⁨%1⁩» بعد أن فتحه Tavlo أو حفظه.
 
 هل تريد الكتابة فوقه؟</translation>
     </message>
@@ -491,11 +491,11 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Opening &apos;%1&apos;...</source>
-        <translation>جارٍ فتح «&#x2068;%1&#x2069;»...</translation>
+        <translation>جارٍ فتح «⁨%1⁩»...</translation>
     </message>
     <message>
         <source>The longest line of &apos;%1&apos; has %2 characters. Editing a line this long is slow.</source>
-        <translation>عدد الأحرف في أطول سطر من «&#x2068;%1&#x2069;» هو %2، وتحرير سطر بهذا الطول بطيء.</translation>
+        <translation>عدد الأحرف في أطول سطر من «⁨%1⁩» هو %2، وتحرير سطر بهذا الطول بطيء.</translation>
     </message>
     <message>
         <source>Tavlo can open the file only with its lines broken.</source>
@@ -504,6 +504,46 @@ Do you want to reload it?</source>
     <message>
         <source>Break the lines at %1 characters? The document then counts as changed, and saving writes the broken lines.</source>
         <translation>هل تريد تقسيم الأسطر عند %1 حرف؟ سيُعدّ المستند عندئذٍ معدَّلًا، وعند حفظه تُكتب الأسطر مقسّمةً.</translation>
+    </message>
+    <message>
+        <source>Converting...</source>
+        <translation>جارٍ التحويل...</translation>
+    </message>
+    <message>
+        <source>Saving &apos;%1&apos;...</source>
+        <translation>جارٍ حفظ «⁨%1⁩»...</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>جارٍ البحث...</translation>
+    </message>
+    <message>
+        <source>Replacing...</source>
+        <translation>جارٍ الاستبدال...</translation>
+    </message>
+    <message>
+        <source>Each key typed in it would take about %1 ms.</source>
+        <translation>كل مفتاح يُكتب فيه سيستغرق نحو %1 ملّي ثانية.</translation>
+    </message>
+    <message>
+        <source>A line of %1 characters was pasted or typed. Editing a line this long is slow.</source>
+        <translation>لُصق أو كُتب سطر من %1 حرفًا. تحرير سطر بهذا الطول بطيء.</translation>
+    </message>
+    <message>
+        <source>Long line</source>
+        <translation>سطر طويل</translation>
+    </message>
+    <message>
+        <source>Tavlo can keep it only with its lines broken.</source>
+        <translation>لا يستطيع Tavlo إبقاءه إلا بعد تقسيم أسطره.</translation>
+    </message>
+    <message>
+        <source>Breaking lines...</source>
+        <translation>جارٍ تقسيم الأسطر...</translation>
     </message>
 </context>
 <context>
@@ -526,6 +566,10 @@ Do you want to reload it?</source>
             <numerusform>%Ln تطابقًا</numerusform>
             <numerusform>%Ln تطابق</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Counting...</source>
+        <translation>جارٍ العدّ...</translation>
     </message>
 </context>
 <context>
@@ -572,7 +616,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Go to %1 to download!</source>
-        <translation>انتقل إلى &#x2068;%1&#x2069; لتنزيله!</translation>
+        <translation>انتقل إلى ⁨%1⁩ لتنزيله!</translation>
     </message>
 </context>
 <context>
@@ -639,6 +683,49 @@ Do you want to reload it?</source>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>TextEditor</name>
+    <message>
+        <source>Copy</source>
+        <translation>نسخ</translation>
+    </message>
+    <message>
+        <source>Copying...</source>
+        <translation>جارٍ النسخ...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Deleting...</source>
+        <translation>جارٍ الحذف...</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>لصق</translation>
+    </message>
+    <message>
+        <source>Pasting...</source>
+        <translation>جارٍ اللصق...</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>تراجع</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>إعادة</translation>
+    </message>
+    <message>
+        <source>Undoing...</source>
+        <translation>جارٍ التراجع...</translation>
+    </message>
+    <message>
+        <source>Redoing...</source>
+        <translation>جارٍ الإعادة...</translation>
     </message>
 </context>
 <context>

@@ -490,6 +490,46 @@ Do you want to reload it?</source>
         <source>Break the lines at %1 characters? The document then counts as changed, and saving writes the broken lines.</source>
         <translation>می‌خواهید خط‌ها پس از هر %1 نویسه شکسته شوند؟ در این صورت سند تغییریافته به شمار می‌آید و با ذخیره، خط‌های شکسته نوشته می‌شوند.</translation>
     </message>
+    <message>
+        <source>Converting...</source>
+        <translation>در حال تبدیل...</translation>
+    </message>
+    <message>
+        <source>Saving &apos;%1&apos;...</source>
+        <translation>در حال ذخیرهٔ «‎%1‎»...</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>جست‌وجو</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>در حال جست‌وجو...</translation>
+    </message>
+    <message>
+        <source>Replacing...</source>
+        <translation>در حال جایگزینی...</translation>
+    </message>
+    <message>
+        <source>Each key typed in it would take about %1 ms.</source>
+        <translation>هر کلیدی که در آن زده شود حدود %1 میلی‌ثانیه طول می‌کشد.</translation>
+    </message>
+    <message>
+        <source>A line of %1 characters was pasted or typed. Editing a line this long is slow.</source>
+        <translation>خطی با %1 نویسه چسبانده یا تایپ شد. ویرایش خطی به این درازی کند است.</translation>
+    </message>
+    <message>
+        <source>Long line</source>
+        <translation>خط دراز</translation>
+    </message>
+    <message>
+        <source>Tavlo can keep it only with its lines broken.</source>
+        <translation>Tavlo آن را تنها با خط‌های شکسته نگه می‌دارد.</translation>
+    </message>
+    <message>
+        <source>Breaking lines...</source>
+        <translation>در حال شکستن خط‌ها...</translation>
+    </message>
 </context>
 <context>
     <name>MatchHighlights</name>
@@ -506,6 +546,10 @@ Do you want to reload it?</source>
         <translation>
             <numerusform>%Ln مورد</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Counting...</source>
+        <translation>در حال شمارش...</translation>
     </message>
 </context>
 <context>
@@ -619,6 +663,49 @@ Do you want to reload it?</source>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
         <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>TextEditor</name>
+    <message>
+        <source>Copy</source>
+        <translation>کپی</translation>
+    </message>
+    <message>
+        <source>Copying...</source>
+        <translation>در حال کپی...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Deleting...</source>
+        <translation>در حال حذف...</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>چسباندن</translation>
+    </message>
+    <message>
+        <source>Pasting...</source>
+        <translation>در حال چسباندن...</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>واگرد</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>انجام دوباره</translation>
+    </message>
+    <message>
+        <source>Undoing...</source>
+        <translation>در حال واگرد...</translation>
+    </message>
+    <message>
+        <source>Redoing...</source>
+        <translation>در حال انجام دوباره...</translation>
     </message>
 </context>
 <context>

@@ -24,19 +24,19 @@ bool wraps(const QTextDocument *document)
 
 }
 
-int MainWindow::askToBreakLines(const QString &title, QString question, bool mustBreak, double keyMs)
+int MainWindow::askToBreakLines(const QString &title, QString question, const QString &mustBreak, double keyMs)
 {
     question += QStringLiteral("\n\n");
-    if (mustBreak) {
+    if (!mustBreak.isEmpty()) {
         if (keyMs > LineBreaker::maxKeyMs)
             question += tr("Each key typed in it would take about %1 ms.").arg(localNumber(qRound64(keyMs)))
                 + QLatin1Char(' ');
-        question += tr("Tavlo can keep it only with its lines broken.") + QLatin1Char(' ');
+        question += mustBreak + QLatin1Char(' ');
     }
     question += tr("Break the lines at %1 characters? The document then counts as changed, and saving "
                    "writes the broken lines.")
                     .arg(localNumber(LineBreaker::softLimit));
-    const QMessageBox::StandardButton no = mustBreak ? QMessageBox::Cancel : QMessageBox::No;
+    const QMessageBox::StandardButton no = !mustBreak.isEmpty() ? QMessageBox::Cancel : QMessageBox::No;
     QMessageBox box(QMessageBox::Question, title, question, QMessageBox::Yes | no, this);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
@@ -56,7 +56,8 @@ int MainWindow::offerToBreakLongLines(const QString &path, QString *text)
     const bool mustBreak = LineBreaker::mustBreak(*text, wraps(ui->textEdit->document()), &keyMs);
     const QString question = tr("The longest line of '%1' has %2 characters. Editing a line this long is slow.")
                                  .arg(displayText(QFileInfo(path).fileName()), localNumber(longest));
-    const int answer = askToBreakLines(tr("Open"), question, mustBreak, keyMs);
+    const int answer = askToBreakLines(tr("Open"), question,
+                                       mustBreak ? tr("Tavlo can open the file only with its lines broken.") : QString(), keyMs);
     if (answer == QMessageBox::Yes)
         return LineBreaker::breakLongLines(text, LineBreaker::softLimit);
     m_keepLongLines = answer == QMessageBox::No;
@@ -94,7 +95,8 @@ void MainWindow::offerToBreakArrivedLines(int from, int to)
         return;
     const QString question = tr("A line of %1 characters was pasted or typed. Editing a line this long is slow.")
                                  .arg(localNumber(longest));
-    const int answer = askToBreakLines(tr("Long line"), question, mustBreak, keyMs);
+    const int answer = askToBreakLines(tr("Long line"), question,
+                                       mustBreak ? tr("Tavlo can keep it only with its lines broken.") : QString(), keyMs);
     if (answer != QMessageBox::Yes && !mustBreak) {
         m_keepLongLines = true;
     } else if (answer == QMessageBox::Yes) {

@@ -138,8 +138,9 @@ private:
     // The same offer for lines that a paste or typing made in [from, to); No keeps them, and
     // where a line may not be kept Cancel takes the edit back.
     void offerToBreakArrivedLines(int from, int to);
-    // The question, with what a line that may not be kept adds to it; the button chosen.
-    int askToBreakLines(const QString &title, QString question, bool mustBreak, double keyMs);
+    // The question, with what a line that may not be kept adds to it (`mustBreak`, empty for a
+    // line that may); the button chosen.
+    int askToBreakLines(const QString &title, QString question, const QString &mustBreak, double keyMs);
     // The folder a file dialog starts in for a file path (or a folder path).
     static QString dialogFolder(const QString &path);
     // Gives the editor a document, with the layout and the connections every document needs;

@@ -59,17 +59,19 @@ void tst_LineBreaker::breaksLongLines()
 
 void tst_LineBreaker::mustBreakByLayoutCost_data()
 {
-    // 30,000 characters: past the length at which a break is offered, and in the measurements
-    // some 70 ms a key in Persian words unwrapped, but over 200 ms with directions in turn and
-    // marks, where wrapping takes two thirds of it off.
+    // 60,000 characters: in the measurements some 80 ms a key in Persian words unwrapped, but
+    // over 200 ms with directions in turn and marks, where wrapping takes most of it off.
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("wrapped");
     QTest::addColumn<bool>("must");
-    const QString persian = QStringLiteral("سلام دنیا ").repeated(3000);
-    const QString costly = QStringLiteral("سَلَام word ").repeated(2500);
+    const QString persian = QStringLiteral("سلام دنیا ").repeated(6000);
+    const QString costly = QStringLiteral("سَلَام word ").repeated(5000);
     QTest::newRow("persian words, unwrapped") << persian << false << false;
     QTest::newRow("directions in turn with marks, unwrapped") << costly << false << true;
     QTest::newRow("the same, wrapped") << costly << true << false;
+    // Measured 134 ms a key at 300,000 characters and 358 at 400,000; the sum per character
+    // alone says 172 here.
+    QTest::newRow("persian words, wrapped, 360,000 characters") << persian.repeated(6) << true << true;
     QTest::newRow("costly but short lines") << QString(costly).replace(QStringLiteral("word"), QStringLiteral("word\n")) << false << false;
     QTest::newRow("past the hard limit, however cheap") << QString(LineBreaker::hardLimit + 1, QLatin1Char('a')) << true << true;
 }

@@ -23,7 +23,7 @@ namespace {
 
 // Selections and pastes up to this many characters go as Qt has them: a few milliseconds.
 constexpr int LargeText = 1 << 18;
-// A selection this long is taken in slices behind a progress dialog (some 20 ms per 4 MB).
+// A selection longer than this is taken in slices behind a progress dialog (some 40 ms).
 constexpr int HugeSelection = 1 << 22;
 // Each slice of a paste or a deletion: some 10-20 ms.
 constexpr int SliceChars = 1 << 18;

@@ -527,11 +527,11 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Each key typed in it would take about %1 ms.</source>
-        <translation>كل مفتاح يُكتب فيه سيستغرق نحو %1 ملّي ثانية.</translation>
+        <translation>ستستغرق كل ضغطة مفتاح فيه نحو %1 ميلي ثانية.</translation>
     </message>
     <message>
         <source>A line of %1 characters was pasted or typed. Editing a line this long is slow.</source>
-        <translation>لُصق أو كُتب سطر من %1 حرفًا. تحرير سطر بهذا الطول بطيء.</translation>
+        <translation>لُصق أو كُتب سطر عدد أحرفه %1، وتحرير سطر بهذا الطول بطيء.</translation>
     </message>
     <message>
         <source>Long line</source>
@@ -539,7 +539,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Tavlo can keep it only with its lines broken.</source>
-        <translation>لا يستطيع Tavlo إبقاءه إلا بعد تقسيم أسطره.</translation>
+        <translation>لا يستطيع Tavlo إبقاء هذا السطر إلا بعد تقسيمه إلى أسطر.</translation>
     </message>
     <message>
         <source>Breaking lines...</source>

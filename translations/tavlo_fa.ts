@@ -512,19 +512,19 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Each key typed in it would take about %1 ms.</source>
-        <translation>هر کلیدی که در آن زده شود حدود %1 میلی‌ثانیه طول می‌کشد.</translation>
+        <translation>زدن هر کلید در آن حدود %1 میلی‌ثانیه طول می‌کشد.</translation>
     </message>
     <message>
         <source>A line of %1 characters was pasted or typed. Editing a line this long is slow.</source>
-        <translation>خطی با %1 نویسه چسبانده یا تایپ شد. ویرایش خطی به این درازی کند است.</translation>
+        <translation>خطی با %1 نویسه چسبانده یا تایپ شد. ویرایش خطی به این بلندی کند است.</translation>
     </message>
     <message>
         <source>Long line</source>
-        <translation>خط دراز</translation>
+        <translation>خط بلند</translation>
     </message>
     <message>
         <source>Tavlo can keep it only with its lines broken.</source>
-        <translation>Tavlo آن را تنها با خط‌های شکسته نگه می‌دارد.</translation>
+        <translation>این خط را تنها با شکستن آن می‌توان در Tavlo نگه داشت.</translation>
     </message>
     <message>
         <source>Breaking lines...</source>

@@ -62,8 +62,10 @@ int main(int argc, char *argv[])
             window.setGeometry(0, 0, 640, 400);
             window.show();
             settle(300);
-            // The same scroll position for both, whatever the cursor asked for.
-            edit->horizontalScrollBar()->setValue(0);
+            // The same scroll position for both, whatever the cursor asked for: the start of the
+            // lines, which unwrapped right-to-left is the right end.
+            QScrollBar *bar = edit->horizontalScrollBar();
+            bar->setValue(mode == 3 ? bar->maximum() : 0);
             settle(500);
             const QRect frame = window.frameGeometry();
             const QPixmap shot = window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());

@@ -3,17 +3,13 @@
 //   QT_QPA_PLATFORM=offscreen ./build/bench/tavlo-bench [case-name-filter]
 #include "benchutil.h"
 #include "core/appinfo.h"
-#include "core/codecscan.h"
-#include "core/encodingguess.h"
 #include "core/folding.h"
 #include "core/linebreaker.h"
-#include "encodingcorpus.h"
 #include "gui/mainwindow/mainwindow.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QMap>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,7 +18,6 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTextCodec>
 #include <QTextEdit>
 #include <QTextDocument>
 #include <QTimer>
@@ -33,88 +28,6 @@
 #include <utility>
 
 namespace {
-
-void benchCodecList()
-{
-    const char *name = "codec list of a 10 MB windows-1256 file";
-    if (!selected(name))
-        return;
-    QByteArray data = QTextCodec::codecForMib(2256)->fromUnicode(persianText(10 * 1024 * 1024));
-    data.truncate(10 * 1024 * 1024);
-    QList<int> fast, plain;
-    const double ours = timeIt([&] { fast = CodecScan::cleanMibs(data); });
-    const double baseline = timeIt([&] { plain = CodecScan::cleanMibsReference(data); });
-    if (fast != plain)
-        std::printf("  MISMATCH: the lists differ\n");
-    report(name, ours, baseline);
-}
-
-void benchCodecListWithSuggestion()
-{
-    const char *name = "codec list with suggestion of a 10 MB windows-1256 file";
-    if (!selected(name))
-        return;
-    QByteArray data = QTextCodec::codecForMib(2256)->fromUnicode(persianText(10 * 1024 * 1024));
-    data.truncate(10 * 1024 * 1024);
-    QList<int> suggestions;
-    const auto times = timeAlternating([&] { suggestions = suggestEncodings(data, CodecScan::cleanMibs(data)); },
-                                       [&] { CodecScan::cleanMibsReference(data); });
-    if (suggestions.value(0) != 2256)
-        std::printf("  WRONG: the first suggestion is MIB %d\n", suggestions.value(0));
-    report(name, times.first, times.second);
-    const QList<int> clean = CodecScan::cleanMibs(data);
-    std::printf("  (the suggestion alone, from the codec list: %.1f ms)\n",
-                timeIt([&] { suggestEncodings(data, clean); }));
-    std::fflush(stdout);
-}
-
-// The share of the corpus whose first suggestion reads as the true encoding does, beside the
-// detector's own answer, per language and length.
-void benchSuggestionAccuracy()
-{
-    const char *name = "encoding suggestion accuracy on the corpus";
-    if (!selected(name))
-        return;
-    QString error;
-    const QVector<CorpusSample> corpus = loadEncodingCorpus(QStringLiteral(TAVLO_TEST_DATA "/encodings"), &error);
-    if (corpus.isEmpty()) {
-        std::printf("%s: %s\n", name, qPrintable(error));
-        return;
-    }
-    const QStringList lengths = {QStringLiteral("line"), QStringLiteral("paragraph"), QStringLiteral("page")};
-    struct Tally {
-        int ours[3] = {};
-        int detector[3] = {};
-        int all[3] = {};
-    };
-    QMap<QString, Tally> tallies;
-    int ours = 0;
-    int detector = 0;
-    for (const CorpusSample &sample : corpus) {
-        const auto readsRight = [&](int mib) {
-            return mib != 0 && QTextCodec::codecForMib(mib)->toUnicode(sample.bytes) == sample.text;
-        };
-        const bool oursRight = readsRight(suggestEncodings(sample.bytes).value(0));
-        const bool detectorRight = readsRight(detectedEncoding(sample.bytes));
-        Tally &tally = tallies[sample.language];
-        const int length = lengths.indexOf(sample.length);
-        ++tally.all[length];
-        tally.ours[length] += oursRight;
-        tally.detector[length] += detectorRight;
-        ours += oursRight;
-        detector += detectorRight;
-    }
-    std::printf("%s: ours %d/%d (%.1f%%), uchardet alone %d/%d (%.1f%%)\n", name, ours, corpus.size(),
-                100.0 * ours / corpus.size(), detector, corpus.size(), 100.0 * detector / corpus.size());
-    std::printf("  %-9s %-13s %-13s %-13s (ours / uchardet of n)\n", "language", "line", "paragraph", "page");
-    for (auto it = tallies.cbegin(); it != tallies.cend(); ++it) {
-        std::printf("  %-9s", qPrintable(it.key()));
-        for (int i = 0; i < 3; ++i)
-            std::printf(" %-13s", qPrintable(QStringLiteral("%1 / %2 of %3").arg(it->ours[i]).arg(it->detector[i]).arg(it->all[i])));
-        std::printf("\n");
-    }
-    std::fflush(stdout);
-}
 
 void benchOpenUtf8(const QTemporaryDir &dir)
 {
@@ -504,14 +417,12 @@ int main(int argc, char *argv[])
         filter << QString::fromLocal8Bit(argv[i]);
     setCaseFilter(filter);
 
-    // Never the user's own settings, never the network.
+    // Never the user's own settings or recovery journals, never the network.
     QTemporaryDir dir;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dir.path()));
     AppInfo::setUpdateEndpointForTesting(QStringLiteral("https://127.0.0.1:9/tavlo/getLastStable.php"));
 
-    benchCodecList();
-    benchCodecListWithSuggestion();
-    benchSuggestionAccuracy();
     benchOpenUtf8(dir);
     benchOpenHuge(dir);
     benchFolding();

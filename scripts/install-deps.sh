@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     build-essential cmake
     qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools qttranslations5-l10n
-    libuchardet-dev pkg-config
+    libuchardet-dev pkg-config zlib1g-dev
     libhunspell-dev myspell-fa hunspell-ar hunspell-en-us
     libpango1.0-dev libcairo2-dev poppler-utils
     acl attr

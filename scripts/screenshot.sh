@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Remakes the screenshots of the README in a virtual X display: docs/screenshot.png (Persian text
-# in the right-to-left layout) and docs/screenshot-fa.png (the Persian interface with the find
-# panel open).
+# in the right-to-left layout), docs/screenshot-fa.png (the Persian interface with the find
+# panel open) and docs/invisibles-{off,on}.png (the same words without and with View > Show
+# Invisible Characters).
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$top/scripts/install-deps.sh"
@@ -16,10 +17,11 @@ cat > "$work/شعر.txt" <<'TEXT'
 متن دوسویه درست نشان داده می‌شود: English words و ۱۴۰۵.
 جست‌وجوی «كتاب» با کاف عربی، «کتاب» با کاف فارسی را هم پیدا می‌کند.
 TEXT
+printf '%b' 'کتاب\u200cها را نمی\u200cدانم.\nسلام\u200f (Tavlo) \u200eok\u200e و ۱۴۰۵\nنام:\tمقدار\n۱۲\u00a0کیلوگرم، 5\u202fkm\n\u2067English\u2069 در متن فارسی\n' > "$work/invisible.txt"
 
-# shot <LANG> <screen> <crop> <output> <keys typed into the window, or nothing>
+# shot <LANG> <screen> <crop> <output> <keys typed into the window, or nothing> [file] [settings]
 shot() {
-    local lang="$1" screen="$2" crop="$3" output="$4" keys="$5"
+    local lang="$1" screen="$2" crop="$3" output="$4" keys="$5" file="${6:-$work/شعر.txt}" extra="${7:-}"
     rm -rf "$work/config"
     mkdir -p "$work/config/Merovane"
     # Right-to-left layout, a font with Persian glyphs, and no update check.
@@ -30,9 +32,10 @@ remind=9223372036854775807
 font="Noto Naskh Arabic,15,-1,5,50,0,0,0,0,0"
 geometry=@ByteArray()
 CONF
+    [ -z "$extra" ] || printf '%b\n' "$extra" >> "$work/config/Merovane/Tavlo.conf"
     LANG="$lang" LANGUAGE= LC_ALL= LC_MESSAGES= XDG_CONFIG_HOME="$work/config" \
         xvfb-run -a --server-args="-screen 0 ${screen}x24" bash -c "
-        '$top/build/src/tavlo' '$work/شعر.txt' &
+        '$top/build/src/tavlo' '$file' &
         pid=\$!
         sleep 3
         if [ -n '$keys' ]; then
@@ -49,3 +52,8 @@ CONF
 
 shot C.UTF-8 640x330 600x320+0+0 "$top/docs/screenshot.png" ""
 shot fa_IR.UTF-8 640x560 600x530+0+0 "$top/docs/screenshot-fa.png" "ctrl+f"
+for shown in false true; do
+    name=$([ "$shown" = true ] && echo on || echo off)
+    shot C.UTF-8 640x330 600x320+0+0 "$top/docs/invisibles-$name.png" "" "$work/invisible.txt" \
+        "zoom=125\nshowInvisibles=$shown"
+done

@@ -28,6 +28,19 @@ inline QByteArray readFile(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
+// Points XDG_CACHE_HOME, and with it the kept-copies folder, at `folder` while it lives.
+class CacheHome
+{
+public:
+    explicit CacheHome(const QString &folder) { qputenv("XDG_CACHE_HOME", QFile::encodeName(folder)); }
+    ~CacheHome() { qputenv("XDG_CACHE_HOME", m_before); }
+    CacheHome(const CacheHome &) = delete;
+    CacheHome &operator=(const CacheHome &) = delete;
+
+private:
+    const QByteArray m_before = qgetenv("XDG_CACHE_HOME");
+};
+
 // A small tmpfs of the test's own, for a full and a read-only file system. Mounting needs root;
 // where it is refused, mounted() is false and the test skips.
 class SmallDisk
@@ -69,8 +82,8 @@ private:
 };
 
 // A path in `folder` that cannot be opened as a document, of the kind named: "missing",
-// "folder", "fifo", "device" or "huge" (a sparse file larger than Tavlo opens); empty for any
-// other kind.
+// "folder", "fifo", "device", "huge" (a sparse file larger than Tavlo opens) or "lines" (12 MB
+// of line feeds, more lines than it opens); empty for any other kind.
 inline QString unreadablePath(const QString &kind, const QString &folder)
 {
     if (kind == QLatin1String("missing"))
@@ -90,6 +103,8 @@ inline QString unreadablePath(const QString &kind, const QString &folder)
         QFile file(path);
         return file.open(QIODevice::WriteOnly) && file.resize(qint64(3) << 30) ? path : QString();
     }
+    if (kind == QLatin1String("lines"))
+        return writeFile(folder + QStringLiteral("/lines.txt"), QByteArray(12 * 1000 * 1000, '\n'));
     return QString();
 }
 

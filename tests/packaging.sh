@@ -26,8 +26,12 @@ contents="$(dpkg-deb --contents "$deb" | awk '{print $6}')"
 echo "$contents"
 depends="$(dpkg-deb --field "$deb" Depends)"
 echo "depends: $depends"
-for lib in libqt5widgets5 libqt5network5 libc6; do
+for lib in libqt5widgets5 libqt5network5 libc6 libhunspell; do
     grep -q "$lib" <<<"$depends" || { echo "the package does not depend on $lib"; exit 1; }
+done
+recommends="$(dpkg-deb --field "$deb" Recommends)"
+for dictionary in myspell-fa hunspell-ar hunspell-en-us; do
+    grep -q "$dictionary" <<<"$recommends" || { echo "the package does not recommend $dictionary"; exit 1; }
 done
 grep -q '^./usr/bin/tavlo$' <<<"$contents"
 grep -q '^./usr/share/applications/tavlo.desktop$' <<<"$contents"

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/dialogs/fileinfo.h"
+#include "gui/editor/plaintextlayout.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "testutil.h"
 
@@ -7,12 +8,14 @@
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QDockWidget>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -54,6 +57,7 @@ private slots:
     void zeroWidthNonJoinerGoesWhereTheFocusIs_data();
     void zeroWidthNonJoinerGoesWhereTheFocusIs();
     void marksAlwaysGoIntoTheDocument();
+    void dateTimeReplacesTheSelection_data();
     void dateTimeReplacesTheSelection();
     void clipboardAndUndoCommandsFollowTheEditor();
     void largeEditsAreOneUndoStep_data();
@@ -142,8 +146,10 @@ void tst_Editing::viewSettingsSurviveARestart_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<bool>("fullAddress");
     QTest::addColumn<bool>("finalYeh");
-    QTest::newRow("right-to-left, full address, final yeh as alef maksura") << 3 << true << true;
-    QTest::newRow("left-to-right, file name, final yeh as yeh") << 2 << false << false;
+    // Status bar hidden, zoomed in, invisible characters shown and visual cursor movement.
+    QTest::addColumn<bool>("viewChanged");
+    QTest::newRow("right-to-left, full address, final yeh as alef maksura, view changed") << 3 << true << true << true;
+    QTest::newRow("left-to-right, file name, final yeh as yeh, view as first") << 2 << false << false << false;
 }
 
 void tst_Editing::viewSettingsSurviveARestart()
@@ -151,6 +157,7 @@ void tst_Editing::viewSettingsSurviveARestart()
     QFETCH(int, mode);
     QFETCH(bool, fullAddress);
     QFETCH(bool, finalYeh);
+    QFETCH(bool, viewChanged);
     const QFont font(QStringLiteral("Noto Naskh Arabic"), 17);
     {
         MainWindow w;
@@ -161,12 +168,22 @@ void tst_Editing::viewSettingsSurviveARestart()
             action(w, "actionFull_Address")->trigger();
         if (finalYeh)
             action(w, "actionFinal_Yeh_as_Alef_Maksura")->trigger();
+        if (viewChanged) {
+            for (const char *name : {"actionStatus_Bar", "actionZoom_In", "actionZoom_In", "actionShow_Invisibles",
+                                     "actionVisual_Cursor"})
+                action(w, name)->trigger();
+        }
         QVERIFY(w.close());
     }
     MainWindow w;
     w.startUp({QStringLiteral("tavlo")});
-    QCOMPARE(editorOf(w)->font().family(), font.family());
-    QCOMPARE(editorOf(w)->font().pointSize(), 17);
+    QCOMPARE(w.editorFont(), font);
+    QCOMPARE(editorOf(w)->font().pointSizeF(), viewChanged ? 17 * 1.25 : 17);
+    QCOMPARE(action(w, "actionStatus_Bar")->isChecked(), !viewChanged);
+    QCOMPARE(w.statusBar()->isHidden(), viewChanged);
+    QCOMPARE(action(w, "actionShow_Invisibles")->isChecked(), viewChanged);
+    QCOMPARE(qobject_cast<PlainTextLayout *>(editorOf(w)->document()->documentLayout())->invisiblesShown(), viewChanged);
+    QCOMPARE(editorOf(w)->document()->defaultCursorMoveStyle(), viewChanged ? Qt::VisualMoveStyle : Qt::LogicalMoveStyle);
     QCOMPARE(action(w, "actionFull_Address")->isChecked(), fullAddress);
     QCOMPARE(action(w, "actionFinal_Yeh_as_Alef_Maksura")->isChecked(), finalYeh);
     QCOMPARE(action(w, mode == 3 ? "actionRight_To_Left" : "actionLeft_To_Right")->isChecked(), true);
@@ -225,14 +242,39 @@ void tst_Editing::marksAlwaysGoIntoTheDocument()
     editorOf(w)->clear();
 }
 
+void tst_Editing::dateTimeReplacesTheSelection_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<int>("zero");
+    QTest::addColumn<QString>("stamp");
+    QTest::newRow("gregorian, latin digits") << QKeySequence(Qt::Key_F5) << int('0') << QStringLiteral("\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}");
+    QTest::newRow("solar hijri, persian digits") << QKeySequence(Qt::SHIFT + Qt::Key_F5) << 0x06F0
+                                                 << QStringLiteral("1[34][0-9]{2}/[01][0-9]/[0-3][0-9] [0-2][0-9]:[0-5][0-9]:[0-5][0-9]");
+    QTest::newRow("hijri, arabic-indic digits") << QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_F5) << 0x0660
+                                                << QStringLiteral("1[45][0-9]{2}/[01][0-9]/[0-3][0-9] [0-2][0-9]:[0-5][0-9]:[0-5][0-9]");
+}
+
 void tst_Editing::dateTimeReplacesTheSelection()
 {
+    QFETCH(QKeySequence, keys);
+    QFETCH(int, zero);
+    QFETCH(QString, stamp);
     MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
     editorOf(w)->setPlainText(QStringLiteral("before [old] after"));
     select(editorOf(w), 8, 11);
-    action(w, "actionTime_Date")->trigger();
-    const QRegularExpression stamp(QStringLiteral("^before \\[\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}\\] after$"));
-    QVERIFY2(stamp.match(editorOf(w)->toPlainText()).hasMatch(), qPrintable(editorOf(w)->toPlainText()));
+    QTest::keySequence(&w, keys);
+    QString text = editorOf(w)->toPlainText();
+    // The stamp's digits, read back as Latin ones; digits of any other set fail the match.
+    for (QChar &c : text) {
+        if (c.unicode() >= zero && c.unicode() <= zero + 9)
+            c = QChar('0' + c.unicode() - zero);
+        else if (c.isDigit())
+            c = QLatin1Char('?');
+    }
+    const QRegularExpression expected(QStringLiteral("^before \\[") + stamp + QStringLiteral("\\] after$"));
+    QVERIFY2(expected.match(text).hasMatch(), qPrintable(editorOf(w)->toPlainText()));
     editorOf(w)->clear();
 }
 

@@ -7,13 +7,18 @@
 #include "fileutil.h"
 
 #include <QDir>
+#include <QMap>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextCodec>
 #include <memory>
+#include <optional>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
@@ -24,6 +29,22 @@ const QString Persian = QStringLiteral("سلام دنيا، پرونده‌اي 
 QByteArray encoded(const char *codec, const QString &text)
 {
     return QTextCodec::codecForName(codec)->fromUnicode(text);
+}
+
+// Every extended attribute of a file, its ACL among them.
+QMap<QByteArray, QByteArray> attributesOf(const QString &path)
+{
+    const QByteArray encoded = QFile::encodeName(path);
+    QByteArray names(65536, 0);
+    const ssize_t length = ::listxattr(encoded.constData(), names.data(), size_t(names.size()));
+    QMap<QByteArray, QByteArray> attributes;
+    for (const QByteArray &name : names.left(int(qMax<ssize_t>(length, 0))).split('\0')) {
+        QByteArray value(65536, 0);
+        const ssize_t size = name.isEmpty() ? -1 : ::getxattr(encoded.constData(), name.constData(), value.data(), size_t(value.size()));
+        if (size >= 0)
+            attributes.insert(name, value.left(int(size)));
+    }
+    return attributes;
 }
 
 QStringList entriesOf(const QString &folder)
@@ -52,8 +73,13 @@ private slots:
     void writeKeepsTheFileItself_data();
     void writeKeepsTheFileItself();
 
+    void stampSeesEveryWrite_data();
+    void stampSeesEveryWrite();
+
     void fastScanMatchesPlainLoop_data();
     void fastScanMatchesPlainLoop();
+    void cleanMeansReadBackByteForByte_data();
+    void cleanMeansReadBackByteForByte();
 
     void recentList();
     void shortenPath_data();
@@ -83,8 +109,8 @@ void tst_Files::readsAndDecodes_data()
     QTest::newRow("utf-8 bom is dropped") << QByteArray("\xEF\xBB\xBF") + Persian.toUtf8() << 0 << Persian;
     QTest::newRow("line ends left to the editor") << QByteArray("one\r\ntwo\rthree") << 0 << QStringLiteral("one\r\ntwo\rthree");
     QTest::newRow("windows-1256 persian") << encoded("windows-1256", Persian) << 2256 << Persian;
-    QTest::newRow("utf-8 cut inside its last character") << Persian.toUtf8().chopped(1) << 4
-                                                         << QString::fromLatin1(Persian.toUtf8().chopped(1));
+    QTest::newRow("utf-8 cut inside its last character") << Persian.toUtf8().chopped(1) << 2256
+                                                         << QTextCodec::codecForMib(2256)->toUnicode(Persian.toUtf8().chopped(1));
     QTest::newRow("utf-16 with bom loses the bom") << encoded("UTF-16LE", QStringLiteral("\uFEFF") + Persian) << 1015 << Persian;
 }
 
@@ -214,6 +240,11 @@ void tst_Files::failedWriteKeepsTheOldBytes_data()
     QTest::newRow("loop of symbolic links") << "loop" << 2000 << int(SaveResult::Failed);
     // Written in place (the folder takes no temporary file): the old bytes must survive.
     QTest::newRow("disk full, another user's folder") << "fullfolder" << 120000 << int(SaveResult::Failed);
+    // As the kernel refuses to follow it with fs.protected_symlinks on.
+    QTest::newRow("another user's link in a sticky folder") << "stickylink" << 2000 << int(SaveResult::Failed);
+    // Written in place (a second name), which needs a copy of the old bytes first.
+    QTest::newRow("no folder for kept copies") << "nocopyfolder" << 2000 << int(SaveResult::NoKeptCopy);
+    QTest::newRow("kept copies on a full disk") << "copydiskfull" << 2000 << int(SaveResult::NoKeptCopy);
 }
 
 void tst_Files::failedWriteKeepsTheOldBytes()
@@ -225,14 +256,30 @@ void tst_Files::failedWriteKeepsTheOldBytes()
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("disk"));
     QVERIFY(QDir().mkpath(folder));
+    // The rows that spoil the kept-copies folder have a cache of their own.
+    std::optional<CacheHome> cache;
+    if (kind == QLatin1String("nocopyfolder") || kind == QLatin1String("copydiskfull"))
+        cache.emplace(dir.filePath(QStringLiteral("cache")));
+    const QString copies = SafeSave::keptCopiesFolder();
     std::unique_ptr<SmallDisk> disk;
     const bool asNobody = kind == QLatin1String("fullfolder");
     if (kind == QLatin1String("full") || kind == QLatin1String("readonly") || asNobody) {
         disk = std::make_unique<SmallDisk>(folder, asNobody ? QStringLiteral("256k") : QStringLiteral("2m"));
         if (!disk->mounted())
             QSKIP("mounting a tmpfs is refused here (needs root)");
+    } else if (kind == QLatin1String("copydiskfull")) {
+        QVERIFY(QDir().mkpath(copies));
+        disk = std::make_unique<SmallDisk>(copies, QStringLiteral("256k"));
+        if (!disk->mounted())
+            QSKIP("mounting a tmpfs is refused here (needs root)");
+        disk->fill();
+    } else if (kind == QLatin1String("nocopyfolder")) {
+        QVERIFY(QDir().mkpath(QFileInfo(copies).path()));
+        writeFile(copies, "a file where the folder would go");
     }
     const QString path = writeFile(folder + QStringLiteral("/doc.txt"), old);
+    if (kind == QLatin1String("nocopyfolder") || kind == QLatin1String("copydiskfull"))
+        QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(folder + QStringLiteral("/second.txt")).constData()), 0);
     if (asNobody) {
         QCOMPARE(::chown(QFile::encodeName(path).constData(), NobodyId, NobodyId), 0);
         QCOMPARE(chmod(QFile::encodeName(folder).constData(), 0755), 0);
@@ -256,6 +303,13 @@ void tst_Files::failedWriteKeepsTheOldBytes()
         target = folder + QStringLiteral("/a.txt");
         QVERIFY(QFile::link(folder + QStringLiteral("/b.txt"), target));
         QVERIFY(QFile::link(target, folder + QStringLiteral("/b.txt")));
+    } else if (kind == QLatin1String("stickylink")) {
+        if (::geteuid() != 0)
+            QSKIP("needs root, to give the link to another user");
+        target = folder + QStringLiteral("/link.txt");
+        QVERIFY(QFile::link(path, target));
+        QCOMPARE(::lchown(QFile::encodeName(target).constData(), NobodyId, NobodyId), 0);
+        QCOMPARE(chmod(QFile::encodeName(folder).constData(), 01777), 0);
     }
     const QStringList before = entriesOf(folder);
 
@@ -283,6 +337,10 @@ void tst_Files::failedWriteKeepsTheOldBytes()
         QCOMPARE(result.reason, QStringLiteral("Too many levels of symbolic links"));
         QVERIFY(QFileInfo(folder + QStringLiteral("/b.txt")).isSymLink());
     }
+    if (kind == QLatin1String("stickylink"))
+        QCOMPARE(result.reason, QStringLiteral("Permission denied"));
+    if (status == SaveResult::NoKeptCopy)
+        QCOMPARE(result.keptCopy, copies);
     if (kind != QLatin1String("fifo") && kind != QLatin1String("nofolder"))
         QCOMPARE(readFile(path), old);
     // No temporary file is left behind.
@@ -302,6 +360,10 @@ void tst_Files::writeKeepsTheFileItself_data()
     QTest::newRow("a second name sees the new text") << "hardlink" << 0644 << false;
     QTest::newRow("another user's file keeps its owner") << "foreign" << 0644 << true;
     QTest::newRow("folder without room for a temporary file") << "lockedfolder" << 0644 << true;
+    QTest::newRow("an extended attribute stays") << "xattr" << 0644 << false;
+    QTest::newRow("an acl stays") << "acl" << 0640 << false;
+    // The new file could not be given it: written in place, the file keeps it.
+    QTest::newRow("an attribute the user may not set stays") << "security" << 0644 << true;
 }
 
 void tst_Files::writeKeepsTheFileItself()
@@ -329,13 +391,25 @@ void tst_Files::writeKeepsTheFileItself()
     } else if (kind == QLatin1String("hardlink")) {
         path = dir.filePath(QStringLiteral("second.txt"));
         QCOMPARE(::link(QFile::encodeName(real).constData(), QFile::encodeName(path).constData()), 0);
-    } else if (kind == QLatin1String("foreign") || kind == QLatin1String("lockedfolder")) {
+    } else if (kind == QLatin1String("foreign") || kind == QLatin1String("lockedfolder") || kind == QLatin1String("security")) {
         QCOMPARE(::chown(QFile::encodeName(real).constData(), NobodyId, NobodyId), 0);
     }
+    const QByteArray encoded = QFile::encodeName(real);
+    if (kind == QLatin1String("xattr") && ::setxattr(encoded.constData(), "user.tavlo", "kept", 4, 0) != 0)
+        QSKIP("the file system takes no extended attributes here");
+    if (kind == QLatin1String("acl")
+        && QProcess::execute(QStringLiteral("setfacl"), {QStringLiteral("-m"), QStringLiteral("u:nobody:rw"), real}) != 0)
+        QSKIP("setfacl is missing, or the file system takes no ACL here");
+    if (kind == QLatin1String("security")) {
+        if (::setxattr(encoded.constData(), "security.tavlo", "kept", 4, 0) != 0)
+            QSKIP("the file system takes no security attributes here");
+        QCOMPARE(::chown(QFile::encodeName(dir.path()).constData(), NobodyId, NobodyId), 0);
+    }
+    const QMap<QByteArray, QByteArray> attributes = attributesOf(real);
     struct stat before;
     QCOMPARE(stat(QFile::encodeName(real).constData(), &before), 0);
 
-    if (kind == QLatin1String("lockedfolder")) {
+    if (kind == QLatin1String("lockedfolder") || kind == QLatin1String("security")) {
         // Nobody may write the file but not the root-owned folder around it.
         qputenv("XDG_CACHE_HOME", QFile::encodeName(m_nobodyCache.path()));
         const int status = runAsNobody([&] { return int(writeDocument(path, QStringLiteral("new")).status); });
@@ -349,11 +423,48 @@ void tst_Files::writeKeepsTheFileItself()
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("other/real.txt"))));
     struct stat after;
     QCOMPARE(stat(QFile::encodeName(real).constData(), &after), 0);
-    QCOMPARE(int(after.st_mode & 07777), mode);
+    QCOMPARE(after.st_mode & 07777, before.st_mode & 07777);
     QCOMPARE(after.st_uid, before.st_uid);
     QCOMPARE(after.st_gid, before.st_gid);
-    if (kind == QLatin1String("hardlink") || kind == QLatin1String("foreign") || kind == QLatin1String("lockedfolder"))
+    if (kind == QLatin1String("hardlink") || kind == QLatin1String("foreign") || kind == QLatin1String("lockedfolder")
+        || kind == QLatin1String("security"))
         QCOMPARE(after.st_ino, before.st_ino);
+    QCOMPARE(attributesOf(real), attributes);
+    if (kind == QLatin1String("xattr") || kind == QLatin1String("acl") || kind == QLatin1String("security"))
+        QCOMPARE(attributes.size(), 1);
+}
+
+void tst_Files::stampSeesEveryWrite_data()
+{
+    QTest::addColumn<QString>("write");
+    QTest::addColumn<bool>("matches");
+    QTest::newRow("nothing written") << "none" << true;
+    QTest::newRow("a time a nanosecond later") << "nanosecond" << false;
+    // What a file system of whole seconds shows of a same-size write within the second: no
+    // difference at all, ctime included. Only the content tells.
+    QTest::newRow("same size, same second, same ctime") << "same second" << false;
+}
+
+void tst_Files::stampSeesEveryWrite()
+{
+    QFETCH(QString, write);
+    QFETCH(bool, matches);
+    const QString path = writeFile(m_dir.filePath(QStringLiteral("stamped.txt")), "first");
+    const QByteArray encoded = QFile::encodeName(path);
+    const struct timespec second[2] = {{time(nullptr), 0}, {time(nullptr), 0}};
+    QCOMPARE(utimensat(AT_FDCWD, encoded.constData(), second, 0), 0);
+    FileStamp recorded = readDocument(path).stamp;
+    if (write == QLatin1String("nanosecond")) {
+        const struct timespec later[2] = {second[0], {second[1].tv_sec, 1}};
+        QCOMPARE(utimensat(AT_FDCWD, encoded.constData(), later, 0), 0);
+    } else if (write == QLatin1String("same second")) {
+        writeFile(path, "FIRST");
+        QCOMPARE(utimensat(AT_FDCWD, encoded.constData(), second, 0), 0);
+        recorded.changedNs = FileStamp::of(path).changedNs;
+    }
+    FileStamp now;
+    QCOMPARE(recorded.matchesFile(path, &now), matches);
+    QCOMPARE(now.size, qint64(5));
 }
 
 void tst_Files::fastScanMatchesPlainLoop_data()
@@ -383,6 +494,59 @@ void tst_Files::fastScanMatchesPlainLoop()
 {
     QFETCH(QByteArray, data);
     QCOMPARE(CodecScan::cleanMibs(data), CodecScan::cleanMibsReference(data));
+}
+
+void tst_Files::cleanMeansReadBackByteForByte_data()
+{
+    QTest::addColumn<QByteArray>("codec");
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<bool>("clean");
+    const QByteArray persian = encoded("windows-1256", Persian);
+    QTest::newRow("windows-1256 reads Persian") << QByteArray("windows-1256") << persian << true;
+    // ICU fills the holes of a code page with C1 controls or U+FFFD and reports nothing.
+    QTest::newRow("windows-1252 has no letter at 0x81") << QByteArray("windows-1252") << persian << false;
+    QTest::newRow("ISO-8859-1 reads 0x80 to 0x9F as controls") << QByteArray("ISO-8859-1") << persian << false;
+    QTest::newRow("ISO-8859-6 has no letter at 0xA1") << QByteArray("ISO-8859-6") << QByteArray("\xa1\xe6") << false;
+    QTest::newRow("US-ASCII takes no high byte") << QByteArray("US-ASCII") << QByteArray("ab\xe9") << false;
+    QTest::newRow("a SUB the bytes hold") << QByteArray("windows-1252") << QByteArray("a\x1a\xe9") << true;
+    QTest::newRow("IBM037 reads 0x3F as SUB") << QByteArray("IBM037") << QByteArray("\xc1\x3f") << false;
+    QTest::newRow("GBK cannot read Persian") << QByteArray("GBK") << persian << false;
+    QTest::newRow("Big5") << QByteArray("Big5") << encoded("Big5", QStringLiteral("外公的茶園在一座高山的半山腰。")) << true;
+    QTest::newRow("Big5 cut inside a character")
+        << QByteArray("Big5") << encoded("Big5", QStringLiteral("外公的茶園")).chopped(1) << false;
+    QTest::newRow("Shift_JIS over chunk borders")
+        << QByteArray("Shift_JIS") << encoded("Shift_JIS", QStringLiteral("京都の秋は美しい。\n").repeated(9000)) << true;
+    // Stateful codecs write one text in many ways: each character must come back.
+    QTest::newRow("ISO-2022-JP over chunk borders")
+        << QByteArray("ISO-2022-JP") << encoded("ISO-2022-JP", QStringLiteral("京都の秋 autumn\n").repeated(9000)) << true;
+    QTest::newRow("ISO-2022-JP takes no high byte") << QByteArray("ISO-2022-JP") << persian << false;
+    QTest::newRow("UTF-7 ending in base64") << QByteArray("UTF-7") << QByteArray("a+AOk-b+AOk") << true;
+    // A lone surrogate is no character.
+    QTest::newRow("utf-16 pair") << QByteArray("UTF-16LE") << QByteArray("\x3d\xd8\x00\xde", 4) << true;
+    QTest::newRow("utf-16 lone high surrogate") << QByteArray("UTF-16LE") << QByteArray("\x3d\xd8\x41\x00", 4) << false;
+    QTest::newRow("utf-16 lone low surrogate at the end") << QByteArray("UTF-16LE") << QByteArray("\x41\x00\x00\xde", 4) << false;
+    QTest::newRow("utf-16 pair across a chunk border")
+        << QByteArray("UTF-16LE")
+        << encoded("UTF-16LE", QStringLiteral("a").repeated(32 * 1024 - 1) + QString::fromUcs4(U"\U0001F600")) << true;
+    QTest::newRow("utf-16 big-endian with its mark")
+        << QByteArray("UTF-16") << QByteArray("\xfe\xff\x06\x33\x06\x44", 6) << true;
+    QTest::newRow("utf-32 surrogates as two characters")
+        << QByteArray("UTF-32LE") << QByteArray("\x3d\xd8\0\0\x00\xde\0\0", 8) << false;
+    QTest::newRow("utf-32 big-endian with its mark")
+        << QByteArray("UTF-32") << QByteArray("\0\0\xfe\xff\0\x01\xf6\x00", 8) << true;
+    QTest::newRow("utf-32 past U+10FFFF") << QByteArray("UTF-32LE") << QByteArray("\0\0\x11\0", 4) << false;
+}
+
+void tst_Files::cleanMeansReadBackByteForByte()
+{
+    QFETCH(QByteArray, codec);
+    QFETCH(QByteArray, data);
+    QFETCH(bool, clean);
+    QTextCodec *c = QTextCodec::codecForName(codec);
+    QVERIFY(c);
+    QCOMPARE(CodecScan::decodesCleanly(c, data), clean);
+    // The scan in chunks over the cores judges alike.
+    QCOMPARE(CodecScan::cleanMibs(data).contains(c->mibEnum()), clean);
 }
 
 void tst_Files::recentList()

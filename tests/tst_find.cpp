@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "gui/language.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "testutil.h"
 
@@ -82,6 +83,10 @@ private slots:
     void matchCount_data();
     void matchCount();
     void highlightsStayNearTheViewAndFollowEdits();
+    void countStaysInStep_data();
+    void countStaysInStep();
+    void panelNeverHidesTheMatch_data();
+    void panelNeverHidesTheMatch();
 };
 
 void tst_Find::initTestCase()
@@ -577,6 +582,73 @@ void tst_Find::highlightsStayNearTheViewAndFollowEdits()
 
     p.dock->hide();
     QVERIFY(p.edit->extraSelections().isEmpty());
+}
+
+void tst_Find::countStaysInStep_data()
+{
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QString>("count");
+    QTest::newRow("a switch of language and back") << "language" << "3 matches";
+    QTest::newRow("an undo of a replacement") << "undo" << "3 matches";
+}
+
+void tst_Find::countStaysInStep()
+{
+    QFETCH(QString, step);
+    QFETCH(QString, count);
+    Language::apply(QStringLiteral("en"));
+    MainWindow w;
+    w.show();
+    Panel p(w);
+    auto *label = w.findChild<QLabel *>(QStringLiteral("labelCount"));
+    p.edit->setPlainText(QStringLiteral("ab ab ab"));
+    w.findChild<QAction *>(QStringLiteral("actionFind"))->trigger();
+    p.find->setPlainText(QStringLiteral("ab"));
+    if (step == QLatin1String("language")) {
+        Language::apply(QStringLiteral("fa"));
+        QCoreApplication::processEvents();
+        QCOMPARE(label->text(), QStringLiteral("۳ مورد"));
+        Language::apply(QStringLiteral("en"));
+        QCoreApplication::processEvents();
+    } else {
+        p.select(0, 2);
+        p.button("pushReplace")->click();
+        QCOMPARE(label->text(), QStringLiteral("1 of 2"));
+        w.findChild<QAction *>(QStringLiteral("actionUndo"))->trigger();
+    }
+    QTRY_COMPARE(label->text(), count);
+}
+
+void tst_Find::panelNeverHidesTheMatch_data()
+{
+    QTest::addColumn<int>("line");
+    QTest::newRow("a match under the panel: the view scrolls") << 40;
+    QTest::newRow("a match at the end, where the view cannot scroll: the panel moves") << 99;
+}
+
+void tst_Find::panelNeverHidesTheMatch()
+{
+    QFETCH(int, line);
+    MainWindow w;
+    w.resize(700, 500);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    Panel p(w);
+    QVector<QString> lines(100, QStringLiteral("text"));
+    lines[line] = QStringLiteral("text needle");
+    p.edit->setPlainText(QStringList(lines.toList()).join(QLatin1Char('\n')));
+    w.findChild<QAction *>(QStringLiteral("actionFind"))->trigger();
+    // Over the lower half of the window, as a small screen or a user may put it.
+    QWidget *view = p.edit->viewport();
+    p.dock->move(view->mapToGlobal(QPoint(0, view->height() / 2)));
+    p.find->setPlainText(QStringLiteral("needle"));
+    p.edit->setTextCursor(QTextCursor(p.edit->document()));
+    p.button("pushNext")->click();
+    QCoreApplication::processEvents();
+    QCOMPARE(p.selection(), Range(line * 5 + 5, line * 5 + 11));
+    const QRect match(view->mapToGlobal(p.edit->cursorRect().topLeft()), p.edit->cursorRect().size());
+    QVERIFY(QRect(view->mapToGlobal(QPoint(0, 0)), view->size()).contains(match));
+    QVERIFY(!p.dock->frameGeometry().intersects(match));
 }
 
 QTEST_MAIN(tst_Find)

@@ -12,6 +12,8 @@ private slots:
     void breaksLongLines();
     void mustBreakByLayoutCost_data();
     void mustBreakByLayoutCost();
+    void countsLinesAsTheDocumentBreaksThem_data();
+    void countsLinesAsTheDocumentBreaksThem();
 };
 
 void tst_LineBreaker::breaksLongLines_data()
@@ -85,6 +87,23 @@ void tst_LineBreaker::mustBreakByLayoutCost()
     QCOMPARE(LineBreaker::mustBreak(text, wrapped, &keyMs), must);
     if (must && text.size() < LineBreaker::hardLimit)
         QVERIFY(keyMs > LineBreaker::maxKeyMs);
+}
+
+void tst_LineBreaker::countsLinesAsTheDocumentBreaksThem_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qint64>("lines");
+    QTest::newRow("empty") << QString() << qint64(0);
+    QTest::newRow("a final break starts no line") << QStringLiteral("a\nb\n") << qint64(2);
+    QTest::newRow("cr lf is one break, a lone cr another") << QStringLiteral("a\r\nb\rc\r") << qint64(3);
+    QTest::newRow("paragraph separator and frame marks break") << QStringLiteral("a\u2029b\uFDD0c\uFDD1") << qint64(3);
+}
+
+void tst_LineBreaker::countsLinesAsTheDocumentBreaksThem()
+{
+    QFETCH(QString, text);
+    QFETCH(qint64, lines);
+    QCOMPARE(LineBreaker::lineCount(text), lines);
 }
 
 QTEST_GUILESS_MAIN(tst_LineBreaker)

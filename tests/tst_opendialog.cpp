@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/dialogs/opendialog.h"
+#include "gui/language.h"
 #include "testutil.h"
 
 #include <QDialogButtonBox>
@@ -8,6 +9,8 @@
 #include <QPushButton>
 #include <QSet>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QThreadPool>
 #include <QTextCodec>
 
@@ -41,10 +44,15 @@ class tst_OpenDialog : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { isolateTestEnvironment(); }
+    void initTestCase();
     void labelsGroupTheWindowsCodePages_data();
     void labelsGroupTheWindowsCodePages();
     void windows1256FileIsOfferedAndPreviewed();
+    void labelsAreNeverCut_data();
+    void labelsAreNeverCut();
+    void previewShowsTheHeadOfALargeFile_data();
+    void previewShowsTheHeadOfALargeFile();
+    void previewParagraphsTakeTheirOwnDirection();
     void doubleClickChoosesTheItem();
     void suggestionIsOneKeyAway_data();
     void suggestionIsOneKeyAway();
@@ -52,6 +60,12 @@ private slots:
     void cancellingKeepsMinusOne();
     void okWithoutSelectionKeepsTheDialogOpen();
 };
+
+void tst_OpenDialog::initTestCase()
+{
+    Q_INIT_RESOURCE(resources);
+    isolateTestEnvironment();
+}
 
 void tst_OpenDialog::labelsGroupTheWindowsCodePages_data()
 {
@@ -77,13 +91,13 @@ void tst_OpenDialog::windows1256FileIsOfferedAndPreviewed()
     OpenDialog dialog;
     ModalBot bot;
     QStringList labels;
-    QString firstPreview, chosenPreview;
+    QString firstPreview, chosenPreview, firstLabel;
     bot.act([&](QWidget *w) {
         QListWidget *list = listOf(w);
         for (int i = 0; i < list->count(); ++i)
             labels << list->item(i)->text();
         QCOMPARE(list->selectedItems().size(), 1);
-        QCOMPARE(list->selectedItems().first()->text(), QStringLiteral("windows-1252 (Western European)"));
+        firstLabel = list->selectedItems().first()->text();
         auto *preview = w->findChild<QPlainTextEdit *>(QStringLiteral("plainTextEdit"));
         firstPreview = preview->toPlainText();
         itemWithMib(list, 2256)->setSelected(true);
@@ -94,11 +108,122 @@ void tst_OpenDialog::windows1256FileIsOfferedAndPreviewed()
     QCOMPARE(ret, 2256);
     QVERIFY(labels.contains(QStringLiteral("windows-1256 (Arabic)")));
     QVERIFY(!labels.contains(QStringLiteral("UTF-8")));
-    QCOMPARE(firstPreview, QTextCodec::codecForMib(2252)->toUnicode(data));
+    // windows-1252 has no letters at Persian's bytes 0x81, 0x8D and 0x90: it is not offered,
+    // and the suggestion is preselected in its place.
+    QVERIFY(!labels.contains(QStringLiteral("windows-1252 (Western European)")));
+    QCOMPARE(firstLabel, QStringLiteral("windows-1256 (Arabic)"));
+    QCOMPARE(firstPreview, Persian);
     QCOMPARE(chosenPreview, Persian);
-    // Sorted by label, so the Windows code pages stand in their numeric order.
-    QVERIFY(labels.indexOf(QStringLiteral("windows-1250 (Central European)"))
-            < labels.indexOf(QStringLiteral("windows-1251 (Cyrillic)")));
+}
+
+void tst_OpenDialog::labelsAreNeverCut_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("english") << QStringLiteral("en");
+    QTest::newRow("persian") << QStringLiteral("fa");
+    QTest::newRow("arabic") << QStringLiteral("ar");
+}
+
+void tst_OpenDialog::labelsAreNeverCut()
+{
+    QFETCH(QString, language);
+    Language::apply(language);
+    // Latin letters every Windows code page reads, so each of them is listed with its group.
+    QByteArray data = encoded("ISO-8859-1", QStringLiteral("Café à la carte, déjà vu"));
+    int ret = -1;
+    OpenDialog dialog;
+    ModalBot bot;
+    int widest = 0;
+    int room = 0;
+    QStringList windowsPages;
+    bot.act([&](QWidget *w) {
+        QListWidget *list = listOf(w);
+        for (int i = 0; i < list->count(); ++i)
+            if (list->item(i)->text().startsWith(QLatin1String("windows-125")))
+                windowsPages << list->item(i)->text().left(12);
+        widest = list->sizeHintForColumn(0);
+        room = list->viewport()->width();
+        w->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->click();
+    });
+    dialog.exec(&data, &ret);
+    Language::apply(QStringLiteral("en"));
+    // Sorted by the English labels in every language, so the code pages keep their order.
+    QCOMPARE(windowsPages, (QStringList{"windows-1250", "windows-1251", "windows-1252", "windows-1253", "windows-1254",
+                                        "windows-1255", "windows-1256", "windows-1257", "windows-1258"}));
+    QVERIFY2(room >= widest, qPrintable(QStringLiteral("%1 px for labels %2 px wide").arg(room).arg(widest)));
+}
+
+void tst_OpenDialog::previewShowsTheHeadOfALargeFile_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<int>("mib");
+    const QString line = Persian + QLatin1Char('\n');
+    QTest::newRow("windows-1256") << encoded("windows-1256", line.repeated(12000)) << 2256;
+    // The byte limit falls inside a pair of surrogates, and inside a letter with its marks.
+    QString pairs = QStringLiteral("a").repeated(128 * 1024 - 1) + QString::fromUcs4(U"\U0001F600").repeated(10);
+    QTest::newRow("utf-16 pair at the cut") << encoded("UTF-16LE", pairs) << 1014;
+    QString marks = QStringLiteral("a").repeated(256 * 1024 - 2) + QStringLiteral("\u0628\u064E\u0651").repeated(10);
+    QTest::newRow("windows-1256 marks at the cut") << encoded("windows-1256", marks) << 2256;
+    // A file of one long line: laid out whole, the preview alone would take seconds.
+    QTest::newRow("one line of 1 MB") << encoded("windows-1256", Persian.repeated(25000)) << 2256;
+}
+
+void tst_OpenDialog::previewShowsTheHeadOfALargeFile()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(int, mib);
+    int ret = -1;
+    OpenDialog dialog;
+    ModalBot bot;
+    QString preview;
+    bot.act([&](QWidget *w) {
+        QListWidget *list = listOf(w);
+        QTRY_VERIFY(list->count() > 0);
+        itemWithMib(list, mib)->setSelected(true);
+        preview = w->findChild<QPlainTextEdit *>()->toPlainText();
+        w->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    });
+    dialog.exec(&data, &ret);
+    QCOMPARE(ret, mib);
+    const QString note = QStringLiteral("\n# The preview is shortened. OK opens the whole file.");
+    QVERIFY(preview.endsWith(note));
+    // Long lines are broken for the preview: compare the texts without their breaks.
+    const auto unbroken = [](QString text) {
+        return text.remove(QLatin1Char('\n')).remove(QLatin1Char(' '));
+    };
+    const QString head = unbroken(preview.chopped(note.size()));
+    const QString all = unbroken(QTextCodec::codecForMib(mib)->toUnicode(data));
+    QVERIFY(head.size() > 200 * 1000 / 2);
+    QVERIFY(head.size() < 256 * 1024 + 1);
+    QVERIFY(all.startsWith(head));
+    // Ends where a character ends, and not between a letter and its marks.
+    QVERIFY(!head.back().isHighSurrogate());
+    QVERIFY(QChar::category(all.at(head.size()).unicode()) != QChar::Mark_NonSpacing);
+}
+
+void tst_OpenDialog::previewParagraphsTakeTheirOwnDirection()
+{
+    QByteArray data = encoded("windows-1256", Persian + QStringLiteral("\nLatin line\n"));
+    int ret = -1;
+    OpenDialog dialog;
+    ModalBot bot;
+    qreal persianRight = 0, latinLeft = 0, width = 0;
+    bot.act([&](QWidget *w) {
+        itemWithMib(listOf(w), 2256)->setSelected(true);
+        auto *preview = w->findChild<QPlainTextEdit *>();
+        preview->viewport()->repaint();
+        const QTextBlock first = preview->document()->firstBlock();
+        const QTextLine persian = first.layout()->lineAt(0);
+        const QTextLine latin = first.next().layout()->lineAt(0);
+        persianRight = persian.naturalTextRect().right() - persian.x();
+        latinLeft = latin.naturalTextRect().left() - latin.x();
+        width = persian.width();
+        w->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->click();
+    });
+    dialog.exec(&data, &ret);
+    QVERIFY(width > 0);
+    QVERIFY2(persianRight > width - 2, qPrintable(QStringLiteral("%1 of %2").arg(persianRight).arg(width)));
+    QVERIFY(latinLeft < 2);
 }
 
 void tst_OpenDialog::doubleClickChoosesTheItem()

@@ -5,6 +5,7 @@
 #include "gui/editor/layoutmode.h"
 #include "gui/editor/plaintextlayout.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
@@ -52,6 +53,15 @@ std::unique_ptr<Editors> makeEditors(int mode, bool visual = false)
         edit->setGeometry(x, 0, 440, 300);
         edit->show();
         x += 460;
+    }
+    // Unwrapped right-to-left lines all end at the right edge of the widest, where they start
+    // and where the lazy layout scrolls to: QTextEdit does the same on a page that wide.
+    if (mode == NoWrapRightToLeft) {
+        QCoreApplication::processEvents();
+        editors->stock.setLineWrapMode(QTextEdit::FixedPixelWidth);
+        editors->stock.setLineWrapColumnOrWidth(int(editors->lazy.document()->documentLayout()->documentSize().width()));
+        QCoreApplication::processEvents();
+        editors->stock.horizontalScrollBar()->setValue(editors->stock.horizontalScrollBar()->maximum());
     }
     return editors;
 }
@@ -129,6 +139,8 @@ private slots:
     void cursorFollowsStock();
     void view_data();
     void view();
+    void invisibleMarkers_data();
+    void invisibleMarkers();
 };
 
 void tst_PlainTextLayout::cursorFollowsStock_data()
@@ -202,7 +214,7 @@ void tst_PlainTextLayout::view_data()
             QTest::newRow(m + "text set into an empty document scrolls as far as stock") << mode << ScrollRange;
     }
     QTest::newRow("mode 1: text further down than single precision reaches is drawn") << 1 << FarDown;
-    QTest::newRow("mode 3: short lines end at the right, long ones start at the left")
+    QTest::newRow("mode 3: short and long lines start at one right edge, in view")
         << 3 << RightToLeftAlignment;
 }
 
@@ -315,13 +327,94 @@ void tst_PlainTextLayout::view()
         const QTextBlock longBlock = lazy.document()->firstBlock().next();
         const QRectF shortRect = shortBlock.layout()->lineAt(0).naturalTextRect().translated(layout->blockBoundingRect(shortBlock).topLeft());
         const QRectF longRect = longBlock.layout()->lineAt(0).naturalTextRect().translated(layout->blockBoundingRect(longBlock).topLeft());
-        QVERIFY2(qAbs(shortRect.right() - (viewport.width() - margin)) <= 1, qPrintable(QString::number(shortRect.right())));
+        // Seen from the right end, where the view opens, every line starts at the right.
+        QScrollBar *bar = lazy.horizontalScrollBar();
         QVERIFY(longRect.width() > viewport.width());
-        QCOMPARE(longRect.left(), margin);
-        QVERIFY(lazy.horizontalScrollBar()->maximum() + viewport.width() >= longRect.right());
+        QVERIFY(bar->maximum() > 0);
+        QCOMPARE(bar->value(), bar->maximum());
+        for (const QRectF &line : {shortRect, longRect})
+            QVERIFY2(qAbs(line.right() - bar->value() - (viewport.width() - margin)) <= 1,
+                     qPrintable(QString::number(line.right() - bar->value())));
         break;
     }
     }
+}
+
+void tst_PlainTextLayout::invisibleMarkers_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("at");
+    // "at" is the marked character, or the end of the first paragraph.
+    QTest::newRow("non-joiner between letters") << 1 << QStringLiteral("کتاب\u200cها") << 4;
+    QTest::newRow("joiner") << 1 << QStringLiteral("abc\u200ddef") << 3;
+    QTest::newRow("right-to-left mark") << 1 << QStringLiteral("سلام\u200f (x)") << 4;
+    QTest::newRow("left-to-right mark, unwrapped right to left") << 3 << QStringLiteral("ok\u200e سلام") << 2;
+    QTest::newRow("arabic letter mark") << 1 << QStringLiteral("علامت\u061c ۱۲") << 5;
+    QTest::newRow("embedding") << 2 << QStringLiteral("a \u202bxyz b") << 2;
+    QTest::newRow("pop of an embedding") << 1 << QStringLiteral("xyz\u202c abc") << 3;
+    QTest::newRow("isolate") << 1 << QStringLiteral("سلام \u2066abc\u2069 دنیا") << 5;
+    QTest::newRow("no-break space") << 1 << QStringLiteral("۱۲\u00a0کیلو") << 2;
+    QTest::newRow("narrow no-break space") << 2 << QStringLiteral("5\u202fkm") << 1;
+    QTest::newRow("tab") << 1 << QStringLiteral("key\tvalue") << 3;
+    QTest::newRow("paragraph end") << 1 << QStringLiteral("سلام دنیا\nبعدی") << 9;
+    QTest::newRow("paragraph end, unwrapped left to right") << 2 << QStringLiteral("abc\nnext") << 3;
+}
+
+// The markers are drawn over the text: the glyphs are shaped as before, and the pixels change
+// only around the marked character.
+void tst_PlainTextLayout::invisibleMarkers()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, text);
+    QFETCH(int, at);
+    QTextEdit edit;
+    auto *layout = new PlainTextLayout(edit.document());
+    edit.document()->setDocumentLayout(layout);
+    edit.setFont(QFont(QStringLiteral("Noto Sans"), 16));
+    edit.document()->setDefaultTextOption(textOptionFor(mode));
+    edit.setPlainText(text);
+    edit.resize(440, 200);
+    edit.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&edit));
+    edit.clearFocus();
+    QCoreApplication::processEvents();
+    const auto glyphs = [&] {
+        QVector<quint32> indexes;
+        const QTextLayout *layout = edit.document()->firstBlock().layout();
+        for (int i = 0; i < layout->lineCount(); ++i)
+            for (const QGlyphRun &run : layout->lineAt(i).glyphRuns())
+                indexes += run.glyphIndexes();
+        return indexes;
+    };
+    const QVector<quint32> plainGlyphs = glyphs();
+    QVERIFY(!plainGlyphs.isEmpty());
+    const QImage plain = shot(edit);
+    layout->setInvisiblesShown(true);
+    QCoreApplication::processEvents();
+    const QImage marked = shot(edit);
+    QCOMPARE(glyphs(), plainGlyphs);
+
+    QTextCursor cursor(edit.document());
+    cursor.setPosition(at);
+    QRect around = edit.cursorRect(cursor);
+    cursor.setPosition(at + 1);
+    if (cursor.block() == edit.document()->firstBlock())
+        around |= edit.cursorRect(cursor);
+    const int em = around.height();
+    around.adjust(-em, 0, em, 0);
+    int changed = 0;
+    int astray = 0;
+    for (int y = 0; y < plain.height(); ++y) {
+        for (int x = 0; x < plain.width(); ++x) {
+            if (plain.pixel(x, y) == marked.pixel(x, y))
+                continue;
+            ++changed;
+            astray += !around.contains(x, y);
+        }
+    }
+    QVERIFY2(changed > 10, qPrintable(QString::number(changed)));
+    QVERIFY2(astray == 0, qPrintable(QStringLiteral("%1 of %2 changed pixels away from the marker").arg(astray).arg(changed)));
 }
 
 QTEST_MAIN(tst_PlainTextLayout)

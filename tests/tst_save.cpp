@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/safesave.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "testutil.h"
 
@@ -15,6 +16,7 @@
 #include <QTest>
 #include <QTextCodec>
 #include <QTextEdit>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <utime.h>
 
@@ -83,6 +85,8 @@ private slots:
     void activationAsksNothing();
     void deletedFileKeptThenSavedRecreatesIt();
     void yesToAReloadThatFailsMarksModified();
+    void nameNotValidUtf8IsRefused_data();
+    void nameNotValidUtf8IsRefused();
 
 private:
     QTemporaryDir m_dir;
@@ -108,7 +112,8 @@ void tst_Save::roundTrips_data()
                                                 << Persian.toUtf8();
     QTest::newRow("crlf becomes lf") << QByteArray("a\r\nb\r\n") << 0 << QByteArray("a\nb\n");
     QTest::newRow("bom dropped") << QByteArray("\xEF\xBB\xBF" "abc") << 0 << QByteArray("abc");
-    QTest::newRow("no-break space becomes space") << QByteArray("a\xC2\xA0z") << 0 << QByteArray("a z");
+    QTest::newRow("no-break space and line separator kept") << QByteArray("a\xC2\xA0z\xE2\x80\xA8w") << 0
+                                                            << QByteArray("a\xC2\xA0z\xE2\x80\xA8w");
     QTest::newRow("zwnj and marks kept") << QStringLiteral("\u200Fa\u200Cb\u200E").toUtf8() << 0
                                          << QStringLiteral("\u200Fa\u200Cb\u200E").toUtf8();
     QTest::newRow("no newline added") << QByteArray("last line") << 0 << QByteArray("last line");
@@ -272,6 +277,8 @@ void tst_Save::failedSaveWarnsAndStaysModified_data()
     QTest::newRow("folder removed") << "nofolder" << 2000;
     QTest::newRow("fifo in place of the file") << "fifo" << 2000;
     QTest::newRow("folder removed, a large document written in the background") << "nofolder" << 11 * 1024 * 1024;
+    // Written in place (a second name); the message names the folder, not the file.
+    QTest::newRow("no folder for kept copies") << "nocopyfolder" << 2000;
 }
 
 void tst_Save::failedSaveWarnsAndStaysModified()
@@ -283,6 +290,8 @@ void tst_Save::failedSaveWarnsAndStaysModified()
     const QString folder = dir.filePath(QStringLiteral("disk"));
     QVERIFY(QDir().mkpath(folder));
     const QString path = writeFile(folder + QStringLiteral("/doc.txt"), old);
+    if (kind == QLatin1String("nocopyfolder"))
+        QCOMPARE(::link(QFile::encodeName(path).constData(), QFile::encodeName(folder + QStringLiteral("/second.txt")).constData()), 0);
 
     MainWindow w;
     QVERIFY(w.loadFile(path));
@@ -291,11 +300,15 @@ void tst_Save::failedSaveWarnsAndStaysModified()
         text += Persian + QLatin1Char('\n');
     editorOf(w)->setPlainText(text.left(documentSize));
 
-    if (kind == QLatin1String("nofolder"))
+    const CacheHome cache(dir.filePath(QStringLiteral("cache")));
+    if (kind == QLatin1String("nofolder")) {
         QVERIFY(QDir(folder).removeRecursively());
-    else if (kind == QLatin1String("fifo")) {
+    } else if (kind == QLatin1String("fifo")) {
         QVERIFY(QFile::remove(path));
         QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == QLatin1String("nocopyfolder")) {
+        QVERIFY(QDir().mkpath(QFileInfo(SafeSave::keptCopiesFolder()).path()));
+        writeFile(SafeSave::keptCopiesFolder(), "a file where the folder would go");
     }
     const QStringList before = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
 
@@ -306,6 +319,8 @@ void tst_Save::failedSaveWarnsAndStaysModified()
     QCOMPARE(bot.seen.first().title, QStringLiteral("Save"));
     QVERIFY2(bot.seen.first().text.startsWith(QStringLiteral("Unable to save '%1'.").arg(path)),
              qPrintable(bot.seen.first().text));
+    if (kind == QLatin1String("nocopyfolder"))
+        QVERIFY2(bot.seen.first().text.contains(SafeSave::keptCopiesFolder()), qPrintable(bot.seen.first().text));
     QVERIFY(w.isModified());
     QVERIFY(w.windowTitle().startsWith(QLatin1Char('*')));
     QVERIFY(!editorOf(w)->isReadOnly());
@@ -316,7 +331,7 @@ void tst_Save::failedSaveWarnsAndStaysModified()
 void tst_Save::externalChange_data()
 {
     QTest::addColumn<bool>("edited");
-    QTest::addColumn<bool>("deleted");
+    QTest::addColumn<QString>("change"); // "rewritten", "deleted" or "same second"
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("text");
@@ -325,26 +340,39 @@ void tst_Save::externalChange_data()
     const QString changed = QStringLiteral("Current file was changed by another program.\nDo you want to reload it?");
     const QString changedEdited = QStringLiteral("Current file was changed by another program.\n\nDo you want to reload it and lose the changes made in Tavlo?");
     const QString gone = QStringLiteral("Current file doesn't exist anymore.\n\nDo you want to keep Tavlo open?");
-    QTest::newRow("changed, yes reloads") << false << false << "yes" << "Reload" << changed << false << true;
-    QTest::newRow("changed, no marks modified") << false << false << "no" << "Reload" << changed << true << true;
-    QTest::newRow("changed with edits, yes reloads") << true << false << "yes" << "Reload" << changedEdited << false << true;
-    QTest::newRow("changed with edits, no keeps them") << true << false << "no" << "Reload" << changedEdited << true << true;
-    QTest::newRow("deleted, yes keeps") << false << true << "yes" << "Keep current file" << gone << true << true;
-    QTest::newRow("deleted, no closes") << false << true << "no" << "Keep current file" << gone << false << false;
-    QTest::newRow("deleted, escape keeps") << false << true << "escape" << "Keep current file" << gone << true << true;
-    QTest::newRow("deleted, closing the box keeps") << false << true << "close" << "Keep current file" << gone << true << true;
+    QTest::newRow("changed, yes reloads") << false << "rewritten" << "yes" << "Reload" << changed << false << true;
+    QTest::newRow("changed, no marks modified") << false << "rewritten" << "no" << "Reload" << changed << true << true;
+    QTest::newRow("changed with edits, yes reloads") << true << "rewritten" << "yes" << "Reload" << changedEdited << false << true;
+    QTest::newRow("changed with edits, no keeps them") << true << "rewritten" << "no" << "Reload" << changedEdited << true << true;
+    QTest::newRow("deleted, yes keeps") << false << "deleted" << "yes" << "Keep current file" << gone << true << true;
+    QTest::newRow("deleted, no closes") << false << "deleted" << "no" << "Keep current file" << gone << false << false;
+    QTest::newRow("deleted, escape keeps") << false << "deleted" << "escape" << "Keep current file" << gone << true << true;
+    QTest::newRow("deleted, closing the box keeps") << false << "deleted" << "close" << "Keep current file" << gone << true << true;
+    QTest::newRow("deleted with edits, no asks first, cancel keeps") << true << "deleted" << "no, cancel" << "Keep current file" << gone << true << true;
+    QTest::newRow("deleted with edits, no asks first, ok closes") << true << "deleted" << "no, ok" << "Keep current file" << gone << true << false;
+    QTest::newRow("changed with edits, return keeps them") << true << "rewritten" << "return" << "Reload" << changedEdited << true << true;
+    QTest::newRow("changed with edits, space keeps them") << true << "rewritten" << "space" << "Reload" << changedEdited << true << true;
+    // Time and size as they were: a file system of whole seconds shows nothing else.
+    QTest::newRow("same size in the same second") << false << "same second" << "yes" << "Reload" << changed << false << true;
 }
 
 void tst_Save::externalChange()
 {
     QFETCH(bool, edited);
-    QFETCH(bool, deleted);
+    QFETCH(QString, change);
+    const bool deleted = change == QLatin1String("deleted");
+    const QByteArray written = change == QLatin1String("same second") ? "FIRST" : "second";
     QFETCH(QString, answer);
     QFETCH(QString, title);
     QFETCH(QString, text);
     QFETCH(bool, modifiedAfter);
     QFETCH(bool, open);
     const QString path = writeFile(m_dir.filePath(QStringLiteral("watched.txt")), "first");
+    const QByteArray encoded = QFile::encodeName(path);
+    // A time of whole seconds, as such a file system keeps it, and kept by the other program.
+    const struct timespec second[2] = {{time(nullptr), 0}, {time(nullptr), 0}};
+    if (change == QLatin1String("same second"))
+        QCOMPARE(utimensat(AT_FDCWD, encoded.constData(), second, 0), 0);
     MainWindow w;
     w.show();
     QVERIFY(w.loadFile(path));
@@ -353,29 +381,52 @@ void tst_Save::externalChange()
     if (deleted) {
         QVERIFY(QFile::remove(path));
     } else {
-        writeFile(path, "second");
-        touch(path, 10);
+        writeFile(path, written);
+        if (change == QLatin1String("same second"))
+            QCOMPARE(utimensat(AT_FDCWD, encoded.constData(), second, 0), 0);
+        else
+            touch(path, 10);
     }
+    // One answer per box: after the first may come the unsaved-changes question of a close.
+    const QStringList answers = answer.split(QStringLiteral(", "));
     ModalBot bot;
-    if (answer == QLatin1String("yes"))
-        bot.answer(QMessageBox::Yes);
-    else if (answer == QLatin1String("no"))
-        bot.answer(QMessageBox::No);
-    else if (answer == QLatin1String("escape"))
-        bot.escape();
-    else
-        bot.closeWindow();
+    for (const QString &a : answers) {
+        if (a == QLatin1String("yes"))
+            bot.answer(QMessageBox::Yes);
+        else if (a == QLatin1String("no"))
+            bot.answer(QMessageBox::No);
+        else if (a == QLatin1String("ok"))
+            bot.answer(QMessageBox::Ok);
+        else if (a == QLatin1String("cancel"))
+            bot.answer(QMessageBox::Cancel);
+        else if (a == QLatin1String("escape"))
+            bot.escape();
+        else if (a == QLatin1String("return") || a == QLatin1String("space"))
+            // Typing on, unaware of the box: the key goes to whatever has the focus there.
+            bot.act([a](QWidget *box) {
+                QTest::keyClick(box->focusWidget() ? box->focusWidget() : box,
+                                a == QLatin1String("space") ? Qt::Key_Space : Qt::Key_Return);
+            });
+        else
+            bot.closeWindow();
+    }
     activate(w);
-    QCOMPARE(bot.seen.size(), 1);
+    QCOMPARE(bot.seen.size(), answers.size());
     QCOMPARE(bot.seen.first().title, title);
     QCOMPARE(bot.seen.first().text, text);
+    if (answers.size() > 1) {
+        QCOMPARE(bot.seen.at(1).title, QStringLiteral("Exit"));
+        QCOMPARE(bot.seen.at(1).text, QStringLiteral("File has unsaved changes. Continue?"));
+    }
     QCOMPARE(w.isModified(), modifiedAfter);
     QCOMPARE(w.isVisible(), open);
     if (!deleted && answer == QLatin1String("yes")) {
-        QCOMPARE(editorOf(w)->toPlainText(), QStringLiteral("second"));
+        QCOMPARE(editorOf(w)->toPlainText(), QString::fromLatin1(written));
         QVERIFY(!editorOf(w)->document()->isUndoAvailable());
     } else if (open) {
         QCOMPARE(editorOf(w)->toPlainText(), edited ? QStringLiteral("mine first") : QStringLiteral("first"));
+        // Kept edits keep their undo history too.
+        QCOMPARE(editorOf(w)->document()->isUndoAvailable(), edited);
     }
 }
 
@@ -453,6 +504,64 @@ void tst_Save::yesToAReloadThatFailsMarksModified()
     QCOMPARE(bot.seen.at(1).className, QStringLiteral("OpenDialog"));
     QCOMPARE(editorOf(w)->toPlainText(), QStringLiteral("utf-8 text"));
     QVERIFY(w.isModified());
+}
+
+void tst_Save::nameNotValidUtf8IsRefused_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("latinFileExists");
+    QTest::newRow("open") << "open" << true;
+    QTest::newRow("command line") << "command line" << true;
+    QTest::newRow("command line, only the other file there") << "command line" << false;
+    QTest::newRow("save as") << "save as" << true;
+}
+
+void tst_Save::nameNotValidUtf8IsRefused()
+{
+    // "caf\xe9.txt" decodes to "caf\uFFFD.txt", which encodes to the name of another file.
+    QFETCH(QString, how);
+    QFETCH(bool, latinFileExists);
+    QTemporaryDir dir;
+    const QByteArray latin = QFile::encodeName(dir.path()) + "/caf\xe9.txt";
+    const QString decoded = QFile::decodeName(latin);
+    const QString other = writeFile(decoded, "the other file");
+    QCOMPARE(QFile::encodeName(other), QFile::encodeName(dir.path()) + "/caf\xef\xbf\xbd.txt");
+    if (latinFileExists) {
+        const int fd = ::open(latin.constData(), O_CREAT | O_WRONLY | O_TRUNC, 0644);
+        QVERIFY(fd >= 0);
+        QCOMPARE(::write(fd, "latin-1 name", 12), ssize_t(12));
+        ::close(fd);
+    }
+    const bool saving = how == QLatin1String("save as");
+
+    MainWindow w;
+    ModalBot bot;
+    if (saving) {
+        editorOf(w)->insertPlainText(QStringLiteral("typed"));
+        bot.act(saveDialogPicks(decoded));
+        // The file dialog's own question: the name it sees exists.
+        bot.answer(QMessageBox::Yes);
+    }
+    bot.answer(QMessageBox::Ok);
+    if (how == QLatin1String("open"))
+        QVERIFY(!w.loadFile(decoded));
+    else if (saving)
+        trigger(w, "actionSave_As");
+    else
+        w.startUp({QStringLiteral("tavlo"), decoded}, false);
+    QCOMPARE(bot.pending(), 0);
+    const ModalBot::Seen refusal = bot.seen.last();
+    QCOMPARE(refusal.title, saving ? QStringLiteral("Save") : QStringLiteral("Open"));
+    QCOMPARE(refusal.text, (saving ? QStringLiteral("Unable to save '%1'.") : QStringLiteral("Unable to open '%1'.")).arg(decoded)
+                               + QStringLiteral("\nThe name is not valid UTF-8, so Tavlo could reach another file by it."));
+    QVERIFY(w.currentFile().isEmpty());
+    QCOMPARE(readFile(other), QByteArray("the other file"));
+    if (latinFileExists) {
+        QFile latinFile;
+        const int fd = ::open(latin.constData(), O_RDONLY);
+        QVERIFY(fd >= 0 && latinFile.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+        QCOMPARE(latinFile.readAll(), QByteArray("latin-1 name"));
+    }
 }
 
 QTEST_MAIN(tst_Save)

@@ -10,6 +10,12 @@ namespace {
 using Direction = SearchEngine::Direction;
 using Wrap = SearchEngine::Wrap;
 
+// UTF-16 units as they are, lone surrogates included.
+QString units(const char16_t *text)
+{
+    return QString(reinterpret_cast<const QChar *>(text), int(std::char_traits<char16_t>::length(text)));
+}
+
 // An engine over a text held here, which counts how often the engine had to read it.
 struct Document {
     Document(const QString &initial)
@@ -134,6 +140,12 @@ void tst_Search::find_data()
     QTest::newRow("consecutive finds overlap") << "aaa" << "aa" << 0 << 2 << true << true << false << false << 1;
     QTest::newRow("offsets after a dotted capital i") << "\u0130stanbul izmir" << "IZMIR" << 0 << 0 << true << true << false << false << 9;
     QTest::newRow("empty find text finds nothing") << "text" << "" << 0 << 0 << true << true << false << false << -1;
+    // A lone surrogate finds itself, never half of a pair: "\U0001F600" is D83D DE00.
+    QTest::newRow("lone high surrogate skips the pair")
+        << units(u"\U0001F600 \xD83D") << units(u"\xD83D") << 0 << 0 << true << true << false << false << 3;
+    QTest::newRow("lone low surrogate backward skips the pair")
+        << units(u"\xDE00 \U0001F600") << units(u"\xDE00") << 0 << 0 << false << true << false << false << 0;
+    QTest::newRow("text ending in a high surrogate") << units(u"a\U0001F600") << units(u"a\xD83D") << 0 << 0 << true << true << false << false << -1;
 }
 
 void tst_Search::find()
@@ -243,6 +255,8 @@ void tst_Search::replaceAll_data()
     QTest::newRow("no overlaps, from the start") << "aaaaa" << "aa" << "b" << "bba" << 2 << -1;
     QTest::newRow("across a line break") << "x\ny x\ny" << "X\nY" << "z" << "z z" << 2 << -1;
     QTest::newRow("cancelled after the first of three") << "a-b-c-d" << "-" << "==" << "a==b-c-d" << 1 << 1;
+    QTest::newRow("a lone surrogate leaves pairs whole")
+        << units(u"\xD83D \U0001F600.") << units(u"\xD83D") << "x" << units(u"x \U0001F600.") << 1 << -1;
 }
 
 void tst_Search::replaceAll()
@@ -276,8 +290,13 @@ void tst_Search::replaceAll()
     const QString folded = foldText(doc.text, false, false);
     const QString left = foldText(find, false, false);
     QVector<int> expected;
-    for (int i = folded.indexOf(left); i >= 0; i = folded.indexOf(left, i + 1))
-        expected.append(i);
+    for (int i = folded.indexOf(left); i >= 0; i = folded.indexOf(left, i + 1)) {
+        const bool splitsPair = (folded.at(i).isLowSurrogate() && i > 0 && folded.at(i - 1).isHighSurrogate())
+            || (folded.at(i + left.size() - 1).isHighSurrogate() && i + left.size() < folded.size()
+                && folded.at(i + left.size()).isLowSurrogate());
+        if (!splitsPair)
+            expected.append(i);
+    }
     QCOMPARE(doc.engine.findAll(find), expected);
 }
 

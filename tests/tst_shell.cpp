@@ -5,12 +5,14 @@
 #include <QAction>
 #include <QDockWidget>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+#include <limits>
 #include <memory>
 
 class tst_Shell : public QObject
@@ -23,12 +25,17 @@ private slots:
 
     void firstRunUsesDefaults();
     void restoresGeometryAndWindowState();
+    void savedPanelShowsAfterTheWindow();
     void formWiring();
+    void altLetterOpensItsMenu_data();
+    void altLetterOpensItsMenu();
     void closeAsksOnlyWithUnsavedChanges_data();
     void closeAsksOnlyWithUnsavedChanges();
     void cancelAtExitWritesNothing();
     void newAfterTypedAndDeletedAsksNothing();
     void cancelAtNewKeepsEverything();
+    void lastArgumentIsTheFileWhateverItLooksLike_data();
+    void lastArgumentIsTheFileWhateverItLooksLike();
 
 private:
     static std::unique_ptr<MainWindow> startedWindow(const QStringList &args = {QStringLiteral("tavlo")});
@@ -95,6 +102,24 @@ void tst_Shell::restoresGeometryAndWindowState()
     QVERIFY(w->findChild<QWidget *>(QStringLiteral("mainToolBar"))->isVisible());
 }
 
+// Shown before its window, a floating window is stacked under it by window managers.
+void tst_Shell::savedPanelShowsAfterTheWindow()
+{
+    {
+        auto w = startedWindow();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        w->findChild<QAction *>(QStringLiteral("actionFind"))->trigger();
+        QVERIFY(w->close());
+    }
+    auto w = startedWindow();
+    auto *dock = w->findChild<QDockWidget *>(QStringLiteral("dockWidget_2"));
+    QVERIFY(!dock->isVisible());
+    w->show();
+    QTRY_VERIFY(dock->isVisible());
+    QVERIFY(dock->isFloating());
+}
+
 void tst_Shell::formWiring()
 {
     MainWindow w;
@@ -111,13 +136,40 @@ void tst_Shell::formWiring()
     QCOMPARE(next->shortcut(), QKeySequence(Qt::Key_Return));
     QCOMPARE(w.findChild<QPushButton *>(QStringLiteral("pushPrev"))->shortcut(),
              QKeySequence(Qt::SHIFT + Qt::Key_Return));
-    QCOMPARE(w.findChild<QAction *>(QStringLiteral("actionExit"))->text(), QStringLiteral("Exit\tAlt+F4, Ctrl+W"));
+    QCOMPARE(w.findChild<QAction *>(QStringLiteral("actionExit"))->text(), QStringLiteral("E&xit\tAlt+F4, Ctrl+W"));
     auto *help = w.findChild<QMenu *>(QStringLiteral("menuHelp"));
     QCOMPARE(help->actions().first()->objectName(), QStringLiteral("actionCheck_for_updates"));
     // Every action that names an icon finds it among the compiled-in images.
     for (QAction *a : w.findChildren<QAction *>())
         if (a->objectName().startsWith(QLatin1String("action")) && !a->icon().isNull())
             QVERIFY2(!a->icon().pixmap(16, 16).isNull(), qPrintable(a->objectName()));
+}
+
+void tst_Shell::altLetterOpensItsMenu_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("menu");
+    QTest::newRow("alt+f opens file") << int(Qt::Key_F) << "menuFile";
+    QTest::newRow("alt and a letter of no menu opens none") << int(Qt::Key_Q) << "";
+}
+
+// Alt and a menu's letter opens the menu; the editor, which has the focus, gets no letter.
+void tst_Shell::altLetterOpensItsMenu()
+{
+    QFETCH(int, key);
+    QFETCH(QString, menu);
+    MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTextEdit *edit = editorOf(w);
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key(key), Qt::AltModifier);
+    if (!menu.isEmpty()) {
+        auto *opened = w.findChild<QMenu *>(menu);
+        QTRY_VERIFY(opened->isVisible());
+        opened->close();
+    }
+    QVERIFY(edit->document()->isEmpty());
 }
 
 void tst_Shell::closeAsksOnlyWithUnsavedChanges_data()
@@ -199,6 +251,41 @@ void tst_Shell::cancelAtNewKeepsEverything()
     QCOMPARE(w->windowTitle(), QStringLiteral("*Untitled - Tavlo"));
     QVERIFY(edit->document()->isUndoAvailable());
     edit->clear();
+}
+
+void tst_Shell::lastArgumentIsTheFileWhateverItLooksLike_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("-reverse") << QStringList{QStringLiteral("-reverse")};
+    QTest::newRow("-platformpluginpath") << QStringList{QStringLiteral("-platformpluginpath")};
+    QTest::newRow("-reverse after --") << QStringList{QStringLiteral("--"), QStringLiteral("-reverse")};
+}
+
+void tst_Shell::lastArgumentIsTheFileWhateverItLooksLike()
+{
+    // The program itself, since Qt reads its options in the application object's constructor.
+    QFETCH(QStringList, arguments);
+    QTemporaryDir dir;
+    const QString name = arguments.last();
+    writeFile(dir.filePath(name), "opened");
+    // A settings store of the program's own, where the update check is put off: no network.
+    const QString store = dir.filePath(QStringLiteral("config/Merovane/Tavlo.conf"));
+    QSettings(store, QSettings::IniFormat).setValue(QStringLiteral("remind"), std::numeric_limits<qint64>::max());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QProcess tavlo;
+    tavlo.setProcessEnvironment(environment);
+    tavlo.setWorkingDirectory(dir.path());
+    tavlo.start(QStringLiteral(TAVLO_BINARY), arguments);
+    QVERIFY(tavlo.waitForStarted());
+    // An opened file heads the recent list, which is written the moment it changes.
+    const auto recent = [&store] {
+        return QSettings(store, QSettings::IniFormat).value(QStringLiteral("recentFileList")).toStringList();
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(recent().value(0), name, 30000);
+    tavlo.kill();
+    tavlo.waitForFinished();
 }
 
 QTEST_MAIN(tst_Shell)

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/dialogs/fileinfo.h"
+#include "gui/dialogs/gotoline.h"
 #include "gui/dialogs/newver.h"
 #include "gui/dialogs/opendialog.h"
 #include "gui/dialogs/qmatch.h"
+#include "gui/dialogs/tidydialog.h"
 #include "gui/language.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "testutil.h"
@@ -15,6 +17,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -63,8 +66,18 @@ QMap<QString, QString> visibleTexts(QWidget *root)
 bool staysAsItIs(const QString &text)
 {
     static const QRegularExpression sameEverywhere(QStringLiteral(
-        "^(Tavlo|English|فارسی|العربية|Return|Shift\\+Return|Ctrl\\+.*|TextLabel|&\\d+: .*)$"));
+        "^(Tavlo|&English|فا&رسی|&العربية|Return|Shift\\+Return|Ctrl\\+.*|TextLabel|&\\d+: .*|UTF-8)$"));
     return sameEverywhere.match(text).hasMatch() || !text.contains(QRegularExpression(QStringLiteral("[A-Za-z]")));
+}
+
+// Arabic-script letters that join the letter after them; an underline drawn after one of these
+// cuts the word in two.
+bool joinsNext(QChar c)
+{
+    if (c.script() != QChar::Script_Arabic || !c.isLetter())
+        return false;
+    const QChar::JoiningType joining = c.joiningType();
+    return joining == QChar::Joining_Dual || joining == QChar::Joining_Causing;
 }
 
 // Builds each window of the program once, ready to be walked. The dialogs are modal and made
@@ -77,6 +90,8 @@ QList<std::pair<QString, std::function<QWidget *()>>> windows()
         {QStringLiteral("qMatch"), [] { return new qMatch; }},
         {QStringLiteral("FileInfo"), [] { return new FileInfo; }},
         {QStringLiteral("NewVer"), [] { return new NewVer; }},
+        {QStringLiteral("TidyDialog"), [] { return new TidyDialog; }},
+        {QStringLiteral("GoToLine"), [] { return new GoToLine; }},
     };
 }
 
@@ -95,6 +110,8 @@ private slots:
     void noVisibleTextStaysEnglish_data();
     void noVisibleTextStaysEnglish();
     void persianIsRightToLeft();
+    void menuMnemonics_data();
+    void menuMnemonics();
 };
 
 void tst_Translations::initTestCase()
@@ -196,7 +213,51 @@ void tst_Translations::persianIsRightToLeft()
     QCOMPARE(w.findChild<QWidget *>(QStringLiteral("mainToolBar"))->layoutDirection(), Qt::RightToLeft);
     QCOMPARE(w.findChild<QWidget *>(QStringLiteral("textEdit"))->layoutDirection(), Qt::LeftToRight);
     QCOMPARE(w.windowTitle(), QStringLiteral("بی‌نام - Tavlo"));
-    QCOMPARE(w.findChild<QMenu *>(QStringLiteral("menuFile"))->title(), QStringLiteral("پرونده"));
+    QCOMPARE(w.findChild<QMenu *>(QStringLiteral("menuFile"))->title(), QStringLiteral("پروند&ه"));
+}
+
+void tst_Translations::menuMnemonics_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("english") << "en";
+    QTest::newRow("persian") << "fa";
+    QTest::newRow("arabic") << "ar";
+}
+
+// Alt and a letter reaches every menu and every item in it, in every language, and no mnemonic
+// breaks the joining of an Arabic-script word.
+void tst_Translations::menuMnemonics()
+{
+    QFETCH(QString, language);
+    Language::apply(language);
+    QCoreApplication::processEvents();
+    MainWindow w;
+    w.pushRecentFile(QStringLiteral("/tmp/a.txt"));
+    QStringList faults;
+    QList<QMenu *> menus = w.findChildren<QMenu *>();
+    QList<QList<QAction *>> groups{w.menuBar()->actions()};
+    for (QMenu *menu : menus)
+        groups << menu->actions();
+    for (const QList<QAction *> &group : qAsConst(groups)) {
+        QStringList keys;
+        for (QAction *a : group) {
+            if (a->isSeparator() || !a->isVisible() || a->data().type() == QVariant::String)
+                continue;
+            const QString text = a->text().section(QLatin1Char('\t'), 0, 0);
+            const int mark = QString(text).replace(QStringLiteral("&&"), QStringLiteral("__")).indexOf(QLatin1Char('&'));
+            if (mark < 0 || mark + 1 >= text.size()) {
+                faults << QStringLiteral("no mnemonic: ") + text;
+                continue;
+            }
+            if (mark > 0 && joinsNext(text.at(mark - 1)))
+                faults << QStringLiteral("breaks a word: ") + text;
+            const QString key = text.at(mark + 1).toLower();
+            if (keys.contains(key))
+                faults << QStringLiteral("taken twice in its menu: ") + text;
+            keys << key;
+        }
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
 QTEST_MAIN(tst_Translations)

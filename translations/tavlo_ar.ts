@@ -2,6 +2,103 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar">
 <context>
+    <name>DocumentPrinter</name>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>الصفحة %1 من %2</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>معاينة الطباعة</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>طباعة</translation>
+    </message>
+    <message>
+        <source>Preparing the preview of &apos;%1&apos;...</source>
+        <translation>جارٍ تحضير معاينة «⁨%1⁩»...</translation>
+    </message>
+    <message>
+        <source>Printing &apos;%1&apos;...</source>
+        <translation>جارٍ طباعة «⁨%1⁩»...</translation>
+    </message>
+    <message>
+        <source>Unable to print &apos;%1&apos;.</source>
+        <translation>تعذّرت طباعة «⁨%1⁩».</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>تصدير بصيغة PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>ملفات PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Exporting &apos;%1&apos;...</source>
+        <translation>جارٍ تصدير «⁨%1⁩»...</translation>
+    </message>
+    <message>
+        <source>Unable to export &apos;%1&apos;.</source>
+        <translation>تعذّر تصدير «⁨%1⁩».</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentStatus</name>
+    <message>
+        <source>Ln %1, Col %2</source>
+        <translation>سطر %1، عمود %2</translation>
+    </message>
+    <message>
+        <source>(%1, %2)</source>
+        <comment>the selection&apos;s characters and words</comment>
+        <translation>(%1، %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 chars</source>
+        <comment>selected characters</comment>
+        <translation>
+            <numerusform>%1 حرف</numerusform>
+            <numerusform>حرف واحد</numerusform>
+            <numerusform>حرفان</numerusform>
+            <numerusform>%1 أحرف</numerusform>
+            <numerusform>%1 حرفًا</numerusform>
+            <numerusform>%1 حرف</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 words</source>
+        <translation>
+            <numerusform>%1 كلمة</numerusform>
+            <numerusform>كلمة واحدة</numerusform>
+            <numerusform>كلمتان</numerusform>
+            <numerusform>%1 كلمات</numerusform>
+            <numerusform>%1 كلمةً</numerusform>
+            <numerusform>%1 كلمة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Counting words...</source>
+        <translation>جارٍ عدّ الكلمات...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 characters</source>
+        <translation>
+            <numerusform>%1 حرف</numerusform>
+            <numerusform>حرف واحد</numerusform>
+            <numerusform>حرفان</numerusform>
+            <numerusform>%1 أحرف</numerusform>
+            <numerusform>%1 حرفًا</numerusform>
+            <numerusform>%1 حرف</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>FileInfo</name>
     <message>
         <source>File Information</source>
@@ -37,27 +134,48 @@
     </message>
 </context>
 <context>
+    <name>GoToLine</name>
+    <message>
+        <source>Go to Line</source>
+        <translation>الانتقال إلى سطر</translation>
+    </message>
+    <message>
+        <source>&amp;Line number:</source>
+        <translation>&amp;رقم السطر:</translation>
+    </message>
+    <message>
+        <source>&amp;Line number (%1 to %2):</source>
+        <translation>&amp;رقم السطر (%1 إلى %2):</translation>
+    </message>
+</context>
+<context>
+    <name>InlineSpellCheck</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>لا توجد اقتراحات</translation>
+    </message>
+    <message>
+        <source>&amp;Add to Dictionary</source>
+        <translation>&amp;إضافة إلى القاموس</translation>
+    </message>
+    <message>
+        <source>&amp;Ignore All</source>
+        <translation>&amp;تجاهل الكل</translation>
+    </message>
+</context>
+<context>
+    <name>JournalKeeper</name>
+    <message>
+        <source>Recovery</source>
+        <translation>الاستعادة</translation>
+    </message>
+    <message>
+        <source>Recovery is off: Tavlo cannot keep its recovery journal in &apos;%1&apos;. Changes not yet saved will be lost if Tavlo or the computer stops.</source>
+        <translation>الاستعادة معطّلة: لا يستطيع Tavlo الاحتفاظ بسجل الاستعادة في «⁨%1⁩». ستضيع التغييرات التي لم تُحفظ بعد إذا توقف Tavlo أو الحاسوب.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
-    <message>
-        <source>File</source>
-        <translation>ملف</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>تحرير</translation>
-    </message>
-    <message>
-        <source>Format</source>
-        <translation>تنسيق</translation>
-    </message>
-    <message>
-        <source>View</source>
-        <translation>عرض</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>مساعدة</translation>
-    </message>
     <message>
         <source>Main Toolbar</source>
         <translation>شريط الأدوات الرئيسي</translation>
@@ -127,112 +245,16 @@
         <translation>فتح...</translation>
     </message>
     <message>
-        <source>Save UTF-8</source>
-        <translation>حفظ بترميز UTF-8</translation>
-    </message>
-    <message>
         <source>Save As UTF-8...</source>
         <translation>حفظ باسم بترميز UTF-8...</translation>
-    </message>
-    <message>
-        <source>Cut</source>
-        <translation>قص</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>نسخ</translation>
-    </message>
-    <message>
-        <source>Paste</source>
-        <translation>لصق</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>تراجع</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>إعادة</translation>
-    </message>
-    <message>
-        <source>Exit	Alt+F4, Ctrl+W</source>
-        <translation>خروج	Alt+F4, Ctrl+W</translation>
     </message>
     <message>
         <source>Exit</source>
         <translation>خروج</translation>
     </message>
     <message>
-        <source>Select All</source>
-        <translation>تحديد الكل</translation>
-    </message>
-    <message>
-        <source>About...</source>
-        <translation>حول Tavlo...</translation>
-    </message>
-    <message>
-        <source>About Qt...</source>
-        <translation>حول Qt...</translation>
-    </message>
-    <message>
-        <source>Zero width non-joiner</source>
-        <translation>فاصل غير واصل بعرض صفري</translation>
-    </message>
-    <message>
-        <source>Right-to-left mark</source>
-        <translation>علامة من اليمين إلى اليسار</translation>
-    </message>
-    <message>
-        <source>Left-to-right mark</source>
-        <translation>علامة من اليسار إلى اليمين</translation>
-    </message>
-    <message>
         <source>Reload</source>
         <translation>إعادة التحميل</translation>
-    </message>
-    <message>
-        <source>Show Full Address in Title Bar</source>
-        <translation>إظهار المسار الكامل في شريط العنوان</translation>
-    </message>
-    <message>
-        <source>Wrapped - Auto</source>
-        <translation>التفاف الأسطر - اتجاه تلقائي</translation>
-    </message>
-    <message>
-        <source>Font...</source>
-        <translation>الخط...</translation>
-    </message>
-    <message>
-        <source>No Wrap - Left-to-Right</source>
-        <translation>دون التفاف الأسطر - من اليسار إلى اليمين</translation>
-    </message>
-    <message>
-        <source>No Wrap - Right-to-Left</source>
-        <translation>دون التفاف الأسطر - من اليمين إلى اليسار</translation>
-    </message>
-    <message>
-        <source>Find and Replace...	Ctrl+F, Ctrl+H</source>
-        <translation>بحث واستبدال...	Ctrl+F, Ctrl+H</translation>
-    </message>
-    <message>
-        <source>Date-Time</source>
-        <translation>التاريخ والوقت</translation>
-    </message>
-    <message>
-        <source>Check for updates...</source>
-        <translation>التحقق من وجود تحديثات...</translation>
-    </message>
-    <message>
-        <source>Find Next</source>
-        <translation>بحث عن التالي</translation>
-    </message>
-    <message>
-        <source>Find Previous</source>
-        <translation>بحث عن السابق</translation>
-    </message>
-    <message>
-        <source>File Information...</source>
-        <translation>معلومات الملف...</translation>
     </message>
     <message>
         <source>the Tavlo developers</source>
@@ -380,18 +402,6 @@ Do you want to reload it?</source>
         <translation>Tavlo</translation>
     </message>
     <message>
-        <source>Language</source>
-        <translation>اللغة</translation>
-    </message>
-    <message>
-        <source>System</source>
-        <translation>لغة النظام</translation>
-    </message>
-    <message>
-        <source>(Clear Recent Files List)</source>
-        <translation>(مسح قائمة الملفات الأخيرة)</translation>
-    </message>
-    <message>
         <source>&amp;%1: %2</source>
         <translation>&amp;%1: %2</translation>
     </message>
@@ -416,40 +426,12 @@ Do you want to reload it?</source>
         <translation>خطأ غير معروف في الخادم</translation>
     </message>
     <message>
-        <source>Convert</source>
-        <translation>تحويل</translation>
-    </message>
-    <message>
-        <source>To Persian Letters</source>
-        <translation>إلى الحروف الفارسية</translation>
-    </message>
-    <message>
         <source>Arabic Yeh, Alef Maksura and Kaf to Farsi Yeh and Keheh</source>
         <translation>الياء العربية والألف المقصورة والكاف العربية إلى الياء الفارسية والكاف الفارسية</translation>
     </message>
     <message>
-        <source>To Arabic Letters</source>
-        <translation>إلى الحروف العربية</translation>
-    </message>
-    <message>
         <source>Farsi Yeh and Keheh to Arabic Yeh and Kaf</source>
         <translation>الياء الفارسية والكاف الفارسية إلى الياء العربية والكاف العربية</translation>
-    </message>
-    <message>
-        <source>Persian Digits</source>
-        <translation>إلى الأرقام الفارسية</translation>
-    </message>
-    <message>
-        <source>Arabic-Indic Digits</source>
-        <translation>إلى الأرقام العربية الهندية</translation>
-    </message>
-    <message>
-        <source>Latin Digits</source>
-        <translation>إلى الأرقام اللاتينية</translation>
-    </message>
-    <message>
-        <source>Final Yeh as Alef Maksura</source>
-        <translation>كتابة الياء الأخيرة ألفًا مقصورة</translation>
     </message>
     <message>
         <source>To Arabic Letters writes a Farsi Yeh that ends a word as Alef Maksura</source>
@@ -504,6 +486,293 @@ Do you want to reload it?</source>
     <message>
         <source>Break the lines at %1 characters? The document then counts as changed, and saving writes the broken lines.</source>
         <translation>هل تريد تقسيم الأسطر عند %1 حرف؟ سيُعدّ المستند عندئذٍ معدَّلًا، وعند حفظه تُكتب الأسطر مقسّمةً.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;ملف</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>تحر&amp;ير</translation>
+    </message>
+    <message>
+        <source>C&amp;onvert</source>
+        <translation>&amp;تحويل</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat</source>
+        <translation>&amp;تنسيق</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>عر&amp;ض</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>مساعد&amp;ة</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;جديد</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;فتح...</translation>
+    </message>
+    <message>
+        <source>&amp;Save UTF-8</source>
+        <translation>&amp;حفظ بترميز UTF-8</translation>
+    </message>
+    <message>
+        <source>Save &amp;As UTF-8...</source>
+        <translation>حفظ &amp;باسم بترميز UTF-8...</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;قص</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;نسخ</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;لصق</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>ترا&amp;جع</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>إعا&amp;دة</translation>
+    </message>
+    <message>
+        <source>E&amp;xit	Alt+F4, Ctrl+W</source>
+        <translation>خر&amp;وج	Alt+F4, Ctrl+W</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>تحديد &amp;الكل</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>حو&amp;ل Tavlo...</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt...</source>
+        <translation>&amp;حول Qt...</translation>
+    </message>
+    <message>
+        <source>&amp;Zero width non-joiner</source>
+        <translation>فاصل غير واصل بعر&amp;ض صفري</translation>
+    </message>
+    <message>
+        <source>Rig&amp;ht-to-left mark</source>
+        <translation>علامة &amp;من اليمين إلى اليسار</translation>
+    </message>
+    <message>
+        <source>&amp;Left-to-right mark</source>
+        <translation>علامة من اليسار &amp;إلى اليمين</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;إعادة التحميل</translation>
+    </message>
+    <message>
+        <source>Show &amp;Full Address in Title Bar</source>
+        <translation>&amp;إظهار المسار الكامل في شريط العنوان</translation>
+    </message>
+    <message>
+        <source>&amp;Wrapped - Auto</source>
+        <translation>التفا&amp;ف الأسطر - اتجاه تلقائي</translation>
+    </message>
+    <message>
+        <source>&amp;Font...</source>
+        <translation>&amp;الخط...</translation>
+    </message>
+    <message>
+        <source>No Wrap - &amp;Left-to-Right</source>
+        <translation>&amp;دون التفاف الأسطر - من اليسار إلى اليمين</translation>
+    </message>
+    <message>
+        <source>No Wrap - &amp;Right-to-Left</source>
+        <translation>دون التفاف الأسطر - من اليمين &amp;إلى اليسار</translation>
+    </message>
+    <message>
+        <source>&amp;Find and Replace...	Ctrl+F, Ctrl+H</source>
+        <translation>بحث &amp;واستبدال...	Ctrl+F, Ctrl+H</translation>
+    </message>
+    <message>
+        <source>&amp;Date-Time</source>
+        <translation>التا&amp;ريخ والوقت</translation>
+    </message>
+    <message>
+        <source>Check for &amp;updates...</source>
+        <translation>&amp;التحقق من وجود تحديثات...</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>&amp;بحث عن التالي</translation>
+    </message>
+    <message>
+        <source>Find Pre&amp;vious</source>
+        <translation>بحث &amp;عن السابق</translation>
+    </message>
+    <message>
+        <source>File &amp;Information...</source>
+        <translation>معلومات &amp;الملف...</translation>
+    </message>
+    <message>
+        <source>To &amp;Persian Letters</source>
+        <translation>إلى الحر&amp;وف الفارسية</translation>
+    </message>
+    <message>
+        <source>To &amp;Arabic Letters</source>
+        <translation>&amp;إلى الحروف العربية</translation>
+    </message>
+    <message>
+        <source>Persian &amp;Digits</source>
+        <translation>إلى الأ&amp;رقام الفارسية</translation>
+    </message>
+    <message>
+        <source>Arabic-&amp;Indic Digits</source>
+        <translation>إلى الأرقا&amp;م العربية الهندية</translation>
+    </message>
+    <message>
+        <source>&amp;Latin Digits</source>
+        <translation>إلى &amp;الأرقام اللاتينية</translation>
+    </message>
+    <message>
+        <source>Final &amp;Yeh as Alef Maksura</source>
+        <translation>كتابة الياء الأخيرة &amp;ألفًا مقصورة</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;اللغة</translation>
+    </message>
+    <message>
+        <source>&amp;System</source>
+        <translation>لغة النظا&amp;م</translation>
+    </message>
+    <message>
+        <source>(&amp;Clear Recent Files List)</source>
+        <translation>(مسح قائمة الملفا&amp;ت الأخيرة)</translation>
+    </message>
+    <message>
+        <source>Tavlo opens files of up to %1 lines.</source>
+        <translation>يفتح Tavlo الملفات التي لا يتجاوز عدد أسطرها %1.</translation>
+    </message>
+    <message>
+        <source>The name is not valid UTF-8, so Tavlo could reach another file by it.</source>
+        <translation>الاسم ليس بترميز UTF-8 صالح، فقد يصل به Tavlo إلى ملف آخر.</translation>
+    </message>
+    <message>
+        <source>Before it writes the file in place, Tavlo keeps a copy of the old content in &apos;%1&apos;, and could not: %2</source>
+        <translation>قبل أن يكتب Tavlo الملف في مكانه، يحتفظ بنسخة من محتواه السابق في «⁨%1⁩»، وتعذّر عليه ذلك: %2</translation>
+    </message>
+    <message>
+        <source>Tidy Persian Te&amp;xt...</source>
+        <translation>&amp;تنقيح النص الفارسي...</translation>
+    </message>
+    <message>
+        <source>Letters, digits, punctuation, quotes, spaces and zero width non-joiners, with a preview</source>
+        <translation>الحروف والأرقام وعلامات الترقيم والتنصيص والمسافات والفواصل غير الواصلة، مع معاينة</translation>
+    </message>
+    <message>
+        <source>Nothing to tidy.</source>
+        <translation>لا يوجد ما يحتاج إلى تنقيح.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes.</source>
+        <translation>
+            <numerusform>لا تغييرات.</numerusform>
+            <numerusform>تغيير واحد.</numerusform>
+            <numerusform>تغييران.</numerusform>
+            <numerusform>%Ln تغييرات.</numerusform>
+            <numerusform>%Ln تغييرًا.</numerusform>
+            <numerusform>%Ln تغيير.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;أدوات</translation>
+    </message>
+    <message>
+        <source>Check &amp;Spelling</source>
+        <translation>التدقيق &amp;الإملائي</translation>
+    </message>
+    <message>
+        <source>Persian is not checked: no dictionary is installed</source>
+        <translation>لا تُدقَّق الفارسية: لا يوجد قاموس مثبّت</translation>
+    </message>
+    <message>
+        <source>Arabic is not checked: no dictionary is installed</source>
+        <translation>لا تُدقَّق العربية: لا يوجد قاموس مثبّت</translation>
+    </message>
+    <message>
+        <source>English is not checked: no dictionary is installed</source>
+        <translation>لا تُدقَّق الإنجليزية: لا يوجد قاموس مثبّت</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;طباعة...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>&amp;معاينة الطباعة...</translation>
+    </message>
+    <message>
+        <source>&amp;Export as PDF...</source>
+        <translation>تصد&amp;ير بصيغة PDF...</translation>
+    </message>
+    <message>
+        <source>Date-Time (&amp;Solar Hijri)</source>
+        <translation>التاريخ والوقت (هجري &amp;شمسي)</translation>
+    </message>
+    <message>
+        <source>Date-Time (Hi&amp;jri)</source>
+        <translation>التاريخ والوقت (&amp;هجري)</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Line...</source>
+        <translation>الانتقال إلى &amp;سطر...</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>&amp;شريط الحالة</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;كبّر</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;صغّر</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Zoom</source>
+        <translation>&amp;أعد الحجم الأصلي</translation>
+    </message>
+    <message>
+        <source>Show In&amp;visible Characters</source>
+        <translation>&amp;عرض المحارف غير المرئية</translation>
+    </message>
+    <message>
+        <source>Visual &amp;Cursor Movement</source>
+        <translation>&amp;حركة المؤشر المرئية</translation>
+    </message>
+    <message>
+        <source>Recovering &apos;%1&apos;...</source>
+        <translation>جارٍ استعادة «⁨%1⁩»...</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>استعادة</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>تحويل</translation>
     </message>
     <message>
         <source>Converting...</source>
@@ -630,12 +899,12 @@ Do you want to reload it?</source>
         <translation>اختر ترميزًا.</translation>
     </message>
     <message>
-        <source># Converting...</source>
-        <translation># جارٍ التحويل...</translation>
-    </message>
-    <message>
         <source># Error.</source>
         <translation># خطأ.</translation>
+    </message>
+    <message>
+        <source># The preview is shortened. OK opens the whole file.</source>
+        <translation># المعاينة مختصرة. «حسنًا» يفتح الملف كاملًا.</translation>
     </message>
     <message>
         <source>Central European</source>
@@ -686,6 +955,29 @@ Do you want to reload it?</source>
     </message>
 </context>
 <context>
+    <name>RecoveryPrompt</name>
+    <message>
+        <source>Recover</source>
+        <translation>استعادة</translation>
+    </message>
+    <message>
+        <source>A recovery journal could not be read. Its bytes are kept in &apos;%1&apos;.</source>
+        <translation>تعذّرت قراءة أحد سجلات الاستعادة. بايتاته محفوظة في «⁨%1⁩».</translation>
+    </message>
+    <message>
+        <source>Tavlo was closed without saving the changes to an untitled document. Recover them?</source>
+        <translation>أُغلق Tavlo دون حفظ التغييرات في مستند بلا عنوان. هل تريد استعادتها؟</translation>
+    </message>
+    <message>
+        <source>Tavlo was closed without saving the changes to &apos;%1&apos;. Recover them?</source>
+        <translation>أُغلق Tavlo دون حفظ التغييرات في «⁨%1⁩». هل تريد استعادتها؟</translation>
+    </message>
+    <message>
+        <source>Part of what Tavlo kept could not be read back: the text is what could be rebuilt. The journal&apos;s bytes are kept in &apos;%1&apos;.</source>
+        <translation>تعذّرت قراءة جزء مما احتفظ به Tavlo: النص هو ما أمكن إعادة بنائه. بايتات سجل الاستعادة محفوظة في «⁨%1⁩».</translation>
+    </message>
+</context>
+<context>
     <name>TextEditor</name>
     <message>
         <source>Copy</source>
@@ -726,6 +1018,84 @@ Do you want to reload it?</source>
     <message>
         <source>Redoing...</source>
         <translation>جارٍ الإعادة...</translation>
+    </message>
+</context>
+<context>
+    <name>TidyDialog</name>
+    <message>
+        <source>Tidy Persian Text</source>
+        <translation>تنقيح النص الفارسي</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>القواعد</translation>
+    </message>
+    <message>
+        <source>&amp;Letters: Persian Yeh and Kaf, no presentation forms</source>
+        <translation>&amp;حروف: الياء والكاف الفارسيتان، دون أشكال العرض</translation>
+    </message>
+    <message>
+        <source>&amp;Kashida removed between letters</source>
+        <translation>&amp;كشيدة: تُحذف من بين الحروف</translation>
+    </message>
+    <message>
+        <source>&amp;Digits in Persian text as Persian digits</source>
+        <translation>أ&amp;رقام النص الفارسي بالأرقام الفارسية</translation>
+    </message>
+    <message>
+        <source>&amp;Ellipsis: three dots as one character</source>
+        <translation>&amp;ثلاث نقاط: تصبح محرفًا واحدًا</translation>
+    </message>
+    <message>
+        <source>&amp;Punctuation: Persian marks, and the spaces around marks</source>
+        <translation>&amp;ترقيم: العلامات الفارسية والمسافات حول العلامات</translation>
+    </message>
+    <message>
+        <source>&amp;Quotes: « » for straight quotes around Persian text</source>
+        <translation>&amp;علامات التنصيص: « » بدل العلامات المستقيمة حول النص الفارسي</translation>
+    </message>
+    <message>
+        <source>P&amp;refixes: می and نمی joined with a zero width non-joiner</source>
+        <translation>&amp;سوابق: «می» و«نمی» تُوصلان بفاصل غير واصل</translation>
+    </message>
+    <message>
+        <source>&amp;Suffixes: ها، های، هایی، ترین، تری joined to their word</source>
+        <translation>&amp;لواحق: ها، های، هایی، ترین، تری تُوصل بكلمتها</translation>
+    </message>
+    <message>
+        <source>Spaces and &amp;zero width non-joiners</source>
+        <translation>&amp;مسافات وفواصل غير واصلة</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>السطر</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>قبل</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>بعد</translation>
+    </message>
+    <message>
+        <source>Looking for changes...</source>
+        <translation>جارٍ البحث عن التغييرات...</translation>
+    </message>
+    <message>
+        <source>Nothing to tidy.</source>
+        <translation>لا يوجد ما يحتاج إلى تنقيح.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes.</source>
+        <translation>
+            <numerusform>لا تغييرات.</numerusform>
+            <numerusform>تغيير واحد.</numerusform>
+            <numerusform>تغييران.</numerusform>
+            <numerusform>%Ln تغييرات.</numerusform>
+            <numerusform>%Ln تغييرًا.</numerusform>
+            <numerusform>%Ln تغيير.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

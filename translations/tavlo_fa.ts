@@ -2,6 +2,88 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fa">
 <context>
+    <name>DocumentPrinter</name>
+    <message>
+        <source>Cancel</source>
+        <translation>لغو</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>صفحهٔ %1 از %2</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>پیش‌نمایش چاپ</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>چاپ</translation>
+    </message>
+    <message>
+        <source>Preparing the preview of &apos;%1&apos;...</source>
+        <translation>در حال آماده کردن پیش‌نمایش «‎%1‎»...</translation>
+    </message>
+    <message>
+        <source>Printing &apos;%1&apos;...</source>
+        <translation>در حال چاپ «‎%1‎»...</translation>
+    </message>
+    <message>
+        <source>Unable to print &apos;%1&apos;.</source>
+        <translation>نمی‌توان «‎%1‎» را چاپ کرد.</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>برون‌بری به PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Exporting &apos;%1&apos;...</source>
+        <translation>در حال برون‌بری «‎%1‎»...</translation>
+    </message>
+    <message>
+        <source>Unable to export &apos;%1&apos;.</source>
+        <translation>نمی‌توان «‎%1‎» را برون‌بری کرد.</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentStatus</name>
+    <message>
+        <source>Ln %1, Col %2</source>
+        <translation>سطر %1، ستون %2</translation>
+    </message>
+    <message>
+        <source>(%1, %2)</source>
+        <comment>the selection&apos;s characters and words</comment>
+        <translation>(%1، %2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 chars</source>
+        <comment>selected characters</comment>
+        <translation>
+            <numerusform>%1 نویسه</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 words</source>
+        <translation>
+            <numerusform>%1 واژه</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Counting words...</source>
+        <translation>در حال شمارش واژه‌ها...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 characters</source>
+        <translation>
+            <numerusform>%1 نویسه</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>FileInfo</name>
     <message>
         <source>File Information</source>
@@ -37,27 +119,48 @@
     </message>
 </context>
 <context>
+    <name>GoToLine</name>
+    <message>
+        <source>Go to Line</source>
+        <translation>رفتن به خط</translation>
+    </message>
+    <message>
+        <source>&amp;Line number:</source>
+        <translation>شماره‌ی &amp;خط:</translation>
+    </message>
+    <message>
+        <source>&amp;Line number (%1 to %2):</source>
+        <translation>شماره‌ی &amp;خط (%1 تا %2):</translation>
+    </message>
+</context>
+<context>
+    <name>InlineSpellCheck</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>پیشنهادی نیست</translation>
+    </message>
+    <message>
+        <source>&amp;Add to Dictionary</source>
+        <translation>&amp;افزودن به واژه‌نامه</translation>
+    </message>
+    <message>
+        <source>&amp;Ignore All</source>
+        <translation>&amp;نادیده گرفتن همه</translation>
+    </message>
+</context>
+<context>
+    <name>JournalKeeper</name>
+    <message>
+        <source>Recovery</source>
+        <translation>بازیابی</translation>
+    </message>
+    <message>
+        <source>Recovery is off: Tavlo cannot keep its recovery journal in &apos;%1&apos;. Changes not yet saved will be lost if Tavlo or the computer stops.</source>
+        <translation>بازیابی خاموش است: Tavlo نمی‌تواند پروندهٔ بازیابی‌اش را در «‎%1‎» نگه دارد. اگر Tavlo یا رایانه از کار بیفتد، تغییراتی که هنوز ذخیره نشده‌اند از دست می‌روند.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
-    <message>
-        <source>File</source>
-        <translation>پرونده</translation>
-    </message>
-    <message>
-        <source>Edit</source>
-        <translation>ویرایش</translation>
-    </message>
-    <message>
-        <source>Format</source>
-        <translation>قالب</translation>
-    </message>
-    <message>
-        <source>View</source>
-        <translation>نما</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>راهنما</translation>
-    </message>
     <message>
         <source>Main Toolbar</source>
         <translation>نوار ابزار اصلی</translation>
@@ -127,112 +230,16 @@
         <translation>باز کردن...</translation>
     </message>
     <message>
-        <source>Save UTF-8</source>
-        <translation>ذخیره (UTF-8)</translation>
-    </message>
-    <message>
         <source>Save As UTF-8...</source>
         <translation>ذخیره با نام دیگر (UTF-8)...</translation>
-    </message>
-    <message>
-        <source>Cut</source>
-        <translation>برش</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>کپی</translation>
-    </message>
-    <message>
-        <source>Paste</source>
-        <translation>چسباندن</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>واگرد</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>انجام دوباره</translation>
-    </message>
-    <message>
-        <source>Exit	Alt+F4, Ctrl+W</source>
-        <translation>خروج	Alt+F4, Ctrl+W</translation>
     </message>
     <message>
         <source>Exit</source>
         <translation>خروج</translation>
     </message>
     <message>
-        <source>Select All</source>
-        <translation>انتخاب همه</translation>
-    </message>
-    <message>
-        <source>About...</source>
-        <translation>درباره‌ی Tavlo...</translation>
-    </message>
-    <message>
-        <source>About Qt...</source>
-        <translation>درباره‌ی Qt...</translation>
-    </message>
-    <message>
-        <source>Zero width non-joiner</source>
-        <translation>نیم‌فاصله</translation>
-    </message>
-    <message>
-        <source>Right-to-left mark</source>
-        <translation>نشانه‌ی راست‌به‌چپ</translation>
-    </message>
-    <message>
-        <source>Left-to-right mark</source>
-        <translation>نشانه‌ی چپ‌به‌راست</translation>
-    </message>
-    <message>
         <source>Reload</source>
         <translation>بارگذاری دوباره</translation>
-    </message>
-    <message>
-        <source>Show Full Address in Title Bar</source>
-        <translation>نمایش نشانی کامل در نوار عنوان</translation>
-    </message>
-    <message>
-        <source>Wrapped - Auto</source>
-        <translation>با شکستن خط - جهت خودکار</translation>
-    </message>
-    <message>
-        <source>Font...</source>
-        <translation>قلم...</translation>
-    </message>
-    <message>
-        <source>No Wrap - Left-to-Right</source>
-        <translation>بدون شکستن خط - چپ‌به‌راست</translation>
-    </message>
-    <message>
-        <source>No Wrap - Right-to-Left</source>
-        <translation>بدون شکستن خط - راست‌به‌چپ</translation>
-    </message>
-    <message>
-        <source>Find and Replace...	Ctrl+F, Ctrl+H</source>
-        <translation>جست‌وجو و جایگزینی...	Ctrl+F, Ctrl+H</translation>
-    </message>
-    <message>
-        <source>Date-Time</source>
-        <translation>تاریخ و ساعت</translation>
-    </message>
-    <message>
-        <source>Check for updates...</source>
-        <translation>بررسی به‌روزرسانی‌ها...</translation>
-    </message>
-    <message>
-        <source>Find Next</source>
-        <translation>جست‌وجوی بعدی</translation>
-    </message>
-    <message>
-        <source>Find Previous</source>
-        <translation>جست‌وجوی قبلی</translation>
-    </message>
-    <message>
-        <source>File Information...</source>
-        <translation>اطلاعات پرونده...</translation>
     </message>
     <message>
         <source>the Tavlo developers</source>
@@ -375,18 +382,6 @@ Do you want to reload it?</source>
         <translation>Tavlo</translation>
     </message>
     <message>
-        <source>Language</source>
-        <translation>زبان</translation>
-    </message>
-    <message>
-        <source>System</source>
-        <translation>پیش‌فرض سیستم</translation>
-    </message>
-    <message>
-        <source>(Clear Recent Files List)</source>
-        <translation>(پاک کردن فهرست پرونده‌های اخیر)</translation>
-    </message>
-    <message>
         <source>&amp;%1: %2</source>
         <translation>&amp;%1: %2</translation>
     </message>
@@ -411,40 +406,12 @@ Do you want to reload it?</source>
         <translation>خطای ناشناخته‌ی سرور</translation>
     </message>
     <message>
-        <source>Convert</source>
-        <translation>تبدیل</translation>
-    </message>
-    <message>
-        <source>To Persian Letters</source>
-        <translation>به حروف فارسی</translation>
-    </message>
-    <message>
         <source>Arabic Yeh, Alef Maksura and Kaf to Farsi Yeh and Keheh</source>
         <translation>تبدیل یای عربی، الف مقصوره و کاف عربی به یای فارسی و کاف فارسی</translation>
     </message>
     <message>
-        <source>To Arabic Letters</source>
-        <translation>به حروف عربی</translation>
-    </message>
-    <message>
         <source>Farsi Yeh and Keheh to Arabic Yeh and Kaf</source>
         <translation>تبدیل یای فارسی و کاف فارسی به یای عربی و کاف عربی</translation>
-    </message>
-    <message>
-        <source>Persian Digits</source>
-        <translation>ارقام فارسی</translation>
-    </message>
-    <message>
-        <source>Arabic-Indic Digits</source>
-        <translation>ارقام عربی</translation>
-    </message>
-    <message>
-        <source>Latin Digits</source>
-        <translation>ارقام لاتین</translation>
-    </message>
-    <message>
-        <source>Final Yeh as Alef Maksura</source>
-        <translation>ی پایانی به شکل الف مقصوره</translation>
     </message>
     <message>
         <source>To Arabic Letters writes a Farsi Yeh that ends a word as Alef Maksura</source>
@@ -489,6 +456,288 @@ Do you want to reload it?</source>
     <message>
         <source>Break the lines at %1 characters? The document then counts as changed, and saving writes the broken lines.</source>
         <translation>می‌خواهید خط‌ها پس از هر %1 نویسه شکسته شوند؟ در این صورت سند تغییریافته به شمار می‌آید و با ذخیره، خط‌های شکسته نوشته می‌شوند.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>پروند&amp;ه</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;ویرایش</translation>
+    </message>
+    <message>
+        <source>C&amp;onvert</source>
+        <translation>&amp;تبدیل</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat</source>
+        <translation>&amp;قالب</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;نما</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;راهنما</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;جدید</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>با&amp;ز کردن...</translation>
+    </message>
+    <message>
+        <source>&amp;Save UTF-8</source>
+        <translation>&amp;ذخیره (UTF-8)</translation>
+    </message>
+    <message>
+        <source>Save &amp;As UTF-8...</source>
+        <translation>ذخیره با نام &amp;دیگر (UTF-8)...</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>بر&amp;ش</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;کپی</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>چسباند&amp;ن</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;واگرد</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>انجام &amp;دوباره</translation>
+    </message>
+    <message>
+        <source>E&amp;xit	Alt+F4, Ctrl+W</source>
+        <translation>خر&amp;وج	Alt+F4, Ctrl+W</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;انتخاب همه</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;درباره‌ی Tavlo...</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt...</source>
+        <translation>د&amp;رباره‌ی Qt...</translation>
+    </message>
+    <message>
+        <source>&amp;Zero width non-joiner</source>
+        <translation>نیم‌&amp;فاصله</translation>
+    </message>
+    <message>
+        <source>Rig&amp;ht-to-left mark</source>
+        <translation>نشانه‌ی &amp;راست‌به‌چپ</translation>
+    </message>
+    <message>
+        <source>&amp;Left-to-right mark</source>
+        <translation>نشانه‌ی &amp;چپ‌به‌راست</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>با&amp;رگذاری دوباره</translation>
+    </message>
+    <message>
+        <source>Show &amp;Full Address in Title Bar</source>
+        <translation>نمایش نشانی کامل &amp;در نوار عنوان</translation>
+    </message>
+    <message>
+        <source>&amp;Wrapped - Auto</source>
+        <translation>با شکستن خط - جهت خو&amp;دکار</translation>
+    </message>
+    <message>
+        <source>&amp;Font...</source>
+        <translation>&amp;قلم...</translation>
+    </message>
+    <message>
+        <source>No Wrap - &amp;Left-to-Right</source>
+        <translation>بد&amp;ون شکستن خط - چپ‌به‌راست</translation>
+    </message>
+    <message>
+        <source>No Wrap - &amp;Right-to-Left</source>
+        <translation>بدون شکستن خط - &amp;راست‌به‌چپ</translation>
+    </message>
+    <message>
+        <source>&amp;Find and Replace...	Ctrl+F, Ctrl+H</source>
+        <translation>&amp;جست‌وجو و جایگزینی...	Ctrl+F, Ctrl+H</translation>
+    </message>
+    <message>
+        <source>&amp;Date-Time</source>
+        <translation>تاریخ و &amp;ساعت</translation>
+    </message>
+    <message>
+        <source>Check for &amp;updates...</source>
+        <translation>بررسی به‌ر&amp;وزرسانی‌ها...</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>جست‌وجوی &amp;بعدی</translation>
+    </message>
+    <message>
+        <source>Find Pre&amp;vious</source>
+        <translation>جست‌وجو&amp;ی قبلی</translation>
+    </message>
+    <message>
+        <source>File &amp;Information...</source>
+        <translation>&amp;اطلاعات پرونده...</translation>
+    </message>
+    <message>
+        <source>To &amp;Persian Letters</source>
+        <translation>به حرو&amp;ف فارسی</translation>
+    </message>
+    <message>
+        <source>To &amp;Arabic Letters</source>
+        <translation>به حر&amp;وف عربی</translation>
+    </message>
+    <message>
+        <source>Persian &amp;Digits</source>
+        <translation>ارقا&amp;م فارسی</translation>
+    </message>
+    <message>
+        <source>Arabic-&amp;Indic Digits</source>
+        <translation>&amp;ارقام عربی</translation>
+    </message>
+    <message>
+        <source>&amp;Latin Digits</source>
+        <translation>ا&amp;رقام لاتین</translation>
+    </message>
+    <message>
+        <source>Final &amp;Yeh as Alef Maksura</source>
+        <translation>&amp;ی پایانی به شکل الف مقصوره</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;زبان</translation>
+    </message>
+    <message>
+        <source>&amp;System</source>
+        <translation>پیش‌فر&amp;ض سیستم</translation>
+    </message>
+    <message>
+        <source>(&amp;Clear Recent Files List)</source>
+        <translation>(پا&amp;ک کردن فهرست پرونده‌های اخیر)</translation>
+    </message>
+    <message>
+        <source>Tavlo opens files of up to %1 lines.</source>
+        <translation>بیشترین تعداد سطرهای پرونده‌ای که Tavlo باز می‌کند %1 است.</translation>
+    </message>
+    <message>
+        <source>The name is not valid UTF-8, so Tavlo could reach another file by it.</source>
+        <translation>این نام در UTF-8 معتبر نیست و ممکن است Tavlo با آن به پرونده‌ای دیگر برسد.</translation>
+    </message>
+    <message>
+        <source>Before it writes the file in place, Tavlo keeps a copy of the old content in &apos;%1&apos;, and could not: %2</source>
+        <translation>پیش از آنکه Tavlo پرونده را در جای خودش بنویسد، نسخه‌ای از محتوای پیشین را در «‎%1‎» نگه می‌دارد و این کار ممکن نشد: %2</translation>
+    </message>
+    <message>
+        <source>Tidy Persian Te&amp;xt...</source>
+        <translation>&amp;پیرایش متن فارسی...</translation>
+    </message>
+    <message>
+        <source>Letters, digits, punctuation, quotes, spaces and zero width non-joiners, with a preview</source>
+        <translation>حروف، ارقام، نشانه‌گذاری، گیومه‌ها، فاصله‌ها و نیم‌فاصله‌ها، با پیش‌نمایش</translation>
+    </message>
+    <message>
+        <source>Nothing to tidy.</source>
+        <translation>چیزی برای پیرایش نیست.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes.</source>
+        <translation>
+            <numerusform>%Ln تغییر.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>&amp;ابزارها</translation>
+    </message>
+    <message>
+        <source>Check &amp;Spelling</source>
+        <translation>بررسی &amp;املا</translation>
+    </message>
+    <message>
+        <source>Persian is not checked: no dictionary is installed</source>
+        <translation>فارسی بررسی نمی‌شود: واژه‌نامه‌ای نصب نیست</translation>
+    </message>
+    <message>
+        <source>Arabic is not checked: no dictionary is installed</source>
+        <translation>عربی بررسی نمی‌شود: واژه‌نامه‌ای نصب نیست</translation>
+    </message>
+    <message>
+        <source>English is not checked: no dictionary is installed</source>
+        <translation>انگلیسی بررسی نمی‌شود: واژه‌نامه‌ای نصب نیست</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;چاپ...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>پیش‌نمایش چا&amp;پ...</translation>
+    </message>
+    <message>
+        <source>&amp;Export as PDF...</source>
+        <translation>&amp;برون‌بری به PDF...</translation>
+    </message>
+    <message>
+        <source>Date-Time (&amp;Solar Hijri)</source>
+        <translation>تاریخ و ساعت (&amp;هجری شمسی)</translation>
+    </message>
+    <message>
+        <source>Date-Time (Hi&amp;jri)</source>
+        <translation>تاریخ و سا&amp;عت (هجری قمری)</translation>
+    </message>
+    <message>
+        <source>&amp;Go to Line...</source>
+        <translation>رفتن به &amp;خط...</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>&amp;نوار وضعیت</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;بزرگ‌نمایی</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;کوچک‌نمایی</translation>
+    </message>
+    <message>
+        <source>&amp;Reset Zoom</source>
+        <translation>اندازه‌ی &amp;عادی</translation>
+    </message>
+    <message>
+        <source>Show In&amp;visible Characters</source>
+        <translation>نمایش نویسه‌های &amp;پنهان</translation>
+    </message>
+    <message>
+        <source>Visual &amp;Cursor Movement</source>
+        <translation>&amp;جابه‌جایی دیداری مکان‌نما</translation>
+    </message>
+    <message>
+        <source>Recovering &apos;%1&apos;...</source>
+        <translation>در حال بازیابی «‎%1‎»...</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>بازیابی</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>تبدیل</translation>
     </message>
     <message>
         <source>Converting...</source>
@@ -610,12 +859,12 @@ Do you want to reload it?</source>
         <translation>یک رمزگذاری انتخاب کنید.</translation>
     </message>
     <message>
-        <source># Converting...</source>
-        <translation># در حال تبدیل...</translation>
-    </message>
-    <message>
         <source># Error.</source>
         <translation># خطا.</translation>
+    </message>
+    <message>
+        <source># The preview is shortened. OK opens the whole file.</source>
+        <translation># پیش‌نمایش کوتاه شده است. «تأیید» همهٔ پرونده را باز می‌کند.</translation>
     </message>
     <message>
         <source>Central European</source>
@@ -666,6 +915,29 @@ Do you want to reload it?</source>
     </message>
 </context>
 <context>
+    <name>RecoveryPrompt</name>
+    <message>
+        <source>Recover</source>
+        <translation>بازیابی</translation>
+    </message>
+    <message>
+        <source>A recovery journal could not be read. Its bytes are kept in &apos;%1&apos;.</source>
+        <translation>یک پروندهٔ بازیابی خوانده نشد. بایت‌های آن در «‎%1‎» نگه داشته شده است.</translation>
+    </message>
+    <message>
+        <source>Tavlo was closed without saving the changes to an untitled document. Recover them?</source>
+        <translation>Tavlo بسته شد و تغییرات یک سند بی‌نام ذخیره نشد. آن‌ها را بازیابی می‌کنید؟</translation>
+    </message>
+    <message>
+        <source>Tavlo was closed without saving the changes to &apos;%1&apos;. Recover them?</source>
+        <translation>Tavlo بسته شد و تغییرات «‎%1‎» ذخیره نشد. آن‌ها را بازیابی می‌کنید؟</translation>
+    </message>
+    <message>
+        <source>Part of what Tavlo kept could not be read back: the text is what could be rebuilt. The journal&apos;s bytes are kept in &apos;%1&apos;.</source>
+        <translation>بخشی از آنچه Tavlo نگه داشته بود خوانده نشد: این متن همان است که می‌شد بازسازی کرد. بایت‌های پروندهٔ بازیابی در «‎%1‎» نگه داشته شده است.</translation>
+    </message>
+</context>
+<context>
     <name>TextEditor</name>
     <message>
         <source>Copy</source>
@@ -706,6 +978,79 @@ Do you want to reload it?</source>
     <message>
         <source>Redoing...</source>
         <translation>در حال انجام دوباره...</translation>
+    </message>
+</context>
+<context>
+    <name>TidyDialog</name>
+    <message>
+        <source>Tidy Persian Text</source>
+        <translation>پیرایش متن فارسی</translation>
+    </message>
+    <message>
+        <source>Rules</source>
+        <translation>قاعده‌ها</translation>
+    </message>
+    <message>
+        <source>&amp;Letters: Persian Yeh and Kaf, no presentation forms</source>
+        <translation>&amp;حروف: ی و ک فارسی، بدون شکل‌های نمایشی</translation>
+    </message>
+    <message>
+        <source>&amp;Kashida removed between letters</source>
+        <translation>&amp;کشیده میان حروف حذف شود</translation>
+    </message>
+    <message>
+        <source>&amp;Digits in Persian text as Persian digits</source>
+        <translation>&amp;ارقام متن فارسی با رقم‌های فارسی</translation>
+    </message>
+    <message>
+        <source>&amp;Ellipsis: three dots as one character</source>
+        <translation>&amp;سه‌نقطه: سه نقطه به‌صورت یک نویسه</translation>
+    </message>
+    <message>
+        <source>&amp;Punctuation: Persian marks, and the spaces around marks</source>
+        <translation>&amp;نشانه‌گذاری: نشانه‌های فارسی و فاصله‌های پیرامون نشانه‌ها</translation>
+    </message>
+    <message>
+        <source>&amp;Quotes: « » for straight quotes around Persian text</source>
+        <translation>&amp;گیومه: « » به‌جای نشانهٔ نقل‌قول راست پیرامون متن فارسی</translation>
+    </message>
+    <message>
+        <source>P&amp;refixes: می and نمی joined with a zero width non-joiner</source>
+        <translation>&amp;پیشوندها: «می» و «نمی» با نیم‌فاصله می‌چسبند</translation>
+    </message>
+    <message>
+        <source>&amp;Suffixes: ها، های، هایی، ترین، تری joined to their word</source>
+        <translation>پسوند&amp;ها: ها، های، هایی، ترین، تری به واژهٔ خود می‌چسبند</translation>
+    </message>
+    <message>
+        <source>Spaces and &amp;zero width non-joiners</source>
+        <translation>&amp;فاصله‌ها و نیم‌فاصله‌ها</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>سطر</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>پیش از</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>پس از</translation>
+    </message>
+    <message>
+        <source>Looking for changes...</source>
+        <translation>در جست‌وجوی تغییرها...</translation>
+    </message>
+    <message>
+        <source>Nothing to tidy.</source>
+        <translation>چیزی برای پیرایش نیست.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes.</source>
+        <translation>
+            <numerusform>%Ln تغییر.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

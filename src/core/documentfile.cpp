@@ -29,23 +29,6 @@ LoadResult failed(LoadResult::Status status, const QString &reason = QString())
 
 }
 
-FileStamp FileStamp::of(const QString &path)
-{
-    const QFileInfo info(path);
-    FileStamp stamp;
-    if (info.exists()) {
-        stamp.modified = info.lastModified();
-        stamp.size = info.size();
-    }
-    return stamp;
-}
-
-bool FileStamp::sameTime(const FileStamp &other) const
-{
-    return modified.isValid() == other.modified.isValid()
-        && modified.toMSecsSinceEpoch() == other.modified.toMSecsSinceEpoch();
-}
-
 LoadResult readDevice(QIODevice *device, qint64 expected, const Progress &progress)
 {
     LoadResult result;
@@ -125,6 +108,8 @@ LoadResult readDocument(const QString &path, const Progress &progress)
     result.stamp = stamp;
     if (result.status != LoadResult::Ok)
         return result;
+    // Stamped before the read: a write meanwhile shows as a change, never the other way round.
+    result.stamp.recordContent(result.bytes);
 
     try {
         result.text = CodecScan::decode(QTextCodec::codecForName("UTF-8"), result.bytes, &result.utf8);
@@ -164,15 +149,21 @@ void spellAsPlainText(QString *text)
     }
 }
 
-SaveResult writeDocument(const QString &path, const QString &text)
+SaveResult writeDocument(const QString &path, QString text)
 {
     QByteArray bytes;
     try {
+        text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
         bytes = text.toUtf8();
     } catch (const std::bad_alloc &) {
         SaveResult result;
         result.reason = QString::fromLocal8Bit(std::strerror(ENOMEM));
         return result;
     }
-    return SafeSave::write(path, bytes);
+    SaveResult result = SafeSave::write(path, bytes);
+    if (result.status == SaveResult::Ok) {
+        result.stamp = FileStamp::of(path);
+        result.stamp.recordContent(bytes);
+    }
+    return result;
 }

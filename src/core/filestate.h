@@ -16,6 +16,10 @@ struct FileState {
     // The file as last loaded, saved or checked; none while untitled, or after Save As chose a
     // path that was not written yet.
     std::optional<FileStamp> stamp;
+    // The file changed on disk before the text was recovered from a journal: the stamp is the
+    // file as it is now, so the activation check does not offer to reload over the recovered
+    // text, but the next Save still asks before it writes over the change.
+    bool changedBeforeRecovery = false;
 
     bool isUntitled() const { return path.isEmpty(); }
 };

@@ -70,6 +70,12 @@ QString foldText(const QString &text, bool matchCase, bool matchLetters)
     return result;
 }
 
+bool insideSurrogatePair(const QString &text, int offset)
+{
+    return offset > 0 && offset < text.size() && text.at(offset - 1).isHighSurrogate()
+        && text.at(offset).isLowSurrogate();
+}
+
 void foldTextInto(const QString &text, QString *folded, bool matchCase, bool matchLetters)
 {
     const ushort *table = tableFor(matchCase, matchLetters).constData();

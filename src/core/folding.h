@@ -13,6 +13,11 @@
 // folded text is an offset into the original.
 QString foldText(const QString &text, bool matchCase, bool matchLetters);
 
+// Whether offset lies between the two halves of a surrogate pair of text, where no match may
+// start or end. Folding keeps every pair where it was, so the folded text answers for the
+// original.
+bool insideSurrogatePair(const QString &text, int offset);
+
 // The same into *out, reusing its memory: writing a fresh multi-megabyte buffer costs several
 // times more than the folding itself, so the document's cache is folded in place.
 void foldTextInto(const QString &text, QString *out, bool matchCase, bool matchLetters);

@@ -137,6 +137,20 @@ bool LineBreaker::mustBreak(const QString &text, bool wrapped, double *costliest
     return must;
 }
 
+qint64 LineBreaker::lineCount(const QString &text)
+{
+    const auto breaksParagraph = [](ushort u) { return endsLine(u) || u == 0xFDD0 || u == 0xFDD1; };
+    const ushort *p = text.utf16();
+    const ushort *const end = p + text.size();
+    qint64 breaks = 0;
+    for (; p != end; ++p) {
+        if ((*p <= '\r' || *p >= 0x2029) && breaksParagraph(*p) && !(*p == '\r' && p + 1 != end && p[1] == '\n'))
+            ++breaks;
+    }
+    const bool lastLineOpen = !text.isEmpty() && !breaksParagraph(text.back().unicode());
+    return breaks + (lastLineOpen ? 1 : 0);
+}
+
 int LineBreaker::breakLongLines(QString *text, int limit)
 {
     if (limit <= 0 || longestLineLength(*text) <= limit)

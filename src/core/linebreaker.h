@@ -37,6 +37,11 @@ bool mustBreak(const QString &text, bool wrapped, double *costliest = nullptr);
 // QTextDocument ends a block: at LF, CR, CR LF and U+2029.
 int longestLineLength(const QString &text);
 
+// The number of lines as a reader counts them: the line breaks, and a last line that has none.
+// A CR LF is one break. QTextDocument, which makes a paragraph of every line and one more after
+// a final break, also breaks at its frame marks U+FDD0 and U+FDD1, so they count too.
+qint64 lineCount(const QString &text);
+
 // Breaks every line longer than `limit` so that no line is: at the last space before the limit,
 // which becomes a line feed, or after the last zero width non-joiner, where a line feed is
 // inserted; failing both, at the last grapheme boundary, so a surrogate pair or a letter with its

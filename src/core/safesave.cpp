@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/safesave.h"
+#include "core/keptcopy.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,13 +8,17 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QStorageInfo>
-#include <QTemporaryFile>
 #include <cerrno>
 #include <cstring>
+
+#include <functional>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
+#ifdef Q_OS_LINUX
+#include <sys/xattr.h>
 #endif
 
 namespace {
@@ -41,22 +46,73 @@ SaveResult succeeded()
     return result;
 }
 
-// Follows symbolic links one level at a time, so that a loop is found instead of being written
-// over. Returns false when there are too many levels. Where the file exists the system's own
-// resolution decides: QFileInfo cleans ".." out of a link's target as text, which is not where
-// the link leads when it is reached through a linked folder.
-bool resolveLinks(const QString &path, QString *target)
+#ifdef Q_OS_UNIX
+// Whether the kernel with fs.protected_symlinks on lets the saving user follow this link: in a
+// sticky folder that anyone may write, only links of the user's own or of the folder's owner.
+// A link planted in /tmp must not lead a save into the user's files, whatever the setting.
+bool mayFollow(const struct stat &link, const struct stat &folder)
+{
+    return link.st_uid == ::geteuid() || (folder.st_mode & (S_ISVTX | S_IWOTH)) != (S_ISVTX | S_IWOTH)
+        || link.st_uid == folder.st_uid;
+}
+
+// Walks the path one name at a time as the kernel does, following every symbolic link on the
+// way, and gives the file it leads to, existing or not; 0, or ELOOP or EACCES. A link's ".." is
+// taken from where the link is, not cleaned out of its text.
+int resolveLinks(const QString &path, QString *target)
+{
+    QStringList pending = (QFileInfo(path).isAbsolute() ? path : QDir::currentPath() + QLatin1Char('/') + path)
+                              .split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString resolved; // empty for the root
+    int links = 0;
+    while (!pending.isEmpty()) {
+        const QString name = pending.takeFirst();
+        if (name == QLatin1String("."))
+            continue;
+        if (name == QLatin1String("..")) {
+            resolved.truncate(qMax(0, resolved.lastIndexOf(QLatin1Char('/'))));
+            continue;
+        }
+        const QString next = resolved + QLatin1Char('/') + name;
+        const QByteArray encoded = QFile::encodeName(next);
+        struct stat link;
+        // What is missing is the file to be made, or a folder the write will not find.
+        if (::lstat(encoded.constData(), &link) != 0 || !S_ISLNK(link.st_mode)) {
+            resolved = next;
+            continue;
+        }
+        if (++links > MaxLinkDepth)
+            return ELOOP;
+        struct stat folder;
+        const QByteArray folderName = resolved.isEmpty() ? QByteArray("/") : QFile::encodeName(resolved);
+        if (::stat(folderName.constData(), &folder) != 0 || !mayFollow(link, folder))
+            return EACCES;
+        QByteArray text(int(link.st_size) + 1, Qt::Uninitialized);
+        const ssize_t length = ::readlink(encoded.constData(), text.data(), size_t(text.size()));
+        if (length < 0 || length >= text.size())
+            return EACCES;
+        text.truncate(int(length));
+        if (text.startsWith('/'))
+            resolved.clear();
+        pending = QFile::decodeName(text).split(QLatin1Char('/'), Qt::SkipEmptyParts) + pending;
+    }
+    *target = resolved.isEmpty() ? QStringLiteral("/") : resolved;
+    return 0;
+}
+#else
+int resolveLinks(const QString &path, QString *target)
 {
     QString current = path;
     for (int depth = 0; QFileInfo(current).isSymLink(); ++depth) {
         if (depth == MaxLinkDepth)
-            return false;
+            return ELOOP;
         current = QFileInfo(current).symLinkTarget();
     }
     const QString canonical = QFileInfo(path).canonicalFilePath();
     *target = canonical.isEmpty() ? current : canonical;
-    return true;
+    return 0;
 }
+#endif
 
 struct Existing {
     bool exists = false;
@@ -96,6 +152,77 @@ bool setExactMode(QFileDevice &file, uint mode)
 #endif
 }
 
+#ifdef Q_OS_LINUX
+// The names of a file's extended attributes; false when they cannot be listed. A file system
+// that keeps none has none.
+bool attributeNames(const std::function<ssize_t(char *, size_t)> &list, QList<QByteArray> *names)
+{
+    for (;;) {
+        const ssize_t size = list(nullptr, 0);
+        QByteArray buffer(int(qMax<ssize_t>(size, 0)), Qt::Uninitialized);
+        const ssize_t got = size <= 0 ? size : list(buffer.data(), size_t(buffer.size()));
+        if (got < 0 && errno == ERANGE)
+            continue;
+        if (got < 0)
+            return errno == ENOTSUP;
+        buffer.truncate(int(got));
+        names->clear();
+        for (const QByteArray &name : buffer.split('\0'))
+            if (!name.isEmpty())
+                names->append(name);
+        return true;
+    }
+}
+
+bool attributeValue(const std::function<ssize_t(void *, size_t)> &get, QByteArray *value)
+{
+    for (;;) {
+        const ssize_t size = get(nullptr, 0);
+        value->resize(int(qMax<ssize_t>(size, 0)));
+        const ssize_t got = size <= 0 ? size : get(value->data(), size_t(value->size()));
+        if (got < 0 && errno == ERANGE)
+            continue;
+        if (got < 0)
+            return false;
+        value->truncate(int(got));
+        return true;
+    }
+}
+#endif
+
+// Gives the new file exactly the extended attributes of the old one: ACLs are among them
+// (system.posix_acl_access), and a folder's default ACL gives a new file one the old may lack.
+// False when that cannot be done, with an attribute that cannot be read or set, say.
+bool copyAttributes(const QString &from, QFileDevice &to)
+{
+#ifdef Q_OS_LINUX
+    const QByteArray source = QFile::encodeName(from);
+    const int fd = to.handle();
+    QList<QByteArray> oldNames, newNames;
+    if (!attributeNames([&](char *b, size_t n) { return ::listxattr(source.constData(), b, n); }, &oldNames)
+        || !attributeNames([&](char *b, size_t n) { return ::flistxattr(fd, b, n); }, &newNames))
+        return false;
+    for (const QByteArray &name : qAsConst(newNames))
+        if (!oldNames.contains(name) && ::fremovexattr(fd, name.constData()) != 0)
+            return false;
+    for (const QByteArray &name : qAsConst(oldNames)) {
+        QByteArray value, present;
+        if (!attributeValue([&](void *b, size_t n) { return ::getxattr(source.constData(), name.constData(), b, n); }, &value))
+            return false;
+        if (newNames.contains(name)
+            && attributeValue([&](void *b, size_t n) { return ::fgetxattr(fd, name.constData(), b, n); }, &present)
+            && present == value)
+            continue;
+        if (::fsetxattr(fd, name.constData(), value.constData(), size_t(value.size()), 0) != 0)
+            return false;
+    }
+#else
+    Q_UNUSED(from)
+    Q_UNUSED(to)
+#endif
+    return true;
+}
+
 bool writeAll(QFileDevice &file, const QByteArray &bytes, QString *reason)
 {
     if (file.write(bytes) != bytes.size() || !file.flush()) {
@@ -133,25 +260,15 @@ bool rewrite(QFile &file, const QByteArray &bytes, QString *reason)
 }
 
 // Keeps the old bytes in the user's cache, where the user can always write.
-bool keepCopy(const QString &target, const QByteArray &old, QString *copyPath, QString *reason)
+bool keepCopy(const QString &target, const QByteArray &old, KeptCopy *copy, QString *reason)
 {
     const QString folder = SafeSave::keptCopiesFolder();
+    errno = 0;
     if (!QDir().mkpath(folder)) {
-        *reason = systemError(EACCES);
+        *reason = systemError(errno ? errno : EACCES);
         return false;
     }
-    QTemporaryFile copy(folder + QLatin1Char('/') + QFileInfo(target).fileName() + QStringLiteral(".XXXXXX"));
-    copy.setAutoRemove(false);
-    if (!copy.open()) {
-        *reason = copy.errorString();
-        return false;
-    }
-    if (!writeAll(copy, old, reason) || !sync(copy, reason)) {
-        copy.remove();
-        return false;
-    }
-    *copyPath = copy.fileName();
-    return true;
+    return copy->create(folder, target, old, reason);
 }
 
 SaveResult writeInPlace(const QString &target, const QByteArray &bytes)
@@ -163,31 +280,37 @@ SaveResult writeInPlace(const QString &target, const QByteArray &bytes)
     if (old.size() != file.size())
         return failed(file.errorString());
 
-    QString copyPath, reason;
-    if (!keepCopy(target, old, &copyPath, &reason))
-        return failed(reason);
+    KeptCopy copy;
+    QString reason;
+    if (!keepCopy(target, old, &copy, &reason)) {
+        // The trouble lies with the cache, not with the file: say where.
+        SaveResult result = failed(reason, SaveResult::NoKeptCopy);
+        result.keptCopy = SafeSave::keptCopiesFolder();
+        return result;
+    }
 
     // Refuse up front when the new bytes cannot fit: a write that stops half way has already
     // overwritten the start of the file.
     const qint64 growth = qint64(bytes.size()) - old.size();
     const QStorageInfo storage(target);
     if (growth > 0 && storage.isValid() && storage.bytesAvailable() < growth + storage.blockSize()) {
-        QFile::remove(copyPath);
+        copy.remove();
         return failed(systemError(ENOSPC));
     }
 
     if (rewrite(file, bytes, &reason)) {
-        QFile::remove(copyPath);
+        copy.remove();
         return succeeded();
     }
     // The copy goes only once the old bytes are back on the disk.
     QString restoreReason;
     if (rewrite(file, old, &restoreReason)) {
-        QFile::remove(copyPath);
+        copy.remove();
         return failed(reason);
     }
     SaveResult result = failed(reason, SaveResult::Damaged);
-    result.keptCopy = copyPath;
+    result.keptCopy = copy.path();
+    copy.release();
     return result;
 }
 
@@ -203,8 +326,8 @@ QString keptCopiesFolder()
 SaveResult write(const QString &path, const QByteArray &bytes)
 {
     QString target;
-    if (!resolveLinks(path, &target))
-        return failed(systemError(ELOOP));
+    if (const int error = resolveLinks(path, &target))
+        return failed(systemError(error));
 
     const Existing existing = inspect(target);
     if (existing.exists && !existing.regular)
@@ -224,10 +347,15 @@ SaveResult write(const QString &path, const QByteArray &bytes)
     // Flush before commit(): Qt 5.15's commit() can report success after a failed final flush
     // and leave an empty file behind.
     QString reason;
-    if (existing.exists && !setExactMode(file, existing.mode))
+    if (existing.exists && !setExactMode(file, existing.mode)) {
         reason = systemError(errno);
-    else if (writeAll(file, bytes, &reason))
+    } else if (existing.exists && !copyAttributes(target, file)) {
+        // The replace would lose what the new file cannot carry; in place the file keeps it.
+        file.cancelWriting();
+        return writeInPlace(target, bytes);
+    } else if (writeAll(file, bytes, &reason)) {
         sync(file, &reason);
+    }
     if (!reason.isEmpty()) {
         // The temporary file goes with the QSaveFile; the target was never touched.
         file.cancelWriting();

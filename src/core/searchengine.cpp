@@ -112,18 +112,34 @@ SearchEngine::Range SearchEngine::find(const QString &findText, int selectionSta
 
     int at;
     if (direction == Direction::Forward) {
-        at = folded.indexOf(m_foldedFind, selectionStart + (hasSelection ? 1 : 0));
+        at = nextMatch(folded, m_foldedFind, selectionStart + (hasSelection ? 1 : 0));
         if (at < 0 && wrap == Wrap::Around)
-            at = folded.indexOf(m_foldedFind, 0);
+            at = nextMatch(folded, m_foldedFind, 0);
     } else {
         // From -1, lastIndexOf() starts at the last character: the whole document is searched.
-        at = folded.lastIndexOf(m_foldedFind, selectionStart - 1);
+        at = previousMatch(folded, m_foldedFind, selectionStart - 1);
         if (at < 0 && wrap == Wrap::Around)
-            at = folded.lastIndexOf(m_foldedFind);
+            at = previousMatch(folded, m_foldedFind, -1);
     }
     if (at < 0)
         return {};
     return {at, m_foldedFind.size()};
+}
+
+int SearchEngine::nextMatch(const QString &folded, const QString &needle, int from)
+{
+    int at = folded.indexOf(needle, from);
+    while (at >= 0 && (insideSurrogatePair(folded, at) || insideSurrogatePair(folded, at + needle.size())))
+        at = folded.indexOf(needle, at + 1);
+    return at;
+}
+
+int SearchEngine::previousMatch(const QString &folded, const QString &needle, int from)
+{
+    int at = folded.lastIndexOf(needle, from);
+    while (at >= 0 && (insideSurrogatePair(folded, at) || insideSurrogatePair(folded, at + needle.size())))
+        at = at == 0 ? -1 : folded.lastIndexOf(needle, at - 1);
+    return at;
 }
 
 bool SearchEngine::isMatch(const QString &selectedText, const QString &findText) const
@@ -154,7 +170,7 @@ QVector<int> SearchEngine::disjointStarts(const QString &folded, const QString &
 {
     QVector<int> starts;
     const int length = foldedFind.size();
-    for (int at = folded.indexOf(foldedFind); at >= 0; at = folded.indexOf(foldedFind, at + length))
+    for (int at = nextMatch(folded, foldedFind, 0); at >= 0; at = nextMatch(folded, foldedFind, at + length))
         starts.append(at);
     return starts;
 }
@@ -210,7 +226,7 @@ QVector<int> SearchEngine::findAll(const QString &findText)
 QVector<int> SearchEngine::findAllIn(const QString &folded, const QString &foldedFind, const std::atomic<bool> *stop)
 {
     QVector<int> starts;
-    for (int at = folded.indexOf(foldedFind); at >= 0; at = folded.indexOf(foldedFind, at + 1)) {
+    for (int at = nextMatch(folded, foldedFind, 0); at >= 0; at = nextMatch(folded, foldedFind, at + 1)) {
         starts.append(at);
         if (stop && (starts.size() & 0xFFFF) == 0 && *stop)
             break;

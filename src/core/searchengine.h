@@ -110,6 +110,10 @@ public slots:
 
 private:
     const QString &foldedDocument();
+    // indexOf() and lastIndexOf() of the folded document, skipping occurrences that start or
+    // end inside a surrogate pair: a lone surrogate searched for never matches half a pair.
+    static int nextMatch(const QString &folded, const QString &needle, int from);
+    static int previousMatch(const QString &folded, const QString &needle, int from);
 
     TextSource m_source;
     QString m_foldedText;

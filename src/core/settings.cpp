@@ -28,6 +28,12 @@ Entry entry(Key key)
     case Key::RecentFileList: return {"recentFileList", QStringList()};
     case Key::Language: return {"language", QStringLiteral("system")};
     case Key::FinalYehAsAlefMaksura: return {"finalYehAsAlefMaksura", false};
+    case Key::Tidy: return {"tidy", true};
+    case Key::SpellCheck: return {"spellCheck", true};
+    case Key::StatusBar: return {"statusBar", true};
+    case Key::Zoom: return {"zoom", 100};
+    case Key::ShowInvisibles: return {"showInvisibles", false};
+    case Key::VisualCursor: return {"visualCursor", false};
     }
     Q_UNREACHABLE();
 }
@@ -55,6 +61,23 @@ void write(Key key, const QVariant &value)
 {
     QSettings settings(AppInfo::organisation(), AppInfo::application());
     settings.setValue(name(key), value);
+}
+
+QString name(Key key, const QString &sub)
+{
+    return name(key) + QLatin1Char('/') + sub;
+}
+
+QVariant read(Key key, const QString &sub)
+{
+    QSettings settings(AppInfo::organisation(), AppInfo::application());
+    return settings.value(name(key, sub), entry(key).fallback);
+}
+
+void write(Key key, const QString &sub, const QVariant &value)
+{
+    QSettings settings(AppInfo::organisation(), AppInfo::application());
+    settings.setValue(name(key, sub), value);
 }
 
 }

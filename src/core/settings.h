@@ -19,6 +19,12 @@ enum class Key {
     RecentFileList,        // newest first
     Language,              // "system", "en", "fa" or "ar"
     FinalYehAsAlefMaksura, // Convert to Arabic letters writes a final Yeh as Alef Maksura
+    Tidy,                  // "tidy/<rule>": whether Tidy Persian Text applies the rule
+    SpellCheck,            // misspelled words are underlined, where a dictionary is installed
+    StatusBar,             // the status bar shows
+    Zoom,                  // the editor's zoom in percent; the font stays as chosen
+    ShowInvisibles,        // markers for the invisible characters, tabs and paragraph ends
+    VisualCursor,          // Left and Right move as on screen instead of through the text
 };
 
 QString name(Key key);
@@ -26,6 +32,12 @@ QVariant defaultValue(Key key);
 
 QVariant read(Key key);
 void write(Key key, const QVariant &value);
+
+// A key that stands for a group, such as Tidy: one value per sub-name, stored as
+// "<name>/<sub>", each with the key's default.
+QString name(Key key, const QString &sub);
+QVariant read(Key key, const QString &sub);
+void write(Key key, const QString &sub, const QVariant &value);
 
 }
 

@@ -64,10 +64,19 @@ Kind kindOf(uint c)
     }
 }
 
-// The script a letter counts for: Han and the kana write one language together.
+// The script a letter or mark counts for: Han and the kana write one language together. The
+// Arabic vowel signs and Hebrew points belong to their script, though Unicode lets them sit
+// on any letter; a wrong code page puts them on Latin letters. -1: a letter of every script,
+// such as the prolonged sound mark of katakana and hiragana.
 int scriptOf(uint c)
 {
+    if ((c >= 0x064B && c <= 0x065F) || c == 0x0670)
+        return QChar::Script_Arabic;
+    if (c >= 0x0591 && c <= 0x05C7)
+        return QChar::Script_Hebrew;
     const QChar::Script script = QChar::script(c);
+    if (script == QChar::Script_Common || script == QChar::Script_Inherited)
+        return -1;
     if (script == QChar::Script_Hiragana || script == QChar::Script_Katakana
         || script == QChar::Script_Bopomofo)
         return QChar::Script_Han;
@@ -122,7 +131,7 @@ private:
         static const Letters mostUsed[] = {
             {100, u8"оеаинтср"}, {60, u8"влкмдпуяыьгзбчйі"}, // Russian and Ukrainian
             {100, u8"αοειτνσςηρπκμυλάέίόήύώ"},
-            {100, u8"יוהלמארבתשנדעכםק"},
+            {100, u8"יוהלמארתב"}, {60, u8"שנדעכםקחןספגצזטךףץ"},
             // Persian, Arabic and Urdu
             {100, u8"اليیونمر"}, {85, u8"هدتب"}, {60, u8"سکعةكفقأى"}, {45, u8"شحجزے"},
             {35, u8"إآخگصطہںھ"}, {20, u8"ضذثغئءپچٹڈڑ"},
@@ -174,6 +183,17 @@ bool joinsWords(uint c)
     return c >= 0x2010 && c <= 0x2019;
 }
 
+// Hebrew writes five letters in a form of their own at the end of a word, and only there.
+bool isHebrewFinal(uint c)
+{
+    return c == 0x05DA || c == 0x05DD || c == 0x05DF || c == 0x05E3 || c == 0x05E5;
+}
+
+bool hasHebrewFinal(uint c)
+{
+    return c == 0x05DB || c == 0x05DE || c == 0x05E0 || c == 0x05E4 || c == 0x05E6;
+}
+
 // One run of letters, marks and symbols between separators.
 struct Word {
     int letters = 0;
@@ -188,6 +208,8 @@ struct Word {
     bool mixed = false;       // letters of two scripts
     bool caseBroken = false;  // a capital after a small letter
     bool misplaced = false;   // a mark with no letter to sit on, or tanween inside a word
+    bool spelledWrong = false; // letters where the script never writes them
+    uint lastLetter = 0;
     bool afterLower = false;
     bool afterLetter = false;
     bool tanweenPending = false;
@@ -200,7 +222,8 @@ struct Word {
         if (odd || mixed || misplaced || letters == 0 || marks > letters)
             return 0;
         double value = 0.25 + 0.75 * common / (100.0 * letters);
-        if (caseBroken)
+        // A Hebrew word ends in a final form where it has one; Icelandic's thorn starts words.
+        if (caseBroken || spelledWrong || (letters >= 2 && hasHebrewFinal(lastLetter)))
             value *= 0.2;
         else if (upper >= 2 && lower == 0)
             value *= 0.6; // whole words in capitals are rare; shuffled case pages make them
@@ -242,9 +265,16 @@ double textCoherence(const QString &text, const QByteArray *bytes)
         const bool foreign = source ? uchar(source[i]) >= 0x80 || c != uchar(source[i]) : c >= 0x80;
         if (QChar::isHighSurrogate(c) && i + 1 < size && text.at(i + 1).isLowSurrogate())
             c = QChar::surrogateToUcs4(ushort(c), text.at(++i).unicode());
-        const Kind kind = kindOf(c);
+        Kind kind = kindOf(c);
+        // The ordinal indicators after a number or a lone n ("1º", "2ª", "nº") are Spanish,
+        // Portuguese and Italian; between letters they are another code page's letters.
+        if ((c == 0xAA || c == 0xBA) && (i + 1 == size || !text.at(i + 1).isLetter())
+            && ((i > 0 && text.at(i - 1).isDigit())
+                || (word.letters == 1 && (word.lastLetter == 'n' || word.lastLetter == 'N'))))
+            kind = Kind::Separator;
+        // Bidirectional marks count with them: a right-to-left code page makes them of letters.
         const bool punctuation = kind == Kind::Separator && c > 0xA0 && c < 0x3000
-            && (isUsualPunctuation(c) || QChar::isDigit(c));
+            && (isUsualPunctuation(c) || QChar::isDigit(c) || c == 0x200E || c == 0x200F);
         if (punctuation && foreign) {
             sum += 0.5;
             total += 1;
@@ -275,9 +305,8 @@ double textCoherence(const QString &text, const QByteArray *bytes)
             ++word.marks;
             if (!word.afterLetter)
                 word.misplaced = true;
-            const QChar::Script script = QChar::script(c);
-            if (script != QChar::Script_Inherited && script != QChar::Script_Common
-                && scriptOf(c) != word.script)
+            const int script = scriptOf(c);
+            if (script >= 0 && script != word.script)
                 word.mixed = true;
             if (isTanween(c))
                 word.tanweenPending = true;
@@ -289,8 +318,11 @@ double textCoherence(const QString &text, const QByteArray *bytes)
             const int script = scriptOf(c);
             if (word.script < 0)
                 word.script = script;
-            else if (script != word.script)
+            else if (script >= 0 && script != word.script)
                 word.mixed = true;
+            if (isHebrewFinal(word.lastLetter) || ((c == 0xFE || c == 0xDE) && word.letters > 0))
+                word.spelledWrong = true;
+            word.lastLetter = c;
             const bool isUpper = QChar::isUpper(c);
             if (isUpper) {
                 ++word.upper;
@@ -307,7 +339,8 @@ double textCoherence(const QString &text, const QByteArray *bytes)
                 ++word.asciiLetters;
             if (foreign) {
                 word.judged = true;
-                ++lettersPerScript[script];
+                if (script >= 0)
+                    ++lettersPerScript[script];
             }
             break;
         }

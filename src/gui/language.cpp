@@ -115,6 +115,13 @@ QString localNumber(qint64 number)
     return QLocale(Language::current()).toString(number);
 }
 
+QLocale interfaceLocale()
+{
+    if (Language::current() == QLatin1String("en"))
+        return QLocale(QLocale::English, QLocale::UnitedStates);
+    return QLocale(Language::current());
+}
+
 QString leftToRightPath(const QString &path)
 {
     if (QGuiApplication::layoutDirection() != Qt::RightToLeft || path.isEmpty())

@@ -2,6 +2,7 @@
 #ifndef LANGUAGE_H
 #define LANGUAGE_H
 
+#include <QLocale>
 #include <QString>
 
 // The language of the interface: English (the texts in the source), Persian or Arabic, chosen in
@@ -29,6 +30,10 @@ QString current();
 // A number as a message shows it: in the digits of the interface's language, and in English
 // exactly as QString::number() writes it.
 QString localNumber(qint64 number);
+
+// The locale whose digits the interface's figures take: Persian or Arabic in those interfaces,
+// and Latin digits grouped as in English in the English one, whatever the system's locale.
+QLocale interfaceLocale();
 
 // A path as a right-to-left interface shows it: kept left to right, so that "/tmp/a.txt" does not
 // read "tmp/a.txt/". In a left-to-right interface the path is returned as it is.

@@ -3,16 +3,22 @@
 #include "ui_opendialog.h"
 #include "core/codecscan.h"
 #include "core/encodingguess.h"
+#include "core/linebreaker.h"
 
-#include <QCoreApplication>
+#include "gui/editor/layoutmode.h"
+#include "gui/editor/paragraphdirection.h"
+
 #include <QFutureWatcher>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSet>
+#include <QTextBoundaryFinder>
+#include <QTextCodec>
 #include <QtConcurrent>
 #include <algorithm>
 #include <memory>
-#include <QMessageBox>
-#include <QTextCodec>
 
 OpenDialog::OpenDialog(QWidget *parent)
     : QDialog(parent)
@@ -21,6 +27,15 @@ OpenDialog::OpenDialog(QWidget *parent)
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     ui->setupUi(this);
     ui->buttonBox->button(QDialogButtonBox::Ok)->setDefault(true);
+    // Each paragraph of the preview takes the direction of its own text, as in the editor.
+    auto *preview = new QTextDocument(ui->plainTextEdit);
+    preview->setDocumentLayout(new ParagraphDirectionLayout(preview));
+    preview->setDefaultFont(ui->plainTextEdit->font());
+    QTextOption option = textOptionFor(WrappedAuto);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    preview->setDefaultTextOption(option);
+    ui->plainTextEdit->setDocument(preview);
+    ui->listWidget->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 OpenDialog::~OpenDialog()
@@ -43,6 +58,58 @@ const char *const Groups[] = {QT_TRANSLATE_NOOP("OpenDialog", "Central European"
 
 // Past this size the codecs are tried off the GUI thread, while the dialog shows a busy bar.
 constexpr int BackgroundBytes = 1 << 20;
+
+// The preview decodes and shows no more of the file than this, so that choosing an entry costs
+// the same at any file size.
+constexpr int PreviewBytes = 256 * 1024;
+
+// Qt lays a paragraph out whole, and one of 256 KB takes seconds: the preview breaks its lines
+// at this length, which lays out in a few milliseconds.
+constexpr int PreviewLineLimit = 2000;
+
+// Room the preview keeps beside a list grown to its labels.
+constexpr int PreviewMinWidth = 240;
+
+// The head of data decoded by codec, ending where a character ends: a surrogate pair or a
+// letter with its marks cut by the byte limit is left out whole. *whole tells whether that is
+// all of the file, *unfinished whether the whole file ended inside a character.
+QString previewOf(QTextCodec *codec, const QByteArray &data, bool *whole, bool *unfinished)
+{
+    const int size = qMin(data.size(), PreviewBytes);
+    QTextCodec::ConverterState state;
+    QString text = codec->toUnicode(data.constData(), size, &state);
+    *whole = size == data.size();
+    *unfinished = *whole && state.remainingChars != 0;
+    if (*whole)
+        return text;
+    // Only the last cluster can be cut, so only the tail is looked at.
+    constexpr int Tail = 64;
+    const int from = qMax(0, text.size() - Tail);
+    const QString tail = text.mid(from);
+    QTextBoundaryFinder clusters(QTextBoundaryFinder::Grapheme, tail);
+    clusters.toEnd();
+    const int lastStart = clusters.toPreviousBoundary();
+    text.truncate(from + qMax(0, lastStart));
+    return text;
+}
+
+// The codecs a byte-order mark at the start names, best first: UTF-16 and UTF-32 read the mark
+// themselves. FF FE 00 00 may also be UTF-16 followed by a null character.
+QList<int> markedMibs(const QByteArray &data)
+{
+    const QTextCodec *codec = QTextCodec::codecForUtfText(data, nullptr);
+    switch (codec ? codec->mibEnum() : 0) {
+    case 1013:
+    case 1014:
+        return {1015, codec->mibEnum()};
+    case 1018:
+        return {1017, 1018};
+    case 1019:
+        return {1017, 1019, 1015, 1014};
+    default:
+        return {};
+    }
+}
 
 }
 
@@ -128,10 +195,29 @@ void OpenDialog::fillList(const QList<int> &cleanMibs, const QList<int> &suggest
             suggestion = item;
     }
 
+    fitListToLabels();
+
+    // A byte-order mark decides; without one the Western code page is the first choice.
+    const auto itemOf = [this](int mib) -> QListWidgetItem * {
+        for (int i = 0; i < ui->listWidget->count(); ++i)
+            if (ui->listWidget->item(i)->data(Qt::UserRole).toInt() == mib)
+                return ui->listWidget->item(i);
+        return nullptr;
+    };
+    QListWidgetItem *preselected = nullptr;
+    for (int mib : markedMibs(m_data ? *m_data : QByteArray()))
+        if (!preselected)
+            preselected = itemOf(mib);
     const QList<QListWidgetItem *> western =
         ui->listWidget->findItems(QStringLiteral("windows-1252"), Qt::MatchStartsWith);
-    if (!western.isEmpty())
-        western.first()->setSelected(true);
+    if (!preselected && !western.isEmpty())
+        preselected = western.first();
+    // Where the Western code page does not read the file, the suggestion is a better start than
+    // the first name in the alphabet.
+    if (!preselected)
+        preselected = suggestion;
+    if (preselected)
+        preselected->setSelected(true);
     if (ui->listWidget->count() > 0) {
         if (ui->listWidget->selectedItems().isEmpty())
             ui->listWidget->item(0)->setSelected(true);
@@ -154,6 +240,22 @@ void OpenDialog::fillList(const QList<int> &cleanMibs, const QList<int> &suggest
     }
 }
 
+void OpenDialog::fitListToLabels()
+{
+    QListWidget *list = ui->listWidget;
+    const int scrollBar = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list->verticalScrollBar());
+    int width = list->sizeHintForColumn(0) + 2 * list->frameWidth() + scrollBar;
+    // Within the screen, leaving the preview its room.
+    if (const QScreen *screen = this->screen())
+        width = qMin(width, screen->availableGeometry().width() - PreviewMinWidth);
+    list->setFixedWidth(qMax(width, list->minimumSizeHint().width()));
+    int dialogWidth = qMax(this->width(), width + PreviewMinWidth + layout()->spacing()
+                                              + layout()->contentsMargins().left() + layout()->contentsMargins().right());
+    if (const QScreen *screen = this->screen())
+        dialogWidth = qMin(dialogWidth, screen->availableGeometry().width());
+    resize(dialogWidth, height());
+}
+
 void OpenDialog::on_buttonBox_accepted()
 {
     const QList<QListWidgetItem *> selected = ui->listWidget->selectedItems();
@@ -168,25 +270,24 @@ void OpenDialog::on_buttonBox_accepted()
 
 void OpenDialog::on_listWidget_itemSelectionChanged()
 {
-    if (ui->listWidget->selectedItems().isEmpty() || !m_data)
-        return;
-    const QString previous = ui->plainTextEdit->toPlainText();
-    ui->plainTextEdit->setPlainText(tr("# Converting..."));
-    // Paint the notice before a long decode.
-    QCoreApplication::processEvents();
-
-    // The selection may have changed while events were processed, or the dialog ended.
     const QList<QListWidgetItem *> selected = ui->listWidget->selectedItems();
-    if (!m_data)
+    if (selected.isEmpty() || !m_data)
         return;
-    if (selected.isEmpty()) {
-        ui->plainTextEdit->setPlainText(previous);
-        return;
-    }
     QTextCodec *codec = QTextCodec::codecForMib(selected.first()->data(Qt::UserRole).toInt());
-    QTextCodec::ConverterState state;
-    const QString text = codec->toUnicode(m_data->constData(), m_data->size(), &state);
-    ui->plainTextEdit->setPlainText(state.remainingChars != 0 ? tr("# Error.") : text);
+    bool whole = false;
+    bool unfinished = false;
+    QString text = previewOf(codec, *m_data, &whole, &unfinished);
+    if (unfinished) {
+        text = tr("# Error.");
+    } else {
+        LineBreaker::breakLongLines(&text, PreviewLineLimit);
+        if (!whole) {
+            if (!text.endsWith(QLatin1Char('\n')))
+                text += QLatin1Char('\n');
+            text += tr("# The preview is shortened. OK opens the whole file.");
+        }
+    }
+    ui->plainTextEdit->setPlainText(text);
 }
 
 void OpenDialog::on_listWidget_doubleClicked(const QModelIndex &)

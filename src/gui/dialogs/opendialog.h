@@ -35,6 +35,8 @@ private slots:
 private:
     // Lists the codecs, preselects one, and offers the first suggestion on a button.
     void fillList(const QList<int> &cleanMibs, const QList<int> &suggested);
+    // Makes the list as wide as its longest label, so that none is cut.
+    void fitListToLabels();
 
     Ui::OpenDialog *ui;
     int *m_ret = nullptr;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/editor/plaintextlayout.h"
 #include "gui/editor/documenttext.h"
+#include "gui/editor/invisiblemarks.h"
 
 #include <QAbstractScrollArea>
 #include <QPainter>
@@ -10,6 +11,7 @@
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QtMath>
+#include <optional>
 
 namespace {
 
@@ -32,6 +34,8 @@ const int walkSliceBlocks = 20000;
 struct LayoutStamp : QTextBlockUserData {
     int generation = -1;
     qreal advance = 0; // the widest line's natural width
+    qreal shift = 0;   // how far its lines were moved right to end at the common right edge
+    qreal edge = 0;    // that edge
 };
 
 LayoutStamp *stampOf(const QTextBlock &block)
@@ -73,6 +77,20 @@ PlainTextLayout::PlainTextLayout(QTextDocument *document)
             m_longestWidth = -1;
         flush(true);
     });
+}
+
+void PlainTextLayout::setExtraFormats(ExtraFormats source)
+{
+    m_extraFormats = std::move(source);
+    emit update(QRectF(0, 0, farAway, farAway));
+}
+
+void PlainTextLayout::setInvisiblesShown(bool shown)
+{
+    if (shown == m_invisiblesShown)
+        return;
+    m_invisiblesShown = shown;
+    emit update(QRectF(0, 0, farAway, farAway));
 }
 
 int PlainTextLayout::pageCount() const
@@ -176,7 +194,8 @@ int PlainTextLayout::estimateHeight(QStringView text) const
 bool PlainTextLayout::isLaidOut(const QTextBlock &block) const
 {
     const LayoutStamp *stamp = stampOf(block);
-    return stamp && stamp->generation == m_generation && block.layout()->lineCount() > 0;
+    return stamp && stamp->generation == m_generation && block.layout()->lineCount() > 0
+        && (!endsAtRightEdge() || stamp->edge == rightEdge());
 }
 
 void PlainTextLayout::ensureLayout(const QTextBlock &block) const
@@ -232,6 +251,31 @@ void PlainTextLayout::layoutBlock(const QTextBlock &block) const
     }
     layout->endLayout();
 
+    bool changed = false;
+    const qreal edgeBefore = rightEdge();
+    if (advance + 2 * m_margin > m_widestLaidOut) {
+        m_widestLaidOut = advance + 2 * m_margin;
+        changed = m_widestLaidOut > m_reportedSize.width();
+    }
+    // Unwrapped right-to-left lines all end at one right edge, where they start, so that the
+    // view at the right end shows every line's start. A wider line moves that edge: the lines
+    // laid out for the old one are laid out again when next needed, and drawn again now.
+    qreal edgeShift = 0;
+    const qreal edge = rightEdge();
+    if (endsAtRightEdge()) {
+        if (edge != edgeBefore) {
+            m_dirtyTop = 0;
+            changed = true;
+        }
+        edgeShift = qMax<qreal>(0, edge - qMax(width, advance));
+        if (edgeShift > 0) {
+            for (int i = 0; i < layout->lineCount(); ++i) {
+                QTextLine line = layout->lineAt(i);
+                line.setPosition(line.position() + QPointF(edgeShift, 0));
+            }
+        }
+    }
+
     QTextBlock handle = block;
     LayoutStamp *stamp = stampOf(block);
     if (!stamp) {
@@ -240,12 +284,8 @@ void PlainTextLayout::layoutBlock(const QTextBlock &block) const
     }
     stamp->generation = m_generation;
     stamp->advance = advance;
-
-    bool changed = false;
-    if (advance + 2 * m_margin > m_widestLaidOut) {
-        m_widestLaidOut = advance + 2 * m_margin;
-        changed = m_widestLaidOut > m_reportedSize.width();
-    }
+    stamp->shift = edgeShift;
+    stamp->edge = edge;
     const int height = qMax(y, bottom);
     const int oldHeight = block.lineCount();
     if (height != oldHeight) {
@@ -397,11 +437,24 @@ qreal PlainTextLayout::longestWidth() const
     return m_longestWidth;
 }
 
+bool PlainTextLayout::endsAtRightEdge() const
+{
+    return !wraps() && m_option.textDirection() == Qt::RightToLeft;
+}
+
+qreal PlainTextLayout::rightEdge() const
+{
+    // Whole pixels: the edge is where short lines end, and where the view's right end is.
+    return qCeil(qMax(availableWidth(), qMax(m_widestLaidOut - 2 * m_margin, m_longestWidth)));
+}
+
 QSizeF PlainTextLayout::documentSize() const
 {
     qreal width = qMax(m_pageWidth, m_widestLaidOut);
     if (!wraps())
         width = qMax(width, longestWidth() + 2 * m_margin);
+    if (endsAtRightEdge())
+        width = rightEdge() + 2 * m_margin;
     return QSizeF(width, document()->lineCount() + 2 * m_margin);
 }
 
@@ -415,7 +468,7 @@ QRectF PlainTextLayout::blockBoundingRect(const QTextBlock &block) const
     if (!block.isValid() || !m_initialized)
         return QRectF();
     ensureLayout(block);
-    const qreal width = qMax(availableWidth(), stampOf(block)->advance);
+    const qreal width = qMax(availableWidth(), stampOf(block)->advance) + stampOf(block)->shift;
     return QRectF(m_margin, blockTop(block), width, block.lineCount());
 }
 
@@ -497,6 +550,7 @@ void PlainTextLayout::draw(QPainter *painter, const PaintContext &context)
     }
 
     const QRectF pageClip = clip & QRectF(m_margin, 0, documentSize().width() - 2 * m_margin, farAway);
+    const std::optional<InvisibleMarks> marks = m_invisiblesShown ? std::make_optional(InvisibleMarks(context.palette)) : std::nullopt;
     for (const QTextBlock &block : qAsConst(visible)) {
         const QTextLayout *layout = block.layout();
         // Each block is drawn at the painter's origin, moved there by the painter: glyphs are
@@ -508,6 +562,8 @@ void PlainTextLayout::draw(QPainter *painter, const PaintContext &context)
         const int length = block.length();
 
         QVector<QTextLayout::FormatRange> selections;
+        if (m_extraFormats)
+            selections = m_extraFormats(block);
         for (const Selection &range : context.selections) {
             const int selectionStart = range.cursor.selectionStart() - start;
             const int selectionEnd = range.cursor.selectionEnd() - start;
@@ -526,7 +582,11 @@ void PlainTextLayout::draw(QPainter *painter, const PaintContext &context)
 
         const QPen oldPen = painter->pen();
         painter->setPen(context.palette.color(QPalette::Text));
+        const QVector<InvisibleMarks::Marker> markers = marks ? InvisibleMarks::place(block, pageClip.translated(-offset))
+                                                              : QVector<InvisibleMarks::Marker>();
         layout->draw(painter, QPointF(), selections, pageClip.translated(-offset));
+        if (marks)
+            marks->draw(painter, block, markers);
         const bool preedit = context.cursorPosition < -1 && !layout->preeditAreaText().isEmpty();
         if ((context.cursorPosition >= start && context.cursorPosition < start + length) || preedit) {
             const int position = preedit ? layout->preeditAreaPosition() - (context.cursorPosition + 2)
@@ -580,12 +640,26 @@ void PlainTextLayout::geometryChanged(bool contentReplaced)
     // Wrapped heights are about to become estimates again: keep the paragraph at the top of
     // the view there.
     const bool wrappedBefore = wraps();
+    QScrollBar *horizontal = view() ? view()->horizontalScrollBar() : nullptr;
+    const bool atRightEnd = horizontal && horizontal->value() == horizontal->maximum();
     if (QAbstractScrollArea *area = view()) {
         const int viewTop = area->verticalScrollBar()->value();
         if (m_initialized && viewTop > 0) {
             const QTextBlock top = blockAt(viewTop);
             m_anchorPosition = top.position();
             m_anchorOffset = viewTop - blockTop(top);
+            m_anchorShare = -1;
+            if (isLaidOut(top)) {
+                const QTextLayout *layout = top.layout();
+                for (int i = layout->lineCount() - 1; i >= 0; --i) {
+                    const QTextLine line = layout->lineAt(i);
+                    if (line.y() <= m_anchorOffset || i == 0) {
+                        m_anchorPosition += line.textStart();
+                        m_anchorShare = qBound<qreal>(0, (m_anchorOffset - line.y()) / qMax<qreal>(1, line.height()), 1);
+                        break;
+                    }
+                }
+            }
         }
     }
 
@@ -600,11 +674,14 @@ void PlainTextLayout::geometryChanged(bool contentReplaced)
         m_longestWidth = -1;
     }
     resetBlocks(!m_initialized || contentReplaced || formatChanged || (widthChanged && (wrappedBefore || wraps())));
+    // Seen from the right end, a new width keeps the view there.
+    if ((formatChanged || contentReplaced || atRightEnd) && !wraps() && option.textDirection() == Qt::RightToLeft)
+        m_showRightEnd = true;
     m_initialized = true;
     m_blockCount = doc->blockCount();
     m_dirtyTop = 0;
     flush();
-    if (m_anchorPosition >= 0)
+    if (m_anchorPosition >= 0 || m_showRightEnd)
         requestFlush();
 }
 
@@ -711,6 +788,9 @@ void PlainTextLayout::flush(bool fromEventLoop) const
     }
     const QSizeF size = documentSize();
     if (size != m_reportedSize) {
+        // Lines that end at the right edge all move with it.
+        if (endsAtRightEdge() && size.width() != m_reportedSize.width())
+            emit self->update(QRectF(0, 0, farAway, farAway));
         m_reportedSize = size;
         emit self->documentSizeChanged(size);
     }
@@ -719,7 +799,14 @@ void PlainTextLayout::flush(bool fromEventLoop) const
         // page size, and a value set before then would be clamped to the old range.
         if (m_anchorPosition >= 0 && fromEventLoop) {
             const QTextBlock block = document()->findBlock(m_anchorPosition);
-            bar->setValue(blockTop(block) + qMin(m_anchorOffset, block.lineCount() - 1));
+            if (m_anchorShare < 0) {
+                bar->setValue(blockTop(block) + qMin(m_anchorOffset, block.lineCount() - 1));
+            } else {
+                ensureLayout(block);
+                const QTextLine line = block.layout()->lineForTextPosition(m_anchorPosition - block.position());
+                const qreal y = line.isValid() ? line.y() + m_anchorShare * line.height() : 0;
+                bar->setValue(blockTop(block) + qRound(y));
+            }
             m_anchorPosition = -1;
         } else if (m_scrollDelta != 0 && bar->value() == m_scrollBase) {
             bar->setValue(m_scrollBase + m_scrollDelta);
@@ -728,5 +815,10 @@ void PlainTextLayout::flush(bool fromEventLoop) const
         }
     }
     m_scrollDelta = 0;
+    if (m_showRightEnd && fromEventLoop && view() && view()->isVisible()) {
+        QScrollBar *horizontal = view()->horizontalScrollBar();
+        horizontal->setValue(horizontal->maximum());
+        m_showRightEnd = false;
+    }
     m_flushing = false;
 }

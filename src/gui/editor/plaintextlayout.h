@@ -4,7 +4,9 @@
 #include <QAbstractTextDocumentLayout>
 #include <QFont>
 #include <QTextOption>
+#include <QTextLayout>
 #include <QTimer>
+#include <functional>
 
 class QAbstractScrollArea;
 
@@ -30,6 +32,18 @@ public:
 
     int cursorWidth() const { return m_cursorWidth; }
     void setCursorWidth(int width) { m_cursorWidth = width; }
+
+    // Formats drawn over a paragraph's text while it is painted, beneath the selections (the
+    // spell checker's underlines). They live only in the drawing: the document never holds
+    // them, so neither its undo stack nor its modified flag sees them. Asked for the paragraphs
+    // being painted alone, each time they are.
+    using ExtraFormats = std::function<QVector<QTextLayout::FormatRange>(const QTextBlock &block)>;
+    void setExtraFormats(ExtraFormats source);
+    // Markers over the invisible characters, tabs and paragraph ends (see InvisibleMarks).
+    bool invisiblesShown() const { return m_invisiblesShown; }
+    // Whether heights are still being estimated between turns of the event loop.
+    bool isEstimating() const { return m_walkPosition >= 0; }
+    void setInvisiblesShown(bool shown);
 
 protected:
     void documentChanged(int from, int charsRemoved, int charsAdded) override;
@@ -57,6 +71,9 @@ private:
     QTextBlock longestBlock() const;
 
     bool wraps() const;
+    // Unwrapped right-to-left text: every line ends at the right edge of the widest.
+    bool endsAtRightEdge() const;
+    qreal rightEdge() const;
     qreal availableWidth() const;
     int blockTop(const QTextBlock &block) const;
     QTextBlock blockAt(qreal y) const;
@@ -75,6 +92,8 @@ private:
     void flush(bool fromEventLoop = false) const;
 
     int m_cursorWidth = 1;
+    ExtraFormats m_extraFormats;
+    bool m_invisiblesShown = false;
     int m_generation = 0;
     bool m_initialized = false;
     bool m_suspended = false;
@@ -106,8 +125,15 @@ private:
     mutable int m_scrollDelta = 0;
     mutable int m_scrollBase = 0;
     int m_blockCount = 0;
+    // The line at the top of the view, kept there through a change of geometry: the position
+    // of its first character and how far down the line the view starts, as a share of its
+    // height; or, for a paragraph that was never laid out, its start and a distance in pixels.
     mutable int m_anchorPosition = -1;
     mutable int m_anchorOffset = 0;
+    mutable qreal m_anchorShare = -1;
+    // Unwrapped right-to-left lines start at the right: after new text or a new format the
+    // view shows their starts.
+    mutable bool m_showRightEnd = false;
     mutable bool m_drawing = false;
     mutable bool m_flushing = false;
     mutable bool m_flushQueued = false;

@@ -2,6 +2,7 @@
 #include "gui/editor/texteditor.h"
 #include "core/linebreaker.h"
 #include "gui/editor/documenttext.h"
+#include "gui/editor/plaintextlayout.h"
 #include "gui/editor/undochain.h"
 #include "gui/widgets/workprogress.h"
 
@@ -14,6 +15,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -407,4 +409,39 @@ void TextEditor::contextMenuEvent(QContextMenuEvent *event)
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
+}
+
+void TextEditor::centerCursor()
+{
+    stopKeepingCentered();
+    keepCursorCentered();
+    auto *layout = qobject_cast<PlainTextLayout *>(document()->documentLayout());
+    if (!layout || !layout->isEstimating())
+        return;
+    // Each slice of estimates moves the text below it; queued, the view follows once the
+    // layout has settled its own scrolling for the slice.
+    m_centered = textCursor().position();
+    m_centering = connect(layout, &QAbstractTextDocumentLayout::update, this, &TextEditor::keepCursorCentered,
+                          Qt::QueuedConnection);
+    connect(verticalScrollBar(), &QAbstractSlider::actionTriggered, this, &TextEditor::stopKeepingCentered,
+            Qt::UniqueConnection);
+}
+
+void TextEditor::keepCursorCentered()
+{
+    if (m_centered >= 0 && textCursor().position() != m_centered) {
+        stopKeepingCentered();
+        return;
+    }
+    QScrollBar *bar = verticalScrollBar();
+    bar->setValue(bar->value() + cursorRect().center().y() - viewport()->height() / 2);
+    auto *layout = qobject_cast<PlainTextLayout *>(document()->documentLayout());
+    if (!layout || !layout->isEstimating())
+        stopKeepingCentered();
+}
+
+void TextEditor::stopKeepingCentered()
+{
+    disconnect(m_centering);
+    m_centered = -1;
 }

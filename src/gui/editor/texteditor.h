@@ -47,6 +47,10 @@ public:
     bool editInSlices(const QString &title, const QString &label, const EditStep &step,
                       WorkProgress *shown = nullptr);
 
+    // Brings the cursor's line to the middle of the view. While the heights above it are still
+    // estimated, it is kept there until the cursor moves or the view is scrolled.
+    void centerCursor();
+
     // Replaces [from, to) by `text` as one undo step, in slices when either is large.
     bool replaceText(int from, int to, const QString &text, const QString &title, const QString &label);
 
@@ -82,10 +86,14 @@ private:
     // Replaces the selection by `text`, both in slices, as one undo step.
     bool replaceInSlices(const QString &title, const QString &label, const QString &text);
     void undoOrRedo(bool undo);
+    void keepCursorCentered();
+    void stopKeepingCentered();
 
     int m_busy = 0;
     bool m_wasReadOnly = false;
     bool m_dragging = false;
+    int m_centered = -1;
+    QMetaObject::Connection m_centering;
 };
 
 #endif

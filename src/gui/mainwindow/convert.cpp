@@ -37,6 +37,7 @@ void MainWindow::createConvertActions()
         const ScriptConversion conversion = command.second;
         connect(command.first, &QAction::triggered, this, [this, conversion] { convertSelection(conversion); });
     }
+    connect(ui->actionTidy_Persian_Text, &QAction::triggered, this, &MainWindow::tidyPersianText);
     connect(ui->actionFinal_Yeh_as_Alef_Maksura, &QAction::triggered, this, [](bool checked) {
         Settings::write(Settings::Key::FinalYehAsAlefMaksura, checked);
     });

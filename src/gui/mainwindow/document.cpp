@@ -5,6 +5,8 @@
 #include "core/displaytext.h"
 #include "core/documentfile.h"
 #include "gui/language.h"
+#include "gui/widgets/documentstatus.h"
+#include "gui/recovery/journalkeeper.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -35,6 +37,8 @@ void MainWindow::refreshTitle(bool modified)
 void MainWindow::commitFile(const FileState &file)
 {
     m_file = file;
+    m_status->setEncoding(file.sourceMib);
+    m_journal->setFile(file);
     refreshTitle(m_modified);
 }
 
@@ -45,6 +49,7 @@ void MainWindow::resetDocument()
     ui->textEdit->setPlainText(QString());
     ui->textEdit->document()->clearUndoRedoStacks();
     refreshTitle(false);
+    m_journal->restart(m_file, QString(), false);
 }
 
 bool MainWindow::confirmDiscard(const QString &title)

@@ -2,10 +2,13 @@
 // Editing commands, the invisible bidirectional characters, layout modes, font and title option.
 #include "gui/mainwindow/mainwindow.h"
 #include "ui_mainwindow.h"
+#include "core/datestamp.h"
+#include "gui/editor/editorfont.h"
 #include "gui/editor/layoutmode.h"
 
 #include <QDateTime>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QLocale>
 
 void MainWindow::on_actionCut_triggered()
@@ -70,6 +73,17 @@ void MainWindow::setWrapMode(int mode)
     ui->textEdit->document()->setDefaultTextOption(textOptionFor(mode));
 }
 
+int MainWindow::layoutMode() const
+{
+    if (ui->actionWord_Wrap->isChecked())
+        return WrappedAuto;
+    if (ui->actionLeft_To_Right->isChecked())
+        return NoWrapLeftToRight;
+    if (ui->actionRight_To_Left->isChecked())
+        return NoWrapRightToLeft;
+    return 0;
+}
+
 void MainWindow::on_actionWord_Wrap_triggered()
 {
     setWrapMode(WrappedAuto);
@@ -87,14 +101,23 @@ void MainWindow::on_actionRight_To_Left_triggered()
 
 void MainWindow::setEditorFont(const QFont &font)
 {
-    ui->textEdit->setFont(font);
+    m_font->setChosen(font);
 }
 
 void MainWindow::on_actionFont_triggered()
 {
+    // The dialog lists installed families only: a chosen family that is not installed is shown
+    // as the family drawn in its place, and kept when the user changes nothing.
+    const QFont chosen = editorFont();
+    QFont shown = chosen;
+    shown.setFamily(QFontInfo(chosen).family());
     bool ok = false;
-    const QFont font = QFontDialog::getFont(&ok, ui->textEdit->font(), this);
-    if (ok)
+    const QFont font = QFontDialog::getFont(&ok, shown, this);
+    const auto same = [](const QFont &a, const QFont &b) {
+        return a.family() == b.family() && qFuzzyCompare(a.pointSizeF(), b.pointSizeF()) && a.weight() == b.weight()
+            && a.italic() == b.italic() && a.underline() == b.underline() && a.strikeOut() == b.strikeOut();
+    };
+    if (ok && !same(font, shown))
         setEditorFont(font);
 }
 
@@ -106,8 +129,17 @@ void MainWindow::setFullAddress(bool show)
 
 void MainWindow::on_actionTime_Date_triggered()
 {
-    // Latin digits whatever the locale: this is text the user puts into a document.
-    ui->textEdit->insertPlainText(QLocale::c().toString(QDateTime::currentDateTime(), QStringLiteral("yyyy-MM-dd hh:mm:ss")));
+    ui->textEdit->insertPlainText(dateTimeStamp(QDateTime::currentDateTime(), StampCalendar::Gregorian));
+}
+
+void MainWindow::on_actionTime_Date_Solar_Hijri_triggered()
+{
+    ui->textEdit->insertPlainText(dateTimeStamp(QDateTime::currentDateTime(), StampCalendar::SolarHijri));
+}
+
+void MainWindow::on_actionTime_Date_Hijri_triggered()
+{
+    ui->textEdit->insertPlainText(dateTimeStamp(QDateTime::currentDateTime(), StampCalendar::Hijri));
 }
 
 void MainWindow::on_textEdit_undoAvailable(bool)

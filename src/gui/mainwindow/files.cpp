@@ -3,15 +3,20 @@
 #include "gui/mainwindow/mainwindow.h"
 #include "ui_mainwindow.h"
 #include "gui/language.h"
+#include "gui/savefailure.h"
 #include "core/displaytext.h"
 #include "core/documentfile.h"
+#include "core/filename.h"
 #include "core/linebreaker.h"
 #include "gui/dialogs/opendialog.h"
 #include "gui/editor/documenttext.h"
+#include "gui/editor/texteditor.h"
+#include "gui/recovery/journalkeeper.h"
 #include "gui/widgets/workprogress.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QThread>
@@ -40,6 +45,10 @@ void MainWindow::warnLoadFailure(const QString &path, const LoadResult &result)
         warn(open, tr("File '%1' is too large to open.").arg(shown) + QLatin1Char('\n')
                        + tr("Tavlo opens files of up to %1 MB.").arg(localNumber(MaxDocumentBytes >> 20)));
         break;
+    case LoadResult::TooManyLines:
+        warn(open, tr("File '%1' is too large to open.").arg(shown) + QLatin1Char('\n')
+                       + tr("Tavlo opens files of up to %1 lines.").arg(localNumber(MaxDocumentLines)));
+        break;
     case LoadResult::ReadError:
     case LoadResult::ShortRead: {
         // Half a file must never pass for the whole: a save would cut it short.
@@ -55,16 +64,28 @@ void MainWindow::warnLoadFailure(const QString &path, const LoadResult &result)
     }
 }
 
+void MainWindow::warnUndecodableName(const QString &path, bool saving)
+{
+    const QString shown = displayText(path);
+    warn(saving ? tr("Save") : tr("Open"),
+         (saving ? tr("Unable to save '%1'.") : tr("Unable to open '%1'.")).arg(shown) + QLatin1Char('\n')
+             + tr("The name is not valid UTF-8, so Tavlo could reach another file by it."));
+}
+
 namespace {
 
 // Files this large are read and decoded off the GUI thread, behind a progress dialog.
 constexpr qint64 BackgroundBytes = qint64(20) << 20;
+// A document of this many lines is built off the GUI thread too, whatever its size: each line
+// costs Qt a few microseconds.
+constexpr qint64 BackgroundLines = 250000;
 
 // Runs `work` on a worker thread behind the progress dialog of opening.
 template<typename Result>
-Result runWithProgress(QWidget *parent, const QString &label, const std::function<Result(const Progress &)> &work)
+Result runWithProgress(QWidget *parent, const QString &label, const std::function<Result(const Progress &)> &work,
+                       const QString &title = MainWindow::tr("Open"))
 {
-    return WorkProgress(parent, MainWindow::tr("Open"), label).run<Result>(work);
+    return WorkProgress(parent, title, label).run<Result>(work);
 }
 
 // Builds the document of a large text off the GUI thread, a piece at a time so that progress
@@ -75,7 +96,7 @@ QTextDocument *buildDocument(const QString &text, QThread *target, const Progres
     document->setUndoRedoEnabled(false);
     QTextCursor cursor(document);
     cursor.beginEditBlock();
-    constexpr int Piece = 1 << 20;
+    constexpr int Piece = 1 << 16;
     for (int at = 0; at < text.size();) {
         // Each piece ends just after a line feed, so no CR LF or surrogate pair is split.
         int end = qMin(text.size(), at + Piece);
@@ -102,6 +123,10 @@ QTextDocument *buildDocument(const QString &text, QThread *target, const Progres
 
 bool MainWindow::loadFile(const QString &path)
 {
+    if (FileName::isAmbiguous(path)) {
+        warnUndecodableName(path, false);
+        return false;
+    }
     const bool large = QFileInfo(path).size() > BackgroundBytes;
     const QString reading = tr("Opening '%1'...").arg(displayText(QFileInfo(path).fileName()));
     LoadResult result = large ? runWithProgress<LoadResult>(this, reading, [&path](const Progress &progress) {
@@ -143,17 +168,23 @@ bool MainWindow::loadFile(const QString &path)
     const int broken = offerToBreakLongLines(path, &result.text);
     if (broken < 0)
         return false;
+    // Counted before the document is built: past the limit Qt runs out of room and crashes.
+    const qint64 lines = LineBreaker::lineCount(result.text);
+    if (lines > MaxDocumentLines) {
+        result.status = LoadResult::TooManyLines;
+        warnLoadFailure(path, result);
+        return false;
+    }
     // Inserting a large text into a document takes as long as reading it: that too happens
     // off the GUI thread, and the editor then takes the finished document.
     QTextDocument *document = nullptr;
-    if (large) {
+    if (large || lines > BackgroundLines) {
         QThread *gui = thread();
         document = runWithProgress<QTextDocument *>(this, reading, [&result, gui](const Progress &progress) {
             return buildDocument(result.text, gui, progress);
         });
         if (!document)
             return false;
-        result.text.clear();
     }
 
     commitFile({path, mib, result.stamp});
@@ -166,8 +197,38 @@ bool MainWindow::loadFile(const QString &path)
         ui->textEdit->setPlainText(result.text);
     }
     ui->textEdit->document()->clearUndoRedoStacks();
+    // A file opens at its top. Opened before the window shows (at start-up), the editor's
+    // viewport is still a few pixels high, and keeping the cursor in it scrolled the first
+    // line away.
+    ui->textEdit->verticalScrollBar()->setValue(0);
     // Broken lines are not what the file holds until they are saved.
     refreshTitle(broken > 0);
+    m_journal->restart(m_file, result.text, broken > 0);
+    return true;
+}
+
+bool MainWindow::showRecoveredText(const FileState &file, const QString &text)
+{
+    QTextDocument *document = nullptr;
+    if (qint64(text.size()) * 2 > BackgroundBytes) {
+        QThread *gui = thread();
+        const QString name = file.isUntitled() ? tr("Untitled") : QFileInfo(file.path).fileName();
+        const QString label = tr("Recovering '%1'...").arg(displayText(name));
+        document = runWithProgress<QTextDocument *>(this, label, [&text, gui](const Progress &progress) {
+            return buildDocument(text, gui, progress);
+        }, tr("Recover"));
+        if (!document)
+            return false;
+    }
+    commitFile(file);
+    if (document) {
+        adoptDocument(document);
+        ui->textEdit->moveCursor(QTextCursor::Start);
+    } else {
+        ui->textEdit->setPlainText(text);
+    }
+    ui->textEdit->document()->clearUndoRedoStacks();
+    refreshTitle(true);
     return true;
 }
 
@@ -219,59 +280,55 @@ bool MainWindow::on_actionSave_triggered()
         return false;
 
     const QString path = m_file.path;
+    // Not toPlainText(), which turns no-break spaces into spaces and U+2028 into line feeds.
+    QString saving;
     SaveResult saved;
     if (qint64(ui->textEdit->document()->characterCount()) * 2 > BackgroundBytes) {
-        const std::optional<SaveResult> written = writeInBackground(path);
+        const std::optional<SaveResult> written = writeInBackground(path, &saving);
         if (!written)
             return false;
         saved = *written;
     } else {
-        saved = writeDocument(path, ui->textEdit->toPlainText());
+        saving = ui->textEdit->document()->toRawText();
+        // The journal holds the text being saved, should the save be cut short.
+        m_journal->flush();
+        saved = writeDocument(path, saving);
     }
     if (saved.status != SaveResult::Ok) {
-        QString text = tr("Unable to save '%1'.").arg(displayText(path)) + QLatin1Char('\n');
-        if (saved.status == SaveResult::NotRegular)
-            text += tr("It is not a regular file.");
-        else
-            text += saved.reason;
-        if (saved.status == SaveResult::Damaged)
-            text += QLatin1Char('\n') + tr("The file may be damaged. Its previous content is kept in '%1'.")
-                                              .arg(displayText(saved.keptCopy));
-        warn(tr("Save"), text);
+        warn(tr("Save"), tr("Unable to save '%1'.").arg(displayText(path)) + QLatin1Char('\n') + saveFailureDetails(saved));
         return false;
     }
     // Only now, with every byte on disk, does the document count as saved.
-    commitFile({path, Utf8Mib, FileStamp::of(path)});
+    commitFile({path, Utf8Mib, saved.stamp});
     refreshTitle(false);
+    m_journal->restart(m_file, saving, false);
     m_defaultPath = path;
     pushRecentFile(path);
     return true;
 }
 
-std::optional<SaveResult> MainWindow::writeInBackground(const QString &path)
+std::optional<SaveResult> MainWindow::writeInBackground(const QString &path, QString *saving)
 {
     QTextDocument *document = ui->textEdit->document();
     WorkProgress progress(this, tr("Save"), tr("Saving '%1'...").arg(displayText(QFileInfo(path).fileName())));
-    // The text is taken between turns of the event loop, so nothing may change it meanwhile.
-    const bool wasReadOnly = ui->textEdit->isReadOnly();
-    ui->textEdit->setReadOnly(true);
+    // The text is taken between turns of the event loop, and counts as saved only as it was
+    // taken: nothing may change it until the save is done.
+    const TextEditor::Busy busy(ui->textEdit);
     TextTaker taker(document, 0, document->characterCount() - 1);
     const bool taken = progress.runInSlices([&taker](const Progress &report) {
         return taker.step([&report](qint64 done, qint64 total) { return report(done, 2 * total); });
     });
-    std::optional<SaveResult> result;
-    if (taken) {
-        // Once bytes go to the disk the write runs to its end: half a save would be worse.
-        progress.setCancellable(false);
-        QString text = taker.take();
-        result = progress.run<SaveResult>([&text, &path](const Progress &report) {
-            report(-1, 0);
-            spellAsPlainText(&text);
-            return writeDocument(path, text);
-        });
-    }
-    ui->textEdit->setReadOnly(wasReadOnly);
-    return result;
+    if (!taken)
+        return std::nullopt;
+    // Once bytes go to the disk the write runs to its end: half a save would be worse.
+    progress.setCancellable(false);
+    *saving = taker.take();
+    m_journal->flush();
+    const QString &text = *saving;
+    return progress.run<SaveResult>([&text, &path](const Progress &report) {
+        report(-1, 0);
+        return writeDocument(path, text);
+    });
 }
 
 void MainWindow::on_actionSave_As_triggered()
@@ -286,8 +343,9 @@ bool MainWindow::confirmOverwriteOfChangedFile()
     if (!m_file.stamp)
         return true;
     // Nothing to lose where the file is gone, and nothing to write where it is no file now.
-    const FileStamp onDisk = FileStamp::of(m_file.path);
-    if (!QFileInfo(m_file.path).isFile() || (onDisk.sameTime(*m_file.stamp) && onDisk.size == m_file.stamp->size))
+    FileStamp onDisk;
+    if (!QFileInfo(m_file.path).isFile()
+        || (!m_file.changedBeforeRecovery && m_file.stamp->matchesFile(m_file.path, &onDisk)))
         return true;
     QMessageBox box(QMessageBox::Warning, tr("Save"),
                     tr("'%1' was changed by another program since Tavlo opened or saved it.\n\n"
@@ -312,6 +370,10 @@ bool MainWindow::saveAs()
     // The file dialog has asked before overwriting another file.
     FileState chosen = m_file;
     chosen.path = dialog.selectedFiles().first();
+    if (FileName::isAmbiguous(chosen.path)) {
+        warnUndecodableName(chosen.path, true);
+        return false;
+    }
     chosen.stamp.reset();
     commitFile(chosen);
     if (!on_actionSave_triggered()) {
@@ -323,10 +385,18 @@ bool MainWindow::saveAs()
 
 bool MainWindow::event(QEvent *e)
 {
+    if (e->type() == QEvent::Show && m_panelAwaitsWindow) {
+        // Shown only now, after the window: a window manager stacks a window above the one it
+        // belongs to only when that one is there as it maps it.
+        m_panelAwaitsWindow = false;
+        QTimer::singleShot(0, ui->dockWidget_2, &QWidget::show);
+    }
     if (e->type() == QEvent::WindowActivate) {
         // Follows clipboard changes made in other programs.
         ui->actionPaste->setEnabled(ui->textEdit->canPaste());
-        checkExternalChange();
+        // Not while a save or an edit in slices is under way: the file may be half replaced.
+        if (!ui->textEdit->isBusy())
+            checkExternalChange();
     }
     return QMainWindow::event(e);
 }
@@ -335,13 +405,17 @@ void MainWindow::checkExternalChange()
 {
     if (m_file.isUntitled() || !m_file.stamp)
         return;
-    const FileStamp onDisk = FileStamp::of(m_file.path);
-    if (onDisk.sameTime(*m_file.stamp))
+    FileStamp onDisk;
+    const bool unchanged = m_file.stamp->matchesFile(m_file.path, &onDisk);
+    // Recorded before asking, so the activation that follows the box finds nothing new; when
+    // nothing changed, the stamp may now do without reading the file.
+    if (!unchanged || onDisk.contentHash != m_file.stamp->contentHash) {
+        FileState checked = m_file;
+        checked.stamp = onDisk;
+        commitFile(checked);
+    }
+    if (unchanged)
         return;
-    // Recorded before asking, so the activation that follows the box finds nothing new.
-    FileState checked = m_file;
-    checked.stamp = onDisk;
-    commitFile(checked);
 
     if (!onDisk.exists()) {
         QMessageBox box(QMessageBox::Warning, tr("Keep current file"),
@@ -351,23 +425,30 @@ void MainWindow::checkExternalChange()
         // The text may be the only copy left: Escape or closing the box keeps it.
         box.setEscapeButton(QMessageBox::Yes);
         box.exec();
-        if (box.clickedButton() == box.button(QMessageBox::No)) {
-            refreshTitle(false);
+        // Unsaved changes are now the only copy: the close asks about them as any close does.
+        if (box.clickedButton() == box.button(QMessageBox::No))
             close();
-        } else if (!m_modified) {
+        else if (!m_modified)
             refreshTitle(true);
-        }
         return;
     }
 
     const bool wasModified = m_modified;
-    const QMessageBox::StandardButton answer = wasModified
-        ? QMessageBox::warning(this, tr("Reload"),
-                               tr("Current file was changed by another program.\n\nDo you want to reload it and lose the changes made in Tavlo?"),
-                               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
-        : QMessageBox::question(this, tr("Reload"),
-                                tr("Current file was changed by another program.\nDo you want to reload it?"),
-                                QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    QMessageBox::StandardButton answer;
+    if (wasModified) {
+        // The box comes up as the window is activated, under the user's typing: a key meant for
+        // the text must not throw the edits away.
+        QMessageBox box(QMessageBox::Warning, tr("Reload"),
+                        tr("Current file was changed by another program.\n\nDo you want to reload it and lose the changes made in Tavlo?"),
+                        QMessageBox::Yes | QMessageBox::No, this);
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        answer = QMessageBox::StandardButton(box.exec());
+    } else {
+        answer = QMessageBox::question(this, tr("Reload"),
+                                       tr("Current file was changed by another program.\nDo you want to reload it?"),
+                                       QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    }
     if (answer == QMessageBox::Yes) {
         // A reload that did not happen leaves text that no longer matches the file.
         if (!loadFile(m_file.path))

@@ -13,6 +13,8 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTextEdit>
 #include <QMessageBox>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -109,7 +111,56 @@ bool MainWindow::findMatch(bool forward, bool wrap, bool activatePanel)
         return false;
     }
     selectRange(match.start, match.end());
+    keepMatchClearOfPanel();
     return true;
+}
+
+void MainWindow::keepMatchClearOfPanel()
+{
+    QDockWidget *dock = ui->dockWidget_2;
+    if (!dock->isVisible() || !dock->isFloating())
+        return;
+    QTextEdit *edit = ui->textEdit;
+    QWidget *view = edit->viewport();
+    const auto matchRect = [edit, view] {
+        QTextCursor start = edit->textCursor();
+        QTextCursor end = start;
+        start.setPosition(start.selectionStart());
+        end.setPosition(end.selectionEnd());
+        const QRect rect = edit->cursorRect(start) | edit->cursorRect(end);
+        return QRect(view->mapToGlobal(rect.topLeft()), rect.size());
+    };
+    const QRect panel = dock->frameGeometry();
+    QRect match = matchRect();
+    if (!panel.intersects(match))
+        return;
+    // First the view scrolls the match to the middle of the room above or below the panel,
+    // whichever is larger and holds it.
+    const QRect shown(view->mapToGlobal(QPoint(0, 0)), view->size());
+    const int above = panel.top() - shown.top();
+    const int below = shown.bottom() - panel.bottom();
+    int target = -1;
+    if (above >= match.height() && (above >= below || below < match.height()))
+        target = shown.top() + (above - match.height()) / 2;
+    else if (below >= match.height())
+        target = panel.bottom() + 1 + (below - match.height()) / 2;
+    if (target >= 0) {
+        QScrollBar *bar = edit->verticalScrollBar();
+        bar->setValue(bar->value() + match.top() - target);
+        match = matchRect();
+        if (!panel.intersects(match))
+            return;
+    }
+    // The view could not scroll far enough (the match is near the document's start or end, or
+    // the panel covers the view): the panel moves below the match, or above it.
+    QScreen *screen = QGuiApplication::screenAt(match.center());
+    const QRect room = screen ? screen->availableGeometry() : frameGeometry();
+    const int gap = match.height();
+    int y = match.bottom() + 1 + gap;
+    if (y + panel.height() > room.bottom() + 1)
+        y = match.top() - gap - panel.height();
+    y = qBound(room.top(), y, qMax(room.top(), room.bottom() + 1 - panel.height()));
+    dock->move(panel.left(), y);
 }
 
 bool MainWindow::replaceMatch(bool forward, bool counting)
@@ -325,6 +376,13 @@ void MainWindow::on_pushMatch_clicked()
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == ui->textEdit && event->type() == QEvent::KeyPress) {
+        // Alt and a letter that is no menu's and no command's: a slip, not text to insert.
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const Qt::KeyboardModifiers modifiers = key->modifiers();
+        return (modifiers & Qt::AltModifier) && !(modifiers & (Qt::ControlModifier | Qt::KeypadModifier))
+            && !key->text().isEmpty();
+    }
     const bool box = watched == ui->plainFind || watched == ui->plainReplace;
     if (box && event->type() == QEvent::FocusIn) {
         static_cast<QPlainTextEdit *>(watched)->selectAll();

@@ -3,6 +3,7 @@
 #include "gui/mainwindow/mainwindow.h"
 #include "ui_mainwindow.h"
 #include "gui/language.h"
+#include "gui/widgets/matchhighlights.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -20,11 +21,12 @@ void MainWindow::createLanguageMenu()
     m_languageMenu = ui->menuView_2->addMenu(QString());
     m_languageMenu->setObjectName(QStringLiteral("menuLanguage"));
     auto *group = new QActionGroup(this);
-    // The languages are named in their own words, so that anyone can find theirs.
+    // The languages are named in their own words, so that anyone can find theirs. The mnemonic
+    // of an Arabic-script name stands before a letter that joins neither of its neighbours.
     const QPair<QString, QString> choices[] = {{QStringLiteral("system"), QString()},
-                                               {QStringLiteral("en"), QStringLiteral("English")},
-                                               {QStringLiteral("fa"), QStringLiteral("فارسی")},
-                                               {QStringLiteral("ar"), QStringLiteral("العربية")}};
+                                               {QStringLiteral("en"), QStringLiteral("&English")},
+                                               {QStringLiteral("fa"), QStringLiteral("فا&رسی")},
+                                               {QStringLiteral("ar"), QStringLiteral("&العربية")}};
     const QString stored = Language::storedChoice();
     for (const auto &choice : choices) {
         QAction *action = m_languageMenu->addAction(choice.second);
@@ -60,9 +62,13 @@ void MainWindow::changeEvent(QEvent *event)
 void MainWindow::retranslate()
 {
     Q_UNUSED(LayoutDirection)
-    m_languageMenu->setTitle(tr("Language"));
-    m_systemLanguageAction->setText(tr("System"));
-    m_clearRecentAction->setText(tr("(Clear Recent Files List)"));
+    m_languageMenu->setTitle(tr("&Language"));
+    m_systemLanguageAction->setText(tr("&System"));
+    m_clearRecentAction->setText(tr("(&Clear Recent Files List)"));
+    retranslateSpelling();
+    retranslateViewActions();
+    // The form's texts came back with the language: the count is shown again in the new one.
+    m_matches->retranslate();
     refreshRecentMenu();
     refreshTitle(m_modified);
     // A button's new text takes its shortcut away again.

@@ -16,8 +16,14 @@ class QNetworkAccessManager;
 class QNetworkReply;
 class SearchEngine;
 struct LoadResult;
+class DocumentStatus;
+class EditorFont;
 class FadingNote;
 class WorkProgress;
+class InlineSpellCheck;
+class DocumentPrinter;
+struct PrintSource;
+class JournalKeeper;
 class MatchHighlights;
 enum class ScriptConversion;
 
@@ -34,7 +40,8 @@ public:
     ~MainWindow() override;
 
     // Start-up after construction: settings, automatic update check, command-line file, title.
-    void startUp(const QStringList &arguments);
+    // A file name that did not decode exactly (CommandLine) is refused instead of opened.
+    void startUp(const QStringList &arguments, bool fileNameDecodes = true);
     void saveViewSettings();
 
     bool loadFile(const QString &path);
@@ -56,7 +63,15 @@ public:
     static QString shortenPath(const QString &path);
 
     void setWrapMode(int mode);
+    // The checked layout mode; 0 when none is (a stored mode out of range).
+    int layoutMode() const;
+    // The font as chosen, which the settings keep and printing uses; the view shows it zoomed.
     void setEditorFont(const QFont &font);
+    // The font the user chose, which printing uses whatever the view shows.
+    QFont editorFont() const;
+    int zoom() const;
+    // Puts the cursor at the start of a line (counted from 1) and brings it into view.
+    void goToLine(int line);
     void setFullAddress(bool show);
     static QString aboutText();
 
@@ -125,6 +140,11 @@ private slots:
     void on_actionFind_Previous_triggered();
     void on_actionCheck_for_updates_triggered();
     void httpFinished();
+    void on_actionTime_Date_Solar_Hijri_triggered();
+    void on_actionTime_Date_Hijri_triggered();
+    void on_actionPrint_triggered();
+    void on_actionPrint_Preview_triggered();
+    void on_actionExport_as_PDF_triggered();
 
 private:
     // Asks "File has unsaved changes. Continue?"; true when the user chose Ok.
@@ -132,6 +152,8 @@ private:
     // A warning box whose text is shown as plain text, whatever characters a path holds.
     void warn(const QString &title, const QString &text);
     void warnLoadFailure(const QString &path, const LoadResult &result);
+    // Refuses a path whose name is not valid UTF-8: Qt would reach another file by it.
+    void warnUndecodableName(const QString &path, bool saving);
     // Asks whether to break lines too long to edit; the number of breaks made, or -1 when the
     // user chose not to open the file.
     int offerToBreakLongLines(const QString &path, QString *text);
@@ -146,6 +168,11 @@ private:
     // Gives the editor a document, with the layout and the connections every document needs;
     // one built off the GUI thread takes over the font and text option of the one before.
     void adoptDocument(QTextDocument *document);
+    // Offers what a Tavlo that died left unsaved; true when the window took a recovered text.
+    bool recoverUnsavedWork();
+    // Shows a recovered text as the document of `file`, changed; false when its building was
+    // cancelled.
+    bool showRecoveredText(const FileState &file, const QString &text);
     void createRecentActions();
     void createLanguageMenu();
     void chooseLanguage(QAction *action);
@@ -153,8 +180,8 @@ private:
     void retranslate();
     bool saveAs();
     // Writes a large document off the GUI thread behind a progress dialog; empty when the user
-    // cancelled before anything was written.
-    std::optional<SaveResult> writeInBackground(const QString &path);
+    // cancelled before anything was written. *saving gets the raw text written.
+    std::optional<SaveResult> writeInBackground(const QString &path, QString *saving);
     // Asks before a save writes over a change that another program made since the last load
     // or save; true when the save may go ahead.
     bool confirmOverwriteOfChangedFile();
@@ -169,11 +196,30 @@ private:
     // Puts the floating find panel beside or below the window, at its form's size.
     void placeFindPanel();
     void createConvertActions();
+    void createSpellingActions();
+    // Turns the underlines on or off; off, without a dictionary, whatever is asked.
+    void setSpellCheck(bool on);
+    void retranslateSpelling();
+    void createViewActions();
+    void retranslateViewActions();
+    // The status bar, zoom, invisible characters and cursor movement from the settings.
+    void applyViewSettings();
+    void askForLine();
+    void setInvisiblesShown(bool shown);
+    void setVisualCursor(bool visual);
+    // The find panel floats over the window: a match it selected must not lie under it.
+    void keepMatchClearOfPanel();
     void convertSelection(ScriptConversion conversion);
+    // Edit > Convert > Tidy Persian Text: the dialog, then its changes as one undo step.
+    void tidyPersianText();
     // A note that fades by itself, at the text cursor.
     void showNote(const QString &text);
+    // What a print or an export puts on paper: the document as the current layout mode sets it.
+    PrintSource printSource() const;
+    DocumentPrinter *documentPrinter();
 
     SearchEngine *m_search;
+    JournalKeeper *m_journal;
     qint64 m_remind = 0;
     QString m_defaultPath;
     bool m_interactive = false;
@@ -194,8 +240,26 @@ private:
     QAction *m_systemLanguageAction = nullptr;
     // Until the panel has been shown or a saved state placed it, it opens next to the window.
     bool m_findPanelPlaced = false;
+    // The saved state showed the panel before the window: it is shown with the window.
+    bool m_panelAwaitsWindow = false;
     MatchHighlights *m_matches = nullptr;
     FadingNote *m_note = nullptr;
+    InlineSpellCheck *m_spelling = nullptr;
+    // Tools menu notes, one for each language that has no dictionary.
+    QList<QAction *> m_missingDictionaries;
+    DocumentPrinter *m_printer = nullptr;
+    DocumentStatus *m_status = nullptr;
+    EditorFont *m_font = nullptr;
+    // The actions made by createViewActions().
+    struct {
+        QAction *goToLine = nullptr;
+        QAction *statusBar = nullptr;
+        QAction *zoomIn = nullptr;
+        QAction *zoomOut = nullptr;
+        QAction *resetZoom = nullptr;
+        QAction *invisibles = nullptr;
+        QAction *visualCursor = nullptr;
+    } m_view;
 };
 
 #endif

@@ -14,7 +14,7 @@ void MainWindow::createRecentActions()
     }
     m_clearRecentAction = new QAction(this);
     connect(m_clearRecentAction, &QAction::triggered, this, &MainWindow::clearRecent);
-    m_clearRecentAction->setText(tr("(Clear Recent Files List)"));
+    m_clearRecentAction->setText(tr("(&Clear Recent Files List)"));
     ui->menuFile->insertAction(ui->actionExit, m_clearRecentAction);
     m_recentSeparator = ui->menuFile->insertSeparator(ui->actionExit);
     refreshRecentMenu();

@@ -4,12 +4,13 @@
 #include "ui_mainwindow.h"
 #include "core/settings.h"
 #include "gui/editor/layoutmode.h"
+#include "gui/recovery/journalkeeper.h"
 
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QStandardPaths>
 
-void MainWindow::startUp(const QStringList &arguments)
+void MainWindow::startUp(const QStringList &arguments, bool fileNameDecodes)
 {
     using Settings::Key;
     restoreGeometry(Settings::read(Key::Geometry).toByteArray());
@@ -17,6 +18,11 @@ void MainWindow::startUp(const QStringList &arguments)
     restoreState(Settings::read(Key::WindowState).toByteArray(), 0);
     // A saved state that placed the find panel rules over the first placement.
     m_findPanelPlaced = ui->dockWidget_2->isVisible() || ui->dockWidget_2->geometry() != panelBefore;
+    // The saved state shows a floating panel at once, before the window: it waits for it.
+    if (ui->dockWidget_2->isVisible() && ui->dockWidget_2->isFloating() && !isVisible()) {
+        ui->dockWidget_2->hide();
+        m_panelAwaitsWindow = true;
+    }
     m_remind = Settings::read(Key::Remind).toLongLong();
     m_defaultPath = Settings::read(Key::DefaultPath).toString();
     if (m_defaultPath == QString())
@@ -33,12 +39,20 @@ void MainWindow::startUp(const QStringList &arguments)
     if (font != Settings::defaultValue(Key::Font))
         setEditorFont(font.value<QFont>());
 
-    // Only the last argument names a file; whatever stands between is ignored.
-    if (arguments.size() > 1 && !loadFile(arguments.last()))
-        m_modified = false;
+    // What a Tavlo that died left unsaved comes back first, and takes the command-line file's
+    // place. Only the last argument names a file; whatever stands between is ignored.
+    const bool recovered = m_journal->checkFolder() && recoverUnsavedWork();
+    if (!recovered && arguments.size() > 1) {
+        if (!fileNameDecodes)
+            warnUndecodableName(arguments.last(), false);
+        if (!fileNameDecodes || !loadFile(arguments.last()))
+            m_modified = false;
+    }
 
+    applyViewSettings();
     setFullAddress(Settings::read(Key::FullAddress).toBool());
     ui->actionFinal_Yeh_as_Alef_Maksura->setChecked(Settings::read(Key::FinalYehAsAlefMaksura).toBool());
+    setSpellCheck(Settings::read(Key::SpellCheck).toBool());
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -48,6 +62,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     saveViewSettings();
+    m_journal->discard();
     event->accept();
 }
 
@@ -58,12 +73,9 @@ void MainWindow::saveViewSettings()
     Settings::write(Key::WindowState, saveState(0));
     Settings::write(Key::FullAddress, ui->actionFull_Address->isChecked());
     // With no mode checked (a stored mode out of range) this writes the right-to-left mode.
-    LayoutMode wrap = NoWrapRightToLeft;
-    if (ui->actionWord_Wrap->isChecked())
-        wrap = WrappedAuto;
-    else if (ui->actionLeft_To_Right->isChecked())
-        wrap = NoWrapLeftToRight;
-    Settings::write(Key::Wrap, int(wrap));
-    Settings::write(Key::Font, ui->textEdit->font());
+    const int mode = layoutMode();
+    Settings::write(Key::Wrap, mode == 0 ? int(NoWrapRightToLeft) : mode);
+    Settings::write(Key::Font, editorFont());
+    Settings::write(Key::Zoom, zoom());
     Settings::write(Key::DefaultPath, m_defaultPath);
 }

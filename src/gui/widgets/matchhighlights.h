@@ -32,6 +32,9 @@ public:
     void setFindText(const QString &findText);
     void recount();
 
+    // Shows the count again, in the interface's language of now.
+    void retranslate() { showCount(); }
+
     // While inactive (the panel hidden) nothing is counted or highlighted.
     void setActive(bool active);
     // The editor was given another document: follow its edits and count in it.

@@ -354,20 +354,26 @@ void tst_Save::externalChange_data()
     QTest::newRow("changed with edits, space keeps them") << true << "rewritten" << "space" << "Reload" << changedEdited << true << true;
     // Time and size as they were: a file system of whole seconds shows nothing else.
     QTest::newRow("same size in the same second") << false << "same second" << "yes" << "Reload" << changed << false << true;
+    QTest::newRow("same size in the same second, large") << false << "same second, large" << "yes" << "Reload" << changed << false << true;
 }
 
 void tst_Save::externalChange()
 {
     QFETCH(bool, edited);
     QFETCH(QString, change);
+    // A large file's checksum is read off the GUI thread: the question comes all the same.
+    const bool large = change.endsWith(QLatin1String(", large"));
+    if (large)
+        change.chop(7);
+    const QByteArray padding = large ? ('\n' + QByteArray(79, 'x')).repeated((21 << 20) / 80) : QByteArray();
     const bool deleted = change == QLatin1String("deleted");
-    const QByteArray written = change == QLatin1String("same second") ? "FIRST" : "second";
+    const QByteArray written = (change == QLatin1String("same second") ? "FIRST" : "second") + padding;
     QFETCH(QString, answer);
     QFETCH(QString, title);
     QFETCH(QString, text);
     QFETCH(bool, modifiedAfter);
     QFETCH(bool, open);
-    const QString path = writeFile(m_dir.filePath(QStringLiteral("watched.txt")), "first");
+    const QString path = writeFile(m_dir.filePath(QStringLiteral("watched.txt")), "first" + padding);
     const QByteArray encoded = QFile::encodeName(path);
     // A time of whole seconds, as such a file system keeps it, and kept by the other program.
     const struct timespec second[2] = {{time(nullptr), 0}, {time(nullptr), 0}};
@@ -411,7 +417,7 @@ void tst_Save::externalChange()
             bot.closeWindow();
     }
     activate(w);
-    QCOMPARE(bot.seen.size(), answers.size());
+    QTRY_COMPARE(bot.seen.size(), answers.size());
     QCOMPARE(bot.seen.first().title, title);
     QCOMPARE(bot.seen.first().text, text);
     if (answers.size() > 1) {

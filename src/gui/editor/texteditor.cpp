@@ -156,17 +156,30 @@ bool TextEditor::editInSlices(const QString &title, const QString &label, const 
     return true;
 }
 
-QString TextEditor::takeSelection()
+QString TextEditor::takeSelection(bool asPlainText)
 {
     const QTextCursor cursor = textCursor();
-    if (selectionLength() <= HugeSelection)
-        return cursor.selectedText();
+    if (selectionLength() <= HugeSelection) {
+        QString text = cursor.selectedText();
+        if (asPlainText)
+            spellAsPlainText(&text);
+        return text;
+    }
     const Busy busy(this);
     TextTaker taker(document(), cursor.selectionStart(), cursor.selectionEnd());
     WorkProgress progress(window(), tr("Copy"), tr("Copying..."));
     if (!progress.runInSlices([&taker](const Progress &report) { return taker.step(report); }))
         return QString();
-    return taker.take();
+    QString text = taker.take();
+    if (!asPlainText)
+        return text;
+    // A pass over every character of 100 MB is a stall of its own.
+    return progress.run<QString>([&text](const Progress &report) {
+        report(-1, 0);
+        QString plain = std::move(text);
+        spellAsPlainText(&plain);
+        return plain;
+    });
 }
 
 bool TextEditor::copySelection()
@@ -179,10 +192,9 @@ bool TextEditor::copySelection()
     }
     // Plain text only: Qt's own copy would hold the selection as a document of its own, and
     // as HTML and OpenDocument when a program asks.
-    QString text = takeSelection();
+    const QString text = takeSelection(true);
     if (text.isNull())
         return false;
-    spellAsPlainText(&text);
     auto *data = new QMimeData;
     data->setText(text);
     QGuiApplication::clipboard()->setMimeData(data);

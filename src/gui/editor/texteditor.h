@@ -76,9 +76,9 @@ protected:
 
 private:
     int selectionLength() const;
-    // The selection's text as raw text, in slices behind a progress dialog when it is very
-    // large; null when the user cancelled.
-    QString takeSelection();
+    // The selection's text, raw or as plain text, in slices behind a progress dialog when it is
+    // very large; null when the user cancelled.
+    QString takeSelection(bool asPlainText);
     // Copies the selection to the clipboard; false when there was none or the user cancelled.
     bool copySelection();
     // Deletes the selection, in slices when it is large.

@@ -22,6 +22,8 @@
 #include <QThread>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFutureWatcher>
+#include <QtConcurrent>
 #include <QMessageBox>
 #include <QTextCodec>
 
@@ -405,8 +407,40 @@ void MainWindow::checkExternalChange()
 {
     if (m_file.isUntitled() || !m_file.stamp)
         return;
+    // Soon after a write the check reads the file back for its checksum, a stall of its own at
+    // 100 MB: a large file is read off the GUI thread, and what it finds is taken only while
+    // the window still shows the file as it was checked.
+    if (m_file.stamp->size > BackgroundBytes && !m_file.stamp->contentHash.isEmpty()) {
+        if (m_stampChecking)
+            return;
+        m_stampChecking = true;
+        struct Found {
+            bool unchanged;
+            FileStamp onDisk;
+        };
+        const FileState checking = m_file;
+        auto *watcher = new QFutureWatcher<Found>(this);
+        connect(watcher, &QFutureWatcher<Found>::finished, this, [this, watcher, checking] {
+            watcher->deleteLater();
+            m_stampChecking = false;
+            const Found found = watcher->result();
+            if (m_file.path == checking.path && m_file.stamp && m_file.stamp->takenNs == checking.stamp->takenNs
+                && !ui->textEdit->isBusy())
+                answerExternalChange(found.unchanged, found.onDisk);
+        });
+        watcher->setFuture(QtConcurrent::run([checking] {
+            Found found;
+            found.unchanged = checking.stamp->matchesFile(checking.path, &found.onDisk);
+            return found;
+        }));
+        return;
+    }
     FileStamp onDisk;
-    const bool unchanged = m_file.stamp->matchesFile(m_file.path, &onDisk);
+    answerExternalChange(m_file.stamp->matchesFile(m_file.path, &onDisk), onDisk);
+}
+
+void MainWindow::answerExternalChange(bool unchanged, const FileStamp &onDisk)
+{
     // Recorded before asking, so the activation that follows the box finds nothing new; when
     // nothing changed, the stamp may now do without reading the file.
     if (!unchanged || onDisk.contentHash != m_file.stamp->contentHash) {

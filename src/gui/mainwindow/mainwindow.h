@@ -186,6 +186,8 @@ private:
     // or save; true when the save may go ahead.
     bool confirmOverwriteOfChangedFile();
     void checkExternalChange();
+    // What a check found: the question of a changed or deleted file, and the stamp recorded.
+    void answerExternalChange(bool unchanged, const FileStamp &onDisk);
     void sendUpdateRequest();
     void replaceAll();
     // Folds a large document for a search off the GUI thread when the engine would fold it
@@ -225,6 +227,8 @@ private:
     bool m_interactive = false;
     bool m_requestSent = false;
     bool m_modified = false;
+    // A large file's checksum is being read off the GUI thread for checkExternalChange().
+    bool m_stampChecking = false;
     // The user chose to keep this document's long lines: only a line that may not be kept is
     // offered a break again.
     bool m_keepLongLines = false;

@@ -78,8 +78,8 @@ enum class Language { Persian, Arabic, English };
 // Which dictionaries judge a word: one, or either Arabic-script one.
 enum class Judge { Persian, Arabic, English, EitherArabicScript, Nobody };
 
-// `undecided` judges the words of a paragraph whose letters give no sign either way, or signs
-// of both: the language its other words speak, where they tell.
+// `undecided` judges the words of a paragraph whose letters give no sign either way: the
+// language its other words speak, where they tell.
 using Undecided = std::function<Judge()>;
 
 Judge judgeFor(QStringView word, const Signs &paragraph, const Undecided &undecided = {})
@@ -104,11 +104,11 @@ Judge judgeFor(QStringView word, const Signs &paragraph, const Undecided &undeci
         return Judge::Persian;
     if (paragraph.arabic > 0 && paragraph.persian == 0)
         return Judge::Arabic;
-    // Letters of both, or of neither: the words decide.
+    if (paragraph.persian > 0 || paragraph.arabic > 0)
+        return Judge::EitherArabicScript;
+    // Letters of neither: the words decide.
     const Judge byWords = undecided ? undecided() : Judge::EitherArabicScript;
-    if (paragraph.persian == 0 && paragraph.arabic == 0 && byWords == Judge::EitherArabicScript && own.weak > 0)
-        return Judge::Arabic;
-    return byWords;
+    return byWords == Judge::EitherArabicScript && own.weak > 0 ? Judge::Arabic : byWords;
 }
 
 QString stripIgnorable(QStringView word)
@@ -346,9 +346,24 @@ struct SpellChecker::Private {
                     dictionary->add(word);
             }
         }
+        persianCache.clear();
     }
 
-    bool acceptsPersian(const QString &word) { return persianWords.accepts(word); }
+    // Taking a Persian word apart asks the dictionary many times; a paragraph's language asks
+    // of every word again.
+    QHash<QString, bool> persianCache;
+
+    bool acceptsPersian(const QString &word)
+    {
+        const auto it = persianCache.constFind(word);
+        if (it != persianCache.constEnd())
+            return *it;
+        const bool known = persianWords.accepts(word);
+        if (persianCache.size() > 200000)
+            persianCache.clear();
+        persianCache.insert(word, known);
+        return known;
+    }
 
     // A suffix written on after a word's final Heh set apart by a non-joiner, as Persian spells
     // it (نویسنده‌اش, خانه‌ها): written on, the Heh joins the suffix as it never does. A word
@@ -628,6 +643,7 @@ void SpellChecker::addToPersonalDictionary(const QString &word)
     }
     for (Dictionary *dictionary : {&d->persian, &d->arabic, &d->english})
         dictionary->add(clean);
+    d->persianCache.clear();
     QDir().mkpath(QFileInfo(file.fileName()).absolutePath());
     SafeSave::write(file.fileName(), (d->personalWords.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
 }

@@ -577,7 +577,7 @@ QStringList SpellChecker::suggestions(const QString &paragraph, const Misspellin
             ranked.insert(candidate.word, {candidate.word, candidate.cost + built(candidate.word), 0});
     // The dictionary's own list breaks ties, and brings words that lie further away. English
     // dictionaries carry tables of common misspellings, so their order counts for more.
-    const double trust = language == Language::English ? 0.5 : 0.1;
+    const double trust = language == Language::English ? 0.3 : 0.1;
     const QStringList own = dictionary.suggest(base);
     for (int i = 0; i < own.size(); ++i) {
         const QString &candidate = own.at(i);

@@ -3,7 +3,6 @@
 #include "core/settings.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -120,11 +119,4 @@ QLocale interfaceLocale()
     if (Language::current() == QLatin1String("en"))
         return QLocale(QLocale::English, QLocale::UnitedStates);
     return QLocale(Language::current());
-}
-
-QString leftToRightPath(const QString &path)
-{
-    if (QGuiApplication::layoutDirection() != Qt::RightToLeft || path.isEmpty())
-        return path;
-    return QChar(0x2066) + path + QChar(0x2069);
 }

@@ -35,8 +35,4 @@ QString localNumber(qint64 number);
 // and Latin digits grouped as in English in the English one, whatever the system's locale.
 QLocale interfaceLocale();
 
-// A path as a right-to-left interface shows it: kept left to right, so that "/tmp/a.txt" does not
-// read "tmp/a.txt/". In a left-to-right interface the path is returned as it is.
-QString leftToRightPath(const QString &path);
-
 #endif

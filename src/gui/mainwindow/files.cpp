@@ -39,7 +39,7 @@ void MainWindow::warn(const QString &title, const QString &text)
 void MainWindow::warnLoadFailure(const QString &path, const LoadResult &result)
 {
     const QString open = tr("Open");
-    const QString shown = displayText(path);
+    const QString shown = displayName(path);
     switch (result.status) {
     case LoadResult::NotFound:
         warn(open, tr("File '%1' was not found.").arg(shown));
@@ -69,7 +69,7 @@ void MainWindow::warnLoadFailure(const QString &path, const LoadResult &result)
 
 void MainWindow::warnUndecodableName(const QString &path, bool saving)
 {
-    const QString shown = displayText(path);
+    const QString shown = displayName(path);
     warn(saving ? tr("Save") : tr("Open"),
          (saving ? tr("Unable to save '%1'.") : tr("Unable to open '%1'.")).arg(shown) + QLatin1Char('\n')
              + tr("The name is not valid UTF-8, so Tavlo could reach another file by it."));
@@ -163,7 +163,7 @@ bool MainWindow::loadFile(const QString &path)
         return false;
     }
     const bool large = QFileInfo(path).size() > BackgroundBytes;
-    const QString reading = tr("Opening '%1'...").arg(displayText(QFileInfo(path).fileName()));
+    const QString reading = tr("Opening '%1'...").arg(displayName(QFileInfo(path).fileName()));
     LoadResult result = large ? runWithProgress<LoadResult>(this, reading, [&path](const Progress &progress) {
                                     return readDocument(path, progress);
                                 })
@@ -248,7 +248,7 @@ bool MainWindow::showRecoveredText(const FileState &file, const QString &text)
     if (qint64(text.size()) * 2 > BackgroundBytes) {
         QThread *gui = thread();
         const QString name = file.isUntitled() ? tr("Untitled") : QFileInfo(file.path).fileName();
-        const QString label = tr("Recovering '%1'...").arg(displayText(name));
+        const QString label = tr("Recovering '%1'...").arg(displayName(name));
         document = runWithProgress<QTextDocument *>(this, label, [&text, gui](const Progress &progress) {
             return buildDocument(text, gui, progress);
         }, tr("Recover"));
@@ -275,7 +275,7 @@ int MainWindow::offerToBreakLongLines(const QString &path, QString *text)
     // Past the hard limit the window would freeze: the file opens broken or not at all.
     const bool mustBreak = longest > LineBreaker::hardLimit;
     QString question = tr("The longest line of '%1' has %2 characters. Editing a line this long is slow.")
-                           .arg(displayText(QFileInfo(path).fileName()), localNumber(longest));
+                           .arg(displayName(QFileInfo(path).fileName()), localNumber(longest));
     question += QStringLiteral("\n\n");
     question += mustBreak ? tr("Tavlo can open the file only with its lines broken.") + QLatin1Char(' ') : QString();
     question += tr("Break the lines at %1 characters? The document then counts as changed, and saving "
@@ -346,7 +346,7 @@ bool MainWindow::on_actionSave_triggered()
     m_journal->flush();
     const SaveResult saved = writeDocument(path, saving);
     if (saved.status != SaveResult::Ok) {
-        warn(tr("Save"), tr("Unable to save '%1'.").arg(displayText(path)) + QLatin1Char('\n') + saveFailureDetails(saved));
+        warn(tr("Save"), tr("Unable to save '%1'.").arg(displayName(path)) + QLatin1Char('\n') + saveFailureDetails(saved));
         return false;
     }
     // Only now, with every byte on disk, does the document count as saved.
@@ -377,7 +377,7 @@ bool MainWindow::confirmOverwriteOfChangedFile()
     QMessageBox box(QMessageBox::Warning, tr("Save"),
                     tr("'%1' was changed by another program since Tavlo opened or saved it.\n\n"
                        "Do you want to overwrite it?")
-                        .arg(displayText(m_file.path)),
+                        .arg(displayName(m_file.path)),
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::No);

@@ -3,6 +3,7 @@
 #include "gui/mainwindow/mainwindow.h"
 #include "ui_mainwindow.h"
 #include "gui/language.h"
+#include "gui/editor/paragraphdirection.h"
 #include "gui/widgets/matchhighlights.h"
 
 #include <QActionGroup>
@@ -78,4 +79,10 @@ void MainWindow::retranslate()
     ui->mainToolBar->setLayoutDirection(QApplication::layoutDirection());
     // The text area keeps its own layout modes whatever the interface's direction.
     ui->textEdit->setLayoutDirection(Qt::LeftToRight);
+    // An empty find box waits at the side the interface reads from.
+    for (QPlainTextEdit *box : {ui->plainFind, ui->plainReplace}) {
+        if (auto *layout = qobject_cast<ParagraphDirectionLayout *>(box->document()->documentLayout()))
+            layout->setNeutralDirection(QApplication::layoutDirection());
+        box->viewport()->update();
+    }
 }

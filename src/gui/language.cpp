@@ -114,6 +114,18 @@ QString localNumber(qint64 number)
     return QLocale(Language::current()).toString(number);
 }
 
+QString localDigits(const QString &text)
+{
+    if (Language::current() == QLatin1String("en"))
+        return text;
+    const ushort zero = QLocale(Language::current()).zeroDigit().unicode();
+    QString local = text;
+    for (QChar &c : local)
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            c = QChar(ushort(zero + (c.unicode() - '0')));
+    return local;
+}
+
 QLocale interfaceLocale()
 {
     if (Language::current() == QLatin1String("en"))

@@ -37,6 +37,18 @@ void remove(QTranslator *&translator)
     translator = nullptr;
 }
 
+// Qt's texts that Tavlo's translations say again over Qt's own: the context menus of the text
+// boxes name the commands as the Edit menu does (one Undo and Redo pair, the same command style),
+// and put their mnemonics on letters that do not join the letter before them. Tavlo's
+// translator, installed after Qt's, is asked first.
+[[maybe_unused]] const char *const QtTextsTranslatedAgain[] = {
+    QT_TRANSLATE_NOOP("QWidgetTextControl", "&Undo"), QT_TRANSLATE_NOOP("QWidgetTextControl", "&Redo"),
+    QT_TRANSLATE_NOOP("QWidgetTextControl", "Cu&t"),  QT_TRANSLATE_NOOP("QWidgetTextControl", "&Copy"),
+    QT_TRANSLATE_NOOP("QWidgetTextControl", "&Paste"), QT_TRANSLATE_NOOP("QLineEdit", "&Undo"),
+    QT_TRANSLATE_NOOP("QLineEdit", "&Redo"),          QT_TRANSLATE_NOOP("QLineEdit", "Cu&t"),
+    QT_TRANSLATE_NOOP("QLineEdit", "&Copy"),          QT_TRANSLATE_NOOP("QLineEdit", "&Paste"),
+};
+
 // Only the translations Tavlo ships count; any other language shows the English texts.
 QString supported(const QString &locale)
 {

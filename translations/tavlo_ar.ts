@@ -728,7 +728,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>&amp;Go to Line...</source>
-        <translation>الانتقال إلى &amp;سطر...</translation>
+        <translation>انتقل إلى &amp;سطر...</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>

@@ -61,7 +61,7 @@ for shown in false true; do
         "zoom=125\nshowInvisibles=$shown"
 done
 
-# box <LANG> <output> <file, or nothing> <keys typed into the main window, or nothing>
+# box <LANG> <output> <file, or nothing> <keys typed into the first window shown, or nothing>
 # The window and the box over it, on a black screen that is trimmed away.
 box() {
     local lang="$1" output="$2" file="$3" keys="$4"
@@ -80,8 +80,9 @@ CONF
         pid=\$!
         sleep 3
         if [ -n '$keys' ]; then
-            window=\$(xdotool search --onlyvisible --name 'Tavlo' | head -1)
-            xdotool windowsize \$window 760 520
+            # The main window, or the dialog that comes before it.
+            window=\$(xdotool search --onlyvisible --pid \$pid | head -1)
+            case \"\$(xdotool getwindowname \$window)\" in *Tavlo*) xdotool windowsize \$window 760 520 ;; esac
             xdotool windowfocus --sync \$window; sleep 0.3
             for key in $keys; do xdotool key --window \$window \$key; sleep 0.3; done
             sleep 1
@@ -95,7 +96,8 @@ CONF
 
 for lang in fa_IR ar_EG; do
     short=${lang%_*}
-    box $lang.UTF-8 "$top/docs/$short-encoding-dialog.png" "$work/رسالة.txt" ""
+    # Alt+S takes the suggestion, whatever letter the translation's mnemonic marks.
+    box $lang.UTF-8 "$top/docs/$short-encoding-dialog.png" "$work/رسالة.txt" "alt+s"
     # Alt opens the menu bar; right to left, Right goes back round to Help, whose second item is About.
     box $lang.UTF-8 "$top/docs/$short-about-box.png" "" "alt Right Down Down Return"
     box $lang.UTF-8 "$top/docs/$short-message-persian-path.png" "/srv/نامه‌ها/گزارش ۲.txt" ""

@@ -242,11 +242,11 @@
     </message>
     <message>
         <source>Open...</source>
-        <translation>فتح...</translation>
+        <translation>افتح...</translation>
     </message>
     <message>
         <source>Save As UTF-8...</source>
-        <translation>حفظ باسم بترميز UTF-8...</translation>
+        <translation>احفظ باسم بترميز UTF-8...</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -254,7 +254,7 @@
     </message>
     <message>
         <source>Reload</source>
-        <translation>إعادة التحميل</translation>
+        <translation>أعد التحميل</translation>
     </message>
     <message>
         <source>the Tavlo developers</source>
@@ -517,15 +517,15 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation>&amp;فتح...</translation>
+        <translation>&amp;افتح...</translation>
     </message>
     <message>
         <source>&amp;Save UTF-8</source>
-        <translation>&amp;حفظ بترميز UTF-8</translation>
+        <translation>ا&amp;حفظ بترميز UTF-8</translation>
     </message>
     <message>
         <source>Save &amp;As UTF-8...</source>
-        <translation>حفظ &amp;باسم بترميز UTF-8...</translation>
+        <translation>احفظ &amp;باسم بترميز UTF-8...</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
@@ -573,7 +573,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>&amp;Reload</source>
-        <translation>&amp;إعادة التحميل</translation>
+        <translation>&amp;أعد التحميل</translation>
     </message>
     <message>
         <source>Show &amp;Full Address in Title Bar</source>
@@ -613,7 +613,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>File &amp;Information...</source>
-        <translation>معلومات &amp;الملف...</translation>
+        <translation>معلومات ا&amp;لملف...</translation>
     </message>
     <message>
         <source>To &amp;Persian Letters</source>
@@ -708,7 +708,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>&amp;طباعة...</translation>
+        <translation>ا&amp;طبع...</translation>
     </message>
     <message>
         <source>Print Pre&amp;view...</source>
@@ -716,7 +716,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>&amp;Export as PDF...</source>
-        <translation>تصد&amp;ير بصيغة PDF...</translation>
+        <translation>صدّ&amp;ر بصيغة PDF...</translation>
     </message>
     <message>
         <source>Date-Time (&amp;Solar Hijri)</source>

@@ -25,7 +25,7 @@ printf '%b' 'کتاب\u200cها را نمی\u200cدانم.\nسلام\u200f (Tavl
 # shot <LANG> <screen> <crop> <output> <keys typed into the window, or nothing> [file] [settings]
 shot() {
     local lang="$1" screen="$2" crop="$3" output="$4" keys="$5" file="${6:-$work/شعر.txt}" extra="${7:-}"
-    rm -rf "$work/config"
+    rm -rf "$work/config" "$work/data"
     mkdir -p "$work/config/Merovane"
     # Right-to-left layout, a font with Persian glyphs, and no update check.
     cat > "$work/config/Merovane/Tavlo.conf" <<'CONF'
@@ -36,7 +36,7 @@ font="Noto Naskh Arabic,15,-1,5,50,0,0,0,0,0"
 geometry=@ByteArray()
 CONF
     [ -z "$extra" ] || printf '%b\n' "$extra" >> "$work/config/Merovane/Tavlo.conf"
-    LANG="$lang" LANGUAGE= LC_ALL= LC_MESSAGES= XDG_CONFIG_HOME="$work/config" \
+    LANG="$lang" LANGUAGE= LC_ALL= LC_MESSAGES= XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
         xvfb-run -a --server-args="-screen 0 ${screen}x24" bash -c "
         '$top/build/src/tavlo' '$file' &
         pid=\$!
@@ -65,7 +65,7 @@ done
 # The window and the box over it, on a black screen that is trimmed away.
 box() {
     local lang="$1" output="$2" file="$3" keys="$4"
-    rm -rf "$work/config"
+    rm -rf "$work/config" "$work/data"
     mkdir -p "$work/config/Merovane"
     cat > "$work/config/Merovane/Tavlo.conf" <<'CONF'
 [General]
@@ -74,7 +74,7 @@ remind=9223372036854775807
 font="Noto Naskh Arabic,15,-1,5,50,0,0,0,0,0"
 geometry=@ByteArray()
 CONF
-    LANG="$lang" LANGUAGE= LC_ALL= LC_MESSAGES= XDG_CONFIG_HOME="$work/config" \
+    LANG="$lang" LANGUAGE= LC_ALL= LC_MESSAGES= XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" \
         xvfb-run -a --server-args="-screen 0 900x640x24" bash -c "
         '$top/build/src/tavlo' ${file:+\"$file\"} &
         pid=\$!

@@ -4,6 +4,7 @@
 #include "gui/mainwindow/mainwindow.h"
 
 #include <QApplication>
+#include <QProgressDialog>
 #include <QCloseEvent>
 #include <QAbstractButton>
 #include <QDialog>
@@ -72,6 +73,13 @@ void ModalBot::answer(QMessageBox::StandardButton button)
 void ModalBot::act(const Action &action)
 {
     m_actions.append(action);
+    m_forProgress.append(false);
+}
+
+void ModalBot::actOnProgress(const Action &action)
+{
+    m_actions.append(action);
+    m_forProgress.append(true);
 }
 
 void ModalBot::escape()
@@ -97,6 +105,10 @@ void ModalBot::poll()
     QWidget *w = QApplication::activeModalWidget();
     if (!w || w == m_last || !w->isVisible())
         return;
+    // A progress dialog asks nothing and goes by itself: long work shows one, or not, as fast
+    // as the machine is. Only a test that means to act in one catches it.
+    if (qobject_cast<QProgressDialog *>(w) && (m_forProgress.isEmpty() || !m_forProgress.first()))
+        return;
     m_last = w;
     Seen s;
     s.className = QString::fromLatin1(w->metaObject()->className());
@@ -117,6 +129,7 @@ void ModalBot::poll()
     // Act from a fresh event: what the action opens may run a modal loop of its own, and this
     // timer must stay free to answer it.
     const Action action = m_actions.takeFirst();
+    m_forProgress.removeFirst();
     QPointer<QWidget> target = w;
     QTimer::singleShot(0, this, [action, target] {
         if (target)

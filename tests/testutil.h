@@ -47,6 +47,8 @@ public:
     ModalBot();
     void answer(QMessageBox::StandardButton button);
     void act(const Action &action);
+    // Acts in the next progress dialog, which the bot otherwise lets go by.
+    void actOnProgress(const Action &action);
     // Presses Escape in the next modal window.
     void escape();
     // Closes the next modal window as its title bar's close button would.
@@ -61,6 +63,7 @@ private:
 
     QTimer m_poll;
     QList<Action> m_actions;
+    QList<bool> m_forProgress;
     QPointer<QWidget> m_last;
 };
 

@@ -70,6 +70,10 @@ void tst_Convert::convert_data()
     QTest::newRow("latin digits from both, letters untouched")
         << "Latin_Digits" << false << "۱۲ ١٢ يك" << 0 << 0 << "12 12 يك" << "4 digits converted.";
     QTest::newRow("empty document") << letters << false << "" << 0 << 0 << "" << "Nothing to convert.";
+    // Written a few thousand paragraphs per edit block, and undone and redone as one step.
+    QTest::newRow("persian: ten thousand paragraphs")
+        << letters << false << QString(QStringLiteral("يك\n").repeated(10000)) << 0 << 0
+        << QString(QStringLiteral("یک\n").repeated(10000)) << "20000 letters converted.";
 }
 
 void tst_Convert::convert()
@@ -110,6 +114,9 @@ void tst_Convert::convert()
         w.findChild<QAction *>(QStringLiteral("actionUndo"))->trigger();
         QCOMPARE(rawText(edit), document);
         QVERIFY(!edit->document()->isUndoAvailable());
+        w.findChild<QAction *>(QStringLiteral("actionRedo"))->trigger();
+        QCOMPARE(rawText(edit), converted);
+        QVERIFY(!edit->document()->isRedoAvailable());
     }
 }
 

@@ -11,13 +11,16 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextEdit>
+#include <QTimer>
 #include <QTextOption>
 #include <memory>
 
@@ -57,6 +60,11 @@ private slots:
     void dateTimeReplacesTheSelection_data();
     void dateTimeReplacesTheSelection();
     void clipboardAndUndoCommandsFollowTheEditor();
+    void largeEditsAreOneUndoStep_data();
+    void largeEditsAreOneUndoStep();
+    void cancelledPasteLeavesTheText();
+    void pastedLongLineIsOfferedABreak_data();
+    void pastedLongLineIsOfferedABreak();
 
     void fileInfoSummary_data();
     void fileInfoSummary();
@@ -317,6 +325,122 @@ void tst_Editing::clipboardAndUndoCommandsFollowTheEditor()
     QApplication::clipboard()->setText(QStringLiteral("x"));
     QApplication::sendEvent(&w, &activation);
     QVERIFY(action(w, "actionPaste")->isEnabled());
+}
+
+void tst_Editing::largeEditsAreOneUndoStep_data()
+{
+    // Past a quarter of a million characters these go in slices, each an edit block of its own.
+    QTest::addColumn<QString>("initial");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("expected");
+    const QString lines = QStringLiteral("سلام\u00A0دنیا English \U0001F600 text\n").repeated(20000);
+    const QString plain = QString(lines).replace(QChar::Nbsp, QLatin1Char(' '));
+    const QString crlf = QStringLiteral("خط اول\r\nline two\r\n").repeated(30000);
+    QTest::newRow("paste with CR LF line ends")
+        << "ab" << 1 << 1 << "paste" << crlf << QString(QLatin1Char('a') + QString(crlf).replace(QLatin1String("\r\n"), QLatin1String("\n")) + QLatin1Char('b'));
+    QTest::newRow("paste over a large selection")
+        << lines << 0 << lines.size() << "paste" << crlf.left(300000) << QString(crlf.left(300000)).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    QTest::newRow("delete a large selection, surrogate pairs kept whole")
+        << lines << 10 << lines.size() - 10 << "delete" << QString() << plain.left(10) + plain.right(10);
+    QTest::newRow("cut a large selection, copied as plain text")
+        << lines << 10 << lines.size() - 10 << "cut" << QString() << plain.left(10) + plain.right(10);
+}
+
+void tst_Editing::largeEditsAreOneUndoStep()
+{
+    QFETCH(QString, initial);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QFETCH(QString, command);
+    QFETCH(QString, pasted);
+    QFETCH(QString, expected);
+    MainWindow w;
+    w.show();
+    QTextEdit *edit = editorOf(w);
+    edit->setPlainText(initial);
+    const QString before = edit->toPlainText();
+    select(edit, from, to);
+    if (command == QLatin1String("paste")) {
+        QApplication::clipboard()->setText(pasted);
+        action(w, "actionPaste")->trigger();
+    } else if (command == QLatin1String("delete")) {
+        QTest::keyClick(edit, Qt::Key_Delete);
+    } else {
+        QTest::keyClick(edit, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), before.mid(from, to - from));
+    }
+    QCOMPARE(edit->toPlainText(), expected);
+    action(w, "actionUndo")->trigger();
+    QCOMPARE(edit->toPlainText(), before);
+    QVERIFY(!edit->document()->isUndoAvailable());
+    QTest::keyClick(edit, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(edit->toPlainText(), expected);
+    QVERIFY(!edit->document()->isRedoAvailable());
+}
+
+void tst_Editing::cancelledPasteLeavesTheText()
+{
+    MainWindow w;
+    w.show();
+    QTextEdit *edit = editorOf(w);
+    edit->setPlainText(QStringLiteral("ab"));
+    select(edit, 1, 1);
+    QApplication::clipboard()->setText(QStringLiteral("سلام دنیا English\n").repeated(200000));
+    QTimer cancel;
+    QObject::connect(&cancel, &QTimer::timeout, [] {
+        // Pressed again while what was pasted goes back, when it does nothing.
+        if (auto *progress = qobject_cast<QProgressDialog *>(QApplication::activeModalWidget()))
+            progress->findChild<QPushButton *>()->click();
+    });
+    cancel.start(20);
+    action(w, "actionPaste")->trigger();
+    QCOMPARE(edit->toPlainText(), QStringLiteral("ab"));
+    QVERIFY(!edit->document()->isUndoAvailable());
+    QVERIFY(!edit->document()->isRedoAvailable());
+    QVERIFY(!edit->isReadOnly());
+}
+
+void tst_Editing::pastedLongLineIsOfferedABreak_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("answer"); // 0: no question
+    QTest::addColumn<int>("longest");
+    const QString persian = QStringLiteral("سلام دنیا ").repeated(2500);
+    // Directions in turn with a vowel mark on each letter: a key in 60,000 such characters
+    // unwrapped takes over 200 ms, three times as long as in Persian words alone.
+    const QString costly = QStringLiteral("سَلَام word ").repeated(5000);
+    QTest::newRow("short enough, no question") << persian.left(19999) << 0 << 20000;
+    QTest::newRow("long, yes breaks it") << persian << int(QMessageBox::Yes) << 20000;
+    QTest::newRow("long, no keeps it") << persian << int(QMessageBox::No) << persian.size();
+    QTest::newRow("too costly to keep, cancel takes the paste back") << costly << int(QMessageBox::Cancel) << 1;
+}
+
+void tst_Editing::pastedLongLineIsOfferedABreak()
+{
+    QFETCH(QString, line);
+    QFETCH(int, answer);
+    QFETCH(int, longest);
+    MainWindow w;
+    w.setWrapMode(2);
+    w.show();
+    QTextEdit *edit = editorOf(w);
+    edit->setPlainText(QStringLiteral("a\nb"));
+    select(edit, 1, 1);
+    QApplication::clipboard()->setText(line);
+    ModalBot bot;
+    if (answer != 0)
+        bot.answer(QMessageBox::StandardButton(answer));
+    action(w, "actionPaste")->trigger();
+    QTRY_COMPARE(bot.pending(), 0);
+    QCoreApplication::processEvents();
+    int found = 0;
+    for (QTextBlock block = edit->document()->begin(); block.isValid(); block = block.next())
+        found = qMax(found, block.length() - 1);
+    QVERIFY2(qAbs(found - longest) <= 1, qPrintable(QString::number(found)));
+    QVERIFY(!bot.sawUnexpected());
 }
 
 void tst_Editing::fileInfoSummary_data()

@@ -10,6 +10,8 @@ class tst_LineBreaker : public QObject
 private slots:
     void breaksLongLines_data();
     void breaksLongLines();
+    void mustBreakByLayoutCost_data();
+    void mustBreakByLayoutCost();
     void countsLinesAsTheDocumentBreaksThem_data();
     void countsLinesAsTheDocumentBreaksThem();
 };
@@ -55,6 +57,36 @@ void tst_LineBreaker::breaksLongLines()
     QCOMPARE(LineBreaker::breakLongLines(&text, limit), breaks);
     QCOMPARE(text, broken);
     QVERIFY(LineBreaker::longestLineLength(text) <= limit);
+}
+
+void tst_LineBreaker::mustBreakByLayoutCost_data()
+{
+    // 60,000 characters: in the measurements some 80 ms a key in Persian words unwrapped, but
+    // over 200 ms with directions in turn and marks, where wrapping takes most of it off.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("wrapped");
+    QTest::addColumn<bool>("must");
+    const QString persian = QStringLiteral("سلام دنیا ").repeated(6000);
+    const QString costly = QStringLiteral("سَلَام word ").repeated(5000);
+    QTest::newRow("persian words, unwrapped") << persian << false << false;
+    QTest::newRow("directions in turn with marks, unwrapped") << costly << false << true;
+    QTest::newRow("the same, wrapped") << costly << true << false;
+    // Measured 134 ms a key at 300,000 characters and 358 at 400,000; the sum per character
+    // alone says 172 here.
+    QTest::newRow("persian words, wrapped, 360,000 characters") << persian.repeated(6) << true << true;
+    QTest::newRow("costly but short lines") << QString(costly).replace(QStringLiteral("word"), QStringLiteral("word\n")) << false << false;
+    QTest::newRow("past the hard limit, however cheap") << QString(LineBreaker::hardLimit + 1, QLatin1Char('a')) << true << true;
+}
+
+void tst_LineBreaker::mustBreakByLayoutCost()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, wrapped);
+    QFETCH(bool, must);
+    double keyMs = 0;
+    QCOMPARE(LineBreaker::mustBreak(text, wrapped, &keyMs), must);
+    if (must && text.size() < LineBreaker::hardLimit)
+        QVERIFY(keyMs > LineBreaker::maxKeyMs);
 }
 
 void tst_LineBreaker::countsLinesAsTheDocumentBreaksThem_data()

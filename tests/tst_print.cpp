@@ -376,7 +376,7 @@ void tst_Print::cancelledExportLeavesTheFile()
     QWidget window;
     DocumentPrinter printer(&window);
     ModalBot bot;
-    bot.act([](QWidget *shown) { shown->findChild<QPushButton *>()->click(); });
+    bot.actOnProgress([](QWidget *shown) { shown->findChild<QPushButton *>()->click(); });
     QVERIFY(!printer.exportPdfTo(path, sourceOf(QString(Persian + QLatin1Char('\n')).repeated(20000))));
     QCOMPARE(bot.seen.value(0).className, QStringLiteral("QProgressDialog"));
     QFile file(path);

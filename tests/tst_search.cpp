@@ -247,14 +247,16 @@ void tst_Search::replaceAll_data()
     QTest::addColumn<QString>("replacement");
     QTest::addColumn<QString>("result");
     QTest::addColumn<int>("count");
-    QTest::newRow("three occurrences, letter variants") << "يك و يك و يك" << "یک" << "دو" << "دو و دو و دو" << 3;
-    QTest::newRow("none") << "nothing" << "absent" << "x" << "nothing" << 0;
-    QTest::newRow("empty replacement deletes") << "a-b-c-" << "-" << "" << "abc" << 3;
-    QTest::newRow("replacement holding the find text") << "a b a" << "a" << "aa" << "aa b aa" << 2;
-    QTest::newRow("no overlaps, from the start") << "aaaaa" << "aa" << "b" << "bba" << 2;
-    QTest::newRow("across a line break") << "x\ny x\ny" << "X\nY" << "z" << "z z" << 2;
+    QTest::addColumn<int>("stopAfter");
+    QTest::newRow("three occurrences, letter variants") << "يك و يك و يك" << "یک" << "دو" << "دو و دو و دو" << 3 << -1;
+    QTest::newRow("none") << "nothing" << "absent" << "x" << "nothing" << 0 << -1;
+    QTest::newRow("empty replacement deletes") << "a-b-c-" << "-" << "" << "abc" << 3 << -1;
+    QTest::newRow("replacement holding the find text") << "a b a" << "a" << "aa" << "aa b aa" << 2 << -1;
+    QTest::newRow("no overlaps, from the start") << "aaaaa" << "aa" << "b" << "bba" << 2 << -1;
+    QTest::newRow("across a line break") << "x\ny x\ny" << "X\nY" << "z" << "z z" << 2 << -1;
+    QTest::newRow("cancelled after the first of three") << "a-b-c-d" << "-" << "==" << "a==b-c-d" << 1 << 1;
     QTest::newRow("a lone surrogate leaves pairs whole")
-        << units(u"\xD83D \U0001F600.") << units(u"\xD83D") << "x" << units(u"x \U0001F600.") << 1;
+        << units(u"\xD83D \U0001F600.") << units(u"\xD83D") << "x" << units(u"x \U0001F600.") << 1 << -1;
 }
 
 void tst_Search::replaceAll()
@@ -264,13 +266,16 @@ void tst_Search::replaceAll()
     QFETCH(QString, replacement);
     QFETCH(QString, result);
     QFETCH(int, count);
+    QFETCH(int, stopAfter);
     Document doc(document);
     const int replaced = doc.engine.replaceAll(find, replacement, [&](const QVector<int> &starts) {
         int shift = 0;
-        for (int at : starts) {
-            doc.edit(at + shift, find.size(), replacement);
+        const int done = stopAfter < 0 ? starts.size() : stopAfter;
+        for (int i = 0; i < done; ++i) {
+            doc.edit(starts.at(i) + shift, find.size(), replacement);
             shift += replacement.size() - find.size();
         }
+        return done;
     });
     QCOMPARE(replaced, count);
     QCOMPARE(doc.engine.replaceCount(), count);
@@ -281,6 +286,18 @@ void tst_Search::replaceAll()
         const QString last = result.right(1);
         QCOMPARE(doc.engine.find(last, 0, false, Direction::Backward, Wrap::Around).start, result.size() - 1);
     }
+    // Every occurrence left is where the copy says.
+    const QString folded = foldText(doc.text, false, false);
+    const QString left = foldText(find, false, false);
+    QVector<int> expected;
+    for (int i = folded.indexOf(left); i >= 0; i = folded.indexOf(left, i + 1)) {
+        const bool splitsPair = (folded.at(i).isLowSurrogate() && i > 0 && folded.at(i - 1).isHighSurrogate())
+            || (folded.at(i + left.size() - 1).isHighSurrogate() && i + left.size() < folded.size()
+                && folded.at(i + left.size()).isLowSurrogate());
+        if (!splitsPair)
+            expected.append(i);
+    }
+    QCOMPARE(doc.engine.findAll(find), expected);
 }
 
 QTEST_GUILESS_MAIN(tst_Search)

@@ -775,6 +775,50 @@ Do you want to reload it?</source>
         <source>&amp;Find and Replace...</source>
         <translation>ابحث واستبد&amp;ل...</translation>
     </message>
+    <message>
+        <source>Convert</source>
+        <translation>تحويل</translation>
+    </message>
+    <message>
+        <source>Converting...</source>
+        <translation>جارٍ التحويل...</translation>
+    </message>
+    <message>
+        <source>Saving &apos;%1&apos;...</source>
+        <translation>جارٍ حفظ «%1»...</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>جارٍ البحث...</translation>
+    </message>
+    <message>
+        <source>Replacing...</source>
+        <translation>جارٍ الاستبدال...</translation>
+    </message>
+    <message>
+        <source>Each key typed in it would take about %1 ms.</source>
+        <translation>ستستغرق كل ضغطة مفتاح فيه نحو %1 ميلي ثانية.</translation>
+    </message>
+    <message>
+        <source>A line of %1 characters was pasted or typed. Editing a line this long is slow.</source>
+        <translation>لُصق أو كُتب سطر عدد أحرفه %1، وتحرير سطر بهذا الطول بطيء.</translation>
+    </message>
+    <message>
+        <source>Long line</source>
+        <translation>سطر طويل</translation>
+    </message>
+    <message>
+        <source>Tavlo can keep it only with its lines broken.</source>
+        <translation>لا يستطيع Tavlo إبقاء هذا السطر إلا بعد تقسيمه إلى أسطر.</translation>
+    </message>
+    <message>
+        <source>Breaking lines...</source>
+        <translation>جارٍ تقسيم الأسطر...</translation>
+    </message>
 </context>
 <context>
     <name>MatchHighlights</name>
@@ -796,6 +840,10 @@ Do you want to reload it?</source>
             <numerusform>%Ln تطابقًا</numerusform>
             <numerusform>%Ln تطابق</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Counting...</source>
+        <translation>جارٍ العدّ...</translation>
     </message>
 </context>
 <context>
@@ -978,6 +1026,49 @@ Do you want to reload it?</source>
     <message>
         <source>Part of what Tavlo kept could not be read back: the text is what could be rebuilt. The journal&apos;s bytes are kept in &apos;%1&apos;.</source>
         <translation>تعذّرت قراءة جزء مما احتفظ به Tavlo: النص هو ما أمكن إعادة بنائه. بايتات سجل الاستعادة محفوظة في «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>TextEditor</name>
+    <message>
+        <source>Copy</source>
+        <translation>نسخ</translation>
+    </message>
+    <message>
+        <source>Copying...</source>
+        <translation>جارٍ النسخ...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Deleting...</source>
+        <translation>جارٍ الحذف...</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>لصق</translation>
+    </message>
+    <message>
+        <source>Pasting...</source>
+        <translation>جارٍ اللصق...</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>تراجع</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>إعادة</translation>
+    </message>
+    <message>
+        <source>Undoing...</source>
+        <translation>جارٍ التراجع...</translation>
+    </message>
+    <message>
+        <source>Redoing...</source>
+        <translation>جارٍ الإعادة...</translation>
     </message>
 </context>
 <context>

@@ -740,6 +740,50 @@ Do you want to reload it?</source>
         <source>&amp;Find and Replace...</source>
         <translation>&amp;جست‌وجو و جایگزینی...</translation>
     </message>
+    <message>
+        <source>Convert</source>
+        <translation>تبدیل</translation>
+    </message>
+    <message>
+        <source>Converting...</source>
+        <translation>در حال تبدیل...</translation>
+    </message>
+    <message>
+        <source>Saving &apos;%1&apos;...</source>
+        <translation>در حال ذخیرهٔ «%1»...</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>جست‌وجو</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>در حال جست‌وجو...</translation>
+    </message>
+    <message>
+        <source>Replacing...</source>
+        <translation>در حال جایگزینی...</translation>
+    </message>
+    <message>
+        <source>Each key typed in it would take about %1 ms.</source>
+        <translation>زدن هر کلید در آن حدود %1 میلی‌ثانیه طول می‌کشد.</translation>
+    </message>
+    <message>
+        <source>A line of %1 characters was pasted or typed. Editing a line this long is slow.</source>
+        <translation>خطی با %1 نویسه چسبانده یا تایپ شد. ویرایش خطی به این بلندی کند است.</translation>
+    </message>
+    <message>
+        <source>Long line</source>
+        <translation>خط بلند</translation>
+    </message>
+    <message>
+        <source>Tavlo can keep it only with its lines broken.</source>
+        <translation>این خط را تنها با شکستن آن می‌توان در Tavlo نگه داشت.</translation>
+    </message>
+    <message>
+        <source>Breaking lines...</source>
+        <translation>در حال شکستن خط‌ها...</translation>
+    </message>
 </context>
 <context>
     <name>MatchHighlights</name>
@@ -756,6 +800,10 @@ Do you want to reload it?</source>
         <translation>
             <numerusform>%Ln مورد</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Counting...</source>
+        <translation>در حال شمارش...</translation>
     </message>
 </context>
 <context>
@@ -938,6 +986,49 @@ Do you want to reload it?</source>
     <message>
         <source>Part of what Tavlo kept could not be read back: the text is what could be rebuilt. The journal&apos;s bytes are kept in &apos;%1&apos;.</source>
         <translation>بخشی از آنچه Tavlo نگه داشته بود خوانده نشد: این متن همان است که می‌شد بازسازی کرد. بایت‌های پروندهٔ بازیابی در «%1» نگه داشته شده است.</translation>
+    </message>
+</context>
+<context>
+    <name>TextEditor</name>
+    <message>
+        <source>Copy</source>
+        <translation>کپی</translation>
+    </message>
+    <message>
+        <source>Copying...</source>
+        <translation>در حال کپی...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Deleting...</source>
+        <translation>در حال حذف...</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>چسباندن</translation>
+    </message>
+    <message>
+        <source>Pasting...</source>
+        <translation>در حال چسباندن...</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>واگرد</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>انجام دوباره</translation>
+    </message>
+    <message>
+        <source>Undoing...</source>
+        <translation>در حال واگرد...</translation>
+    </message>
+    <message>
+        <source>Redoing...</source>
+        <translation>در حال انجام دوباره...</translation>
     </message>
 </context>
 <context>

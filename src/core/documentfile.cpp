@@ -136,6 +136,19 @@ bool decodeDocument(const QByteArray &bytes, int mib, QString *text)
     return true;
 }
 
+void spellAsPlainText(QString *text)
+{
+    for (QChar &c : *text) {
+        const ushort u = c.unicode();
+        if (u < 0xA0)
+            continue;
+        if (u == QChar::ParagraphSeparator || u == QChar::LineSeparator || u == 0xFDD0 || u == 0xFDD1)
+            c = QLatin1Char('\n');
+        else if (u == QChar::Nbsp)
+            c = QLatin1Char(' ');
+    }
+}
+
 SaveResult writeDocument(const QString &path, QString text)
 {
     QByteArray bytes;

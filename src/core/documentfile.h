@@ -62,6 +62,10 @@ LoadResult readDevice(QIODevice *device, qint64 expected, const Progress &progre
 // and would come back as a UTF-8 mark at the next save.
 bool decodeDocument(const QByteArray &bytes, int mib, QString *text);
 
+// Spells a document's characters as its plain text does (QTextDocument::toPlainText): paragraph
+// and line separators become line feeds, a no-break space a space.
+void spellAsPlainText(QString *text);
+
 // Writes the text as UTF-8 without a byte-order mark, so that the file either holds all of it or
 // keeps its old content. The text is the document's raw text: its paragraph separators (U+2029)
 // become line feeds, and every other character is written as it is.

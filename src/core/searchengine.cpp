@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/searchengine.h"
+#include "core/documentfile.h"
 #include "core/folding.h"
 
 namespace {
@@ -58,12 +59,35 @@ void SearchEngine::documentEdited(int from, int removed, int added, int length)
     m_length = length;
 }
 
-const QString &SearchEngine::foldedDocument()
+bool SearchEngine::needsFullFold() const
 {
     const int tail = qMin(m_cleanTail, m_length - m_cleanHead);
     const int changed = m_length - m_cleanHead - tail;
     // A change over most of the document is cheaper folded whole.
-    if (!m_stale && changed > 0 && changed > m_length / 2)
+    return m_stale || (changed > 0 && changed > m_length / 2);
+}
+
+void SearchEngine::adoptFold(const QString &folded)
+{
+    m_foldedText = folded;
+    m_length = folded.size();
+    m_cleanHead = m_cleanTail = m_length;
+    m_stale = false;
+}
+
+QString SearchEngine::foldDocumentText(QString raw, bool matchCase, bool matchLetters)
+{
+    spellAsPlainText(&raw);
+    QString folded;
+    foldTextInto(raw, &folded, matchCase, matchLetters);
+    return folded;
+}
+
+const QString &SearchEngine::foldedDocument()
+{
+    const int tail = qMin(m_cleanTail, m_length - m_cleanHead);
+    const int changed = m_length - m_cleanHead - tail;
+    if (needsFullFold())
         m_stale = true;
     if (m_stale) {
         const QString text = m_source ? m_source(0, -1) : QString();
@@ -102,7 +126,7 @@ SearchEngine::Range SearchEngine::find(const QString &findText, int selectionSta
     return {at, m_foldedFind.size()};
 }
 
-int SearchEngine::nextMatch(const QString &folded, const QString &needle, int from) const
+int SearchEngine::nextMatch(const QString &folded, const QString &needle, int from)
 {
     int at = folded.indexOf(needle, from);
     while (at >= 0 && (insideSurrogatePair(folded, at) || insideSurrogatePair(folded, at + needle.size())))
@@ -110,7 +134,7 @@ int SearchEngine::nextMatch(const QString &folded, const QString &needle, int fr
     return at;
 }
 
-int SearchEngine::previousMatch(const QString &folded, const QString &needle, int from) const
+int SearchEngine::previousMatch(const QString &folded, const QString &needle, int from)
 {
     int at = folded.lastIndexOf(needle, from);
     while (at >= 0 && (insideSurrogatePair(folded, at) || insideSurrogatePair(folded, at + needle.size())))
@@ -142,43 +166,53 @@ void SearchEngine::replace(const Range &range, const QString &replacement, bool 
     m_replacing = false;
 }
 
+QVector<int> SearchEngine::disjointStarts(const QString &folded, const QString &foldedFind)
+{
+    QVector<int> starts;
+    const int length = foldedFind.size();
+    for (int at = nextMatch(folded, foldedFind, 0); at >= 0; at = nextMatch(folded, foldedFind, at + length))
+        starts.append(at);
+    return starts;
+}
+
 int SearchEngine::replaceAll(const QString &findText, const QString &replacement,
-                             const std::function<void(const QVector<int> &)> &edit)
+                             const std::function<int(const QVector<int> &)> &edit, const QVector<int> *given)
 {
     if (findText.isEmpty())
         return 0;
     const QString &folded = foldedDocument();
     m_foldedFind = fold(findText);
     const int length = m_foldedFind.size();
-
-    QVector<int> starts;
-    for (int at = nextMatch(folded, m_foldedFind, 0); at >= 0; at = nextMatch(folded, m_foldedFind, at + length))
-        starts.append(at);
+    const QVector<int> starts = given ? *given : disjointStarts(folded, m_foldedFind);
     if (starts.isEmpty())
         return 0;
+
+    m_replacing = true;
+    const int done = qBound(0, edit(starts), starts.size());
+    m_replacing = false;
+    m_replaceCount += done;
+    if (m_foldedText.size() > patchLimit) {
+        m_stale = true;
+        return done;
+    }
 
     // The new folded text is assembled from the old one and the folded replacement, so the
     // whole document need not be folded again.
     const QString foldedReplacement = fold(replacement);
     QString patched;
-    patched.reserve(folded.size() + starts.size() * (foldedReplacement.size() - length));
+    patched.reserve(m_foldedText.size() + done * (foldedReplacement.size() - length));
     int copiedUpTo = 0;
-    for (int at : qAsConst(starts)) {
-        patched += folded.midRef(copiedUpTo, at - copiedUpTo);
+    for (int i = 0; i < done; ++i) {
+        patched += m_foldedText.midRef(copiedUpTo, starts.at(i) - copiedUpTo);
         patched += foldedReplacement;
-        copiedUpTo = at + length;
+        copiedUpTo = starts.at(i) + length;
     }
-    patched += folded.midRef(copiedUpTo);
-
-    m_replacing = true;
-    edit(starts);
-    m_replacing = false;
+    patched += m_foldedText.midRef(copiedUpTo);
     m_foldedText = patched;
     m_length = m_foldedText.size();
     m_cleanHead = m_cleanTail = m_length;
     m_stale = false;
-    m_replaceCount += starts.size();
-    return starts.size();
+    return done;
 }
 
 QVector<int> SearchEngine::findAll(const QString &findText)
@@ -186,9 +220,16 @@ QVector<int> SearchEngine::findAll(const QString &findText)
     QVector<int> starts;
     if (findText.isEmpty())
         return starts;
-    const QString &folded = foldedDocument();
-    const QString foldedFind = fold(findText);
-    for (int at = nextMatch(folded, foldedFind, 0); at >= 0; at = nextMatch(folded, foldedFind, at + 1))
+    return findAllIn(foldedDocument(), fold(findText));
+}
+
+QVector<int> SearchEngine::findAllIn(const QString &folded, const QString &foldedFind, const std::atomic<bool> *stop)
+{
+    QVector<int> starts;
+    for (int at = nextMatch(folded, foldedFind, 0); at >= 0; at = nextMatch(folded, foldedFind, at + 1)) {
         starts.append(at);
+        if (stop && (starts.size() & 0xFFFF) == 0 && *stop)
+            break;
+    }
     return starts;
 }

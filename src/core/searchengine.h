@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <QVector>
+#include <atomic>
 #include <functional>
 
 // Find and replace over a folded copy of the document. Both sides are folded (see folding.h)
@@ -62,13 +63,36 @@ public:
 
     // Every occurrence from the start of the document, without overlaps, as it stands now.
     // `edit` receives their starts and replaces them in order (each later start moves by the
-    // length change of the replacements before it). Returns how many were replaced.
+    // length change of the replacements before it); it returns how many it replaced, fewer
+    // when the user stopped it. Returns how many were replaced.
+    //
+    // `starts`, when given, are those occurrences, found in foldedText() by disjointStarts()
+    // (off the GUI thread, say). A copy longer than patchLimit is not patched but folded again
+    // when next needed: patching it would hold the caller as long as folding it elsewhere.
     int replaceAll(const QString &findText, const QString &replacement,
-                   const std::function<void(const QVector<int> &starts)> &edit);
+                   const std::function<int(const QVector<int> &starts)> &edit,
+                   const QVector<int> *starts = nullptr);
+    static QVector<int> disjointStarts(const QString &folded, const QString &foldedFind);
+    static constexpr int patchLimit = 1 << 22;
 
     // Every occurrence of findText, overlapping ones included, since Find Next visits those too:
     // their starts in document order. Each is as long as findText.
     QVector<int> findAll(const QString &findText);
+    // The same in a folded text, for a count made off the GUI thread; stops early (with what
+    // it found so far) once *stop is set.
+    static QVector<int> findAllIn(const QString &folded, const QString &foldedFind,
+                                  const std::atomic<bool> *stop = nullptr);
+
+    // Whether the next search folds the whole document again (after a load, a change of an
+    // option, or edits over most of it) rather than patching its copy.
+    bool needsFullFold() const;
+    // The folded copy, brought up to date.
+    const QString &foldedText() { return foldedDocument(); }
+    // A fold of the document's plain text as it stands, with the current options, made
+    // elsewhere (off the GUI thread, by foldDocumentText): the engine takes it as its own copy.
+    void adoptFold(const QString &folded);
+    // The document's raw text (paragraph breaks as U+2029) spelled as its plain text and folded.
+    static QString foldDocumentText(QString raw, bool matchCase, bool matchLetters);
 
     // Replacements made by the current or last Replace All (or counted single replacements).
     int replaceCount() const { return m_replaceCount; }
@@ -88,8 +112,8 @@ private:
     const QString &foldedDocument();
     // indexOf() and lastIndexOf() of the folded document, skipping occurrences that start or
     // end inside a surrogate pair: a lone surrogate searched for never matches half a pair.
-    int nextMatch(const QString &folded, const QString &needle, int from) const;
-    int previousMatch(const QString &folded, const QString &needle, int from) const;
+    static int nextMatch(const QString &folded, const QString &needle, int from);
+    static int previousMatch(const QString &folded, const QString &needle, int from);
 
     TextSource m_source;
     QString m_foldedText;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/editor/plaintextlayout.h"
+#include "gui/editor/documenttext.h"
 #include "gui/editor/invisiblemarks.h"
 
 #include <QAbstractScrollArea>
@@ -22,6 +23,11 @@ const qreal farAway = 1e9;
 
 // A line this long is not laid out a second time to widen it.
 const int longLine = 2000;
+
+// One slice of the walk over every block reads about this many characters or visits this many
+// blocks, some 5-10 ms: a walk of 100 MB takes about a second, which the window must not wait.
+const int walkSliceChars = 1 << 19;
+const int walkSliceBlocks = 20000;
 
 // Tells that a block was laid out for the current fonts, text option and page width. The
 // document owns it and deletes it with the block.
@@ -51,7 +57,8 @@ PlainTextLayout::PlainTextLayout(QTextDocument *document)
     : QAbstractTextDocumentLayout(document)
 {
     // QTextEdit gave its viewport to the layout this one replaces; fonts are measured on it.
-    if (QAbstractTextDocumentLayout *previous = document->documentLayout())
+    // Asked for its layout, a document without one would make one and lay itself out.
+    if (auto *previous = document->findChild<QAbstractTextDocumentLayout *>(QString(), Qt::FindDirectChildrenOnly))
         setPaintDevice(previous->paintDevice());
     connect(document, &QTextDocument::contentsChange, this, [this] { m_contentEdit = true; });
     m_longestTimer.setSingleShot(true);
@@ -59,6 +66,16 @@ PlainTextLayout::PlainTextLayout(QTextDocument *document)
     connect(&m_longestTimer, &QTimer::timeout, this, [this] {
         findLongest();
         requestFlush();
+    });
+    m_walkTimer.setSingleShot(true);
+    m_walkTimer.setInterval(0);
+    connect(&m_walkTimer, &QTimer::timeout, this, [this] {
+        m_walkPosition = walkBlocks(m_walkPosition);
+        if (m_walkPosition >= 0)
+            m_walkTimer.start();
+        else
+            m_longestWidth = -1;
+        flush(true);
     });
 }
 
@@ -138,11 +155,11 @@ void PlainTextLayout::measureFonts()
     }
 }
 
-int PlainTextLayout::estimateHeight(const QTextBlock &block, const QString &raw) const
+int PlainTextLayout::estimateHeight(const QTextBlock &block, const QString &raw, int rawStart) const
 {
     if (raw.isNull())
         return estimateHeight(QStringView(block.text()));
-    return estimateHeight(QStringView(raw).mid(block.position(), block.length() - 1));
+    return estimateHeight(QStringView(raw).mid(block.position() - rawStart, block.length() - 1));
 }
 
 int PlainTextLayout::estimateHeight(QStringView text) const
@@ -294,25 +311,85 @@ void PlainTextLayout::layoutBlock(const QTextBlock &block) const
 
 void PlainTextLayout::resetBlocks(bool estimate)
 {
-    // QTextCursor and QWidgetTextControl use any lines a block's layout has, so lines laid out
-    // for the old geometry go; the walk is cheap next to laying anything out.
-    QTextBlock longest;
+    // Blocks the walk had not reached yet still need the estimate an earlier reset asked for.
+    const bool pending = m_walkPosition >= 0;
+    m_walkEstimates = estimate || (pending && m_walkEstimates);
     m_longestLength = 0;
-    const QString raw = estimate ? document()->toRawText() : QString();
-    for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next()) {
-        block.clearLayout();
-        if (estimate) {
-            const int height = estimateHeight(block, raw);
-            if (block.lineCount() != height)
-                block.setLineCount(height);
+    m_longestPosition = 0;
+    m_longestWidth = -1;
+    // A reset while the walk goes on (the view taking a document sets its width, a resize
+    // comes in steps) starts it again between turns of the event loop, not now.
+    if (pending) {
+        m_walkPosition = 0;
+        m_walkTimer.start();
+        return;
+    }
+    m_walkPosition = walkBlocks(0);
+    if (m_walkPosition < 0)
+        return;
+    // Ctrl+End is the next place a reader goes: the last slice is estimated at once too, so
+    // the end of the document does not move away from a view that jumped there.
+    QTextDocument *doc = document();
+    const int tail = qMax(doc->findBlock(doc->characterCount() - walkSliceChars).position(),
+                          doc->findBlockByNumber(qMax(0, doc->blockCount() - walkSliceBlocks)).position());
+    if (tail > m_walkPosition)
+        walkBlocks(tail);
+    m_walkTimer.start();
+}
+
+int PlainTextLayout::walkBlocks(int from)
+{
+    // QTextCursor and QWidgetTextControl use any lines a block's layout has, so lines laid out
+    // for the old geometry go. A block drawn since the reset already has its exact height.
+    QTextDocument *doc = document();
+    const QTextBlock first = doc->findBlock(from);
+    const int start = first.position();
+    QTextBlock end = first;
+    int blocks = 0;
+    while (end.isValid() && blocks < walkSliceBlocks && (blocks == 0 || end.position() - start < walkSliceChars)) {
+        end = end.next();
+        ++blocks;
+    }
+    const int stop = end.isValid() ? end.position() : doc->characterCount();
+    const QString raw = m_walkEstimates ? documentText(doc, start, stop - 1) : QString();
+
+    // The view's top as the heights stand now, with what the view still has to follow of them.
+    QAbstractScrollArea *area = view();
+    int viewTop = area ? area->verticalScrollBar()->value() : 0;
+    if (m_scrollDelta != 0)
+        viewTop = m_scrollBase + m_scrollDelta;
+    int top = viewTop > 0 ? blockTop(first) : 0;
+    int changedTop = -1;
+    for (QTextBlock block = first; block != end; block = block.next()) {
+        const int oldHeight = block.lineCount();
+        if (!isLaidOut(block)) {
+            block.clearLayout();
+            if (m_walkEstimates) {
+                const int height = estimateHeight(block, raw, start);
+                if (height != oldHeight) {
+                    block.setLineCount(height);
+                    if (changedTop < 0)
+                        changedTop = top;
+                    // The text in view stays where it is while the heights above it change.
+                    if (top < viewTop) {
+                        if (m_scrollDelta == 0)
+                            m_scrollBase = viewTop;
+                        m_scrollDelta += height - oldHeight;
+                        viewTop += height - oldHeight;
+                    }
+                }
+            }
         }
+        top += block.lineCount();
         if (block.length() > m_longestLength) {
             m_longestLength = block.length();
-            longest = block;
+            m_longestPosition = block.position();
+            m_longestWidth = -1;
         }
     }
-    m_longestPosition = longest.position();
-    m_longestWidth = -1;
+    if (changedTop >= 0 && (m_dirtyTop < 0 || changedTop < m_dirtyTop))
+        m_dirtyTop = changedTop;
+    return end.isValid() ? stop : -1;
 }
 
 void PlainTextLayout::findLongest()
@@ -340,6 +417,13 @@ qreal PlainTextLayout::longestWidth() const
         const QTextBlock block = longestBlock();
         if (!block.isValid()) {
             m_longestWidth = 0;
+        } else if (m_walkPosition >= 0) {
+            // The longest block so far changes as the walk goes on: laying each out in turn
+            // could cost more than the walk. The width is estimated until the walk ends.
+            qreal charWidth = 0;
+            for (const LineMetrics &m : m_metrics)
+                charWidth = qMax(charWidth, m.charWidth);
+            return block.length() * charWidth;
         } else if (block.length() <= widthByLayoutLimit) {
             ensureLayout(block);
             m_longestWidth = stampOf(block)->advance;
@@ -624,7 +708,16 @@ void PlainTextLayout::contentChanged(int from, int charsRemoved, int charsAdded)
     // anyway when a paragraph is laid out. Other large changes (a paste) read the paragraphs
     // from one copy of the document.
     const bool sameShape = !single && charsAdded == charsRemoved && doc->blockCount() == m_blockCount;
-    const QString raw = charsAdded > 65536 && !sameShape ? doc->toRawText() : QString();
+    const int rawStart = first.position();
+    const QString raw = charsAdded > 65536 && !sameShape
+        ? documentText(doc, rawStart, qMin(last.position() + last.length(), doc->characterCount()) - 1)
+        : QString();
+    if (m_walkPosition >= 0) {
+        if (from + charsRemoved <= m_walkPosition)
+            m_walkPosition += charsAdded - charsRemoved;
+        else if (from < m_walkPosition)
+            m_walkPosition = from;
+    }
 
     bool heightsChanged = false;
     for (QTextBlock block = first; block.isValid(); block = block.next()) {
@@ -634,7 +727,7 @@ void PlainTextLayout::contentChanged(int from, int charsRemoved, int charsAdded)
         if (wasShown) {
             layoutBlock(block);
         } else if (!sameShape) {
-            const int height = estimateHeight(block, raw);
+            const int height = estimateHeight(block, raw, rawStart);
             if (height != block.lineCount()) {
                 block.setLineCount(height);
                 heightsChanged = true;

@@ -41,6 +41,8 @@ public:
     void setExtraFormats(ExtraFormats source);
     // Markers over the invisible characters, tabs and paragraph ends (see InvisibleMarks).
     bool invisiblesShown() const { return m_invisiblesShown; }
+    // Whether heights are still being estimated between turns of the event loop.
+    bool isEstimating() const { return m_walkPosition >= 0; }
     void setInvisiblesShown(bool shown);
 
 protected:
@@ -59,7 +61,12 @@ private:
     void geometryChanged(bool contentReplaced);
     void contentChanged(int from, int charsRemoved, int charsAdded);
     void measureFonts();
+    // Clears the lines laid out for the old geometry and, when `estimate`, estimates every
+    // block's height anew. A large document is walked in slices between turns of the event
+    // loop, the first of them at once, so adopting or resizing it does not hold the window.
     void resetBlocks(bool estimate);
+    // One slice of that walk, from the block at `from`; where the next slice starts, or -1.
+    int walkBlocks(int from);
     void findLongest();
     QTextBlock longestBlock() const;
 
@@ -73,7 +80,8 @@ private:
     // The height of a block from its text, which many blocks at once take from one copy of
     // the document instead of one copy each.
     int estimateHeight(QStringView text) const;
-    int estimateHeight(const QTextBlock &block, const QString &raw) const;
+    // `raw` holds the document's text from `rawStart` on, or is null: the block is read alone.
+    int estimateHeight(const QTextBlock &block, const QString &raw, int rawStart = 0) const;
     bool isLaidOut(const QTextBlock &block) const;
     void ensureLayout(const QTextBlock &block) const;
     void layoutBlock(const QTextBlock &block) const;
@@ -105,6 +113,10 @@ private:
     int m_longestLength = 0;
     mutable qreal m_longestWidth = -1;
     QTimer m_longestTimer;
+    // The position of the next block the walk of resetBlocks() visits, or -1 when none is due.
+    int m_walkPosition = -1;
+    bool m_walkEstimates = false;
+    QTimer m_walkTimer;
     mutable qreal m_widestLaidOut = 0;
 
     // Changes found while laying out, reported together: inside draw() the view must not be

@@ -44,6 +44,7 @@ void MainWindow::commitFile(const FileState &file)
 
 void MainWindow::resetDocument()
 {
+    m_keepLongLines = false;
     commitFile(FileState());
     ui->textEdit->setPlainText(QString());
     ui->textEdit->document()->clearUndoRedoStacks();
@@ -67,7 +68,10 @@ void MainWindow::on_actionNew_triggered()
 
 void MainWindow::on_textEdit_textChanged()
 {
-    refreshTitle(true);
+    // A title already marked stays as it is: a Replace All of a million matches changes the
+    // text a million times. An untitled one may lose its mark when the text is emptied again.
+    if (!m_modified || m_file.isUntitled())
+        refreshTitle(true);
 }
 
 void MainWindow::on_actionExit_triggered()

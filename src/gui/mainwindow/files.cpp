@@ -9,22 +9,21 @@
 #include "core/filename.h"
 #include "core/linebreaker.h"
 #include "gui/dialogs/opendialog.h"
+#include "gui/editor/documenttext.h"
+#include "gui/editor/texteditor.h"
 #include "gui/recovery/journalkeeper.h"
+#include "gui/widgets/workprogress.h"
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QFile>
-#include <QFutureWatcher>
-#include <QProgressDialog>
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QThread>
-#include <QTimer>
-#include <QtConcurrent>
-#include <atomic>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFutureWatcher>
+#include <QtConcurrent>
 #include <QMessageBox>
 #include <QTextCodec>
 
@@ -83,45 +82,13 @@ constexpr qint64 BackgroundBytes = qint64(20) << 20;
 // costs Qt a few microseconds.
 constexpr qint64 BackgroundLines = 250000;
 
-// Runs `work` on a worker thread while a modal progress dialog shows how far it got; Cancel
-// makes the progress callback return false, which `work` answers by stopping.
+// Runs `work` on a worker thread behind the progress dialog of opening.
 template<typename Result>
 Result runWithProgress(QWidget *parent, const QString &label, const std::function<Result(const Progress &)> &work,
                        const QString &title = MainWindow::tr("Open"))
 {
-    QProgressDialog dialog(label, MainWindow::tr("Cancel"), 0, 1000, parent);
-    dialog.setWindowTitle(title);
-    dialog.setWindowModality(Qt::ApplicationModal);
-    dialog.setAutoClose(false);
-    dialog.setAutoReset(false);
-    dialog.setMinimumDuration(0);
-    std::atomic<int> permille{-1};
-    std::atomic<bool> cancelled{false};
-    QObject::connect(&dialog, &QProgressDialog::canceled, [&cancelled] { cancelled = true; });
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &dialog, [&] {
-        // Without a total (a decode, say) the bar just shows that work goes on.
-        if (permille < 0)
-            dialog.setMaximum(0);
-        else
-            dialog.setValue(permille);
-    });
-    poll.start(50);
-
-    QFutureWatcher<Result> watcher;
-    QEventLoop loop;
-    QObject::connect(&watcher, &QFutureWatcher<Result>::finished, &loop, &QEventLoop::quit);
-    watcher.setFuture(QtConcurrent::run([&] {
-        return work([&](qint64 done, qint64 total) {
-            permille = total > 0 ? int(qMin<qint64>(1000, done * 1000 / total)) : -1;
-            return !cancelled;
-        });
-    }));
-    dialog.show();
-    loop.exec();
-    return watcher.result();
+    return WorkProgress(parent, title, label).run<Result>(work);
 }
-
 
 // Builds the document of a large text off the GUI thread, a piece at a time so that progress
 // shows and Cancel stops it; null when cancelled. The caller moves it to its own thread.
@@ -267,31 +234,6 @@ bool MainWindow::showRecoveredText(const FileState &file, const QString &text)
     return true;
 }
 
-int MainWindow::offerToBreakLongLines(const QString &path, QString *text)
-{
-    const int longest = LineBreaker::longestLineLength(*text);
-    if (longest <= LineBreaker::softLimit)
-        return 0;
-    // Past the hard limit the window would freeze: the file opens broken or not at all.
-    const bool mustBreak = longest > LineBreaker::hardLimit;
-    QString question = tr("The longest line of '%1' has %2 characters. Editing a line this long is slow.")
-                           .arg(displayName(QFileInfo(path).fileName()), localNumber(longest));
-    question += QStringLiteral("\n\n");
-    question += mustBreak ? tr("Tavlo can open the file only with its lines broken.") + QLatin1Char(' ') : QString();
-    question += tr("Break the lines at %1 characters? The document then counts as changed, and saving "
-                   "writes the broken lines.")
-                    .arg(localNumber(LineBreaker::softLimit));
-    const QMessageBox::StandardButton no = mustBreak ? QMessageBox::Cancel : QMessageBox::No;
-    QMessageBox box(QMessageBox::Question, tr("Open"), question, QMessageBox::Yes | no, this);
-    box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::Yes);
-    box.setEscapeButton(no);
-    const int answer = box.exec();
-    if (answer == QMessageBox::Yes)
-        return LineBreaker::breakLongLines(text, LineBreaker::softLimit);
-    return answer == QMessageBox::No ? 0 : -1;
-}
-
 QString MainWindow::dialogFolder(const QString &path)
 {
     if (path.isEmpty())
@@ -341,10 +283,19 @@ bool MainWindow::on_actionSave_triggered()
 
     const QString path = m_file.path;
     // Not toPlainText(), which turns no-break spaces into spaces and U+2028 into line feeds.
-    const QString saving = ui->textEdit->document()->toRawText();
-    // The journal holds the text being saved, should the save be cut short.
-    m_journal->flush();
-    const SaveResult saved = writeDocument(path, saving);
+    QString saving;
+    SaveResult saved;
+    if (qint64(ui->textEdit->document()->characterCount()) * 2 > BackgroundBytes) {
+        const std::optional<SaveResult> written = writeInBackground(path, &saving);
+        if (!written)
+            return false;
+        saved = *written;
+    } else {
+        saving = ui->textEdit->document()->toRawText();
+        // The journal holds the text being saved, should the save be cut short.
+        m_journal->flush();
+        saved = writeDocument(path, saving);
+    }
     if (saved.status != SaveResult::Ok) {
         warn(tr("Save"), tr("Unable to save '%1'.").arg(displayName(path)) + QLatin1Char('\n') + saveFailureDetails(saved));
         return false;
@@ -356,6 +307,30 @@ bool MainWindow::on_actionSave_triggered()
     m_defaultPath = path;
     pushRecentFile(path);
     return true;
+}
+
+std::optional<SaveResult> MainWindow::writeInBackground(const QString &path, QString *saving)
+{
+    QTextDocument *document = ui->textEdit->document();
+    WorkProgress progress(this, tr("Save"), tr("Saving '%1'...").arg(displayName(QFileInfo(path).fileName())));
+    // The text is taken between turns of the event loop, and counts as saved only as it was
+    // taken: nothing may change it until the save is done.
+    const TextEditor::Busy busy(ui->textEdit);
+    TextTaker taker(document, 0, document->characterCount() - 1);
+    const bool taken = progress.runInSlices([&taker](const Progress &report) {
+        return taker.step([&report](qint64 done, qint64 total) { return report(done, 2 * total); });
+    });
+    if (!taken)
+        return std::nullopt;
+    // Once bytes go to the disk the write runs to its end: half a save would be worse.
+    progress.setCancellable(false);
+    *saving = taker.take();
+    m_journal->flush();
+    const QString &text = *saving;
+    return progress.run<SaveResult>([&text, &path](const Progress &report) {
+        report(-1, 0);
+        return writeDocument(path, text);
+    });
 }
 
 void MainWindow::on_actionSave_As_triggered()
@@ -421,7 +396,9 @@ bool MainWindow::event(QEvent *e)
     if (e->type() == QEvent::WindowActivate) {
         // Follows clipboard changes made in other programs.
         ui->actionPaste->setEnabled(ui->textEdit->canPaste());
-        checkExternalChange();
+        // Not while a save or an edit in slices is under way: the file may be half replaced.
+        if (!ui->textEdit->isBusy())
+            checkExternalChange();
     }
     return QMainWindow::event(e);
 }
@@ -430,8 +407,40 @@ void MainWindow::checkExternalChange()
 {
     if (m_file.isUntitled() || !m_file.stamp)
         return;
+    // Soon after a write the check reads the file back for its checksum, a stall of its own at
+    // 100 MB: a large file is read off the GUI thread, and what it finds is taken only while
+    // the window still shows the file as it was checked.
+    if (m_file.stamp->size > BackgroundBytes && !m_file.stamp->contentHash.isEmpty()) {
+        if (m_stampChecking)
+            return;
+        m_stampChecking = true;
+        struct Found {
+            bool unchanged;
+            FileStamp onDisk;
+        };
+        const FileState checking = m_file;
+        auto *watcher = new QFutureWatcher<Found>(this);
+        connect(watcher, &QFutureWatcher<Found>::finished, this, [this, watcher, checking] {
+            watcher->deleteLater();
+            m_stampChecking = false;
+            const Found found = watcher->result();
+            if (m_file.path == checking.path && m_file.stamp && m_file.stamp->takenNs == checking.stamp->takenNs
+                && !ui->textEdit->isBusy())
+                answerExternalChange(found.unchanged, found.onDisk);
+        });
+        watcher->setFuture(QtConcurrent::run([checking] {
+            Found found;
+            found.unchanged = checking.stamp->matchesFile(checking.path, &found.onDisk);
+            return found;
+        }));
+        return;
+    }
     FileStamp onDisk;
-    const bool unchanged = m_file.stamp->matchesFile(m_file.path, &onDisk);
+    answerExternalChange(m_file.stamp->matchesFile(m_file.path, &onDisk), onDisk);
+}
+
+void MainWindow::answerExternalChange(bool unchanged, const FileStamp &onDisk)
+{
     // Recorded before asking, so the activation that follows the box finds nothing new; when
     // nothing changed, the stamp may now do without reading the file.
     if (!unchanged || onDisk.contentHash != m_file.stamp->contentHash) {

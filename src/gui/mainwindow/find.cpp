@@ -3,6 +3,9 @@
 #include "gui/mainwindow/mainwindow.h"
 #include "core/searchengine.h"
 #include "gui/dialogs/qmatch.h"
+#include "gui/editor/documenttext.h"
+#include "gui/editor/texteditor.h"
+#include "gui/widgets/workprogress.h"
 #include "gui/widgets/matchhighlights.h"
 #include "ui_mainwindow.h"
 
@@ -15,6 +18,17 @@
 #include <QMessageBox>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <memory>
+
+namespace {
+
+// A document up to this long is folded for a search at once, in some 20 ms.
+constexpr int FoldAtOnceChars = 1 << 22;
+// Replacements made at once (some 10 µs each), and per slice behind the progress dialog.
+constexpr int ReplaceAtOnce = 5000;
+constexpr int ReplaceSlice = 100;
+
+}
 
 QString MainWindow::foldForMatch(const QString &text) const
 {
@@ -55,10 +69,37 @@ void MainWindow::selectRange(int start, int end)
     ui->textEdit->setTextCursor(cursor);
 }
 
+bool MainWindow::foldInBackground(WorkProgress *progress)
+{
+    QTextDocument *document = ui->textEdit->document();
+    if (document->characterCount() <= FoldAtOnceChars || !m_search->needsFullFold())
+        return true;
+    std::unique_ptr<WorkProgress> own;
+    if (!progress) {
+        own = std::make_unique<WorkProgress>(this, tr("Find"), tr("Searching..."));
+        progress = own.get();
+    }
+    const TextEditor::Busy busy(ui->textEdit);
+    TextTaker taker(document, 0, document->characterCount() - 1);
+    if (!progress->runInSlices([&taker](const Progress &report) { return taker.step(report); }))
+        return false;
+    const QString raw = taker.take();
+    const bool matchCase = m_search->matchCase();
+    const bool matchLetters = m_search->matchLetters();
+    const QString folded = progress->run<QString>([&raw, matchCase, matchLetters](const Progress &report) {
+        report(-1, 0);
+        return SearchEngine::foldDocumentText(raw, matchCase, matchLetters);
+    });
+    if (progress->cancelled())
+        return false;
+    m_search->adoptFold(folded);
+    return true;
+}
+
 bool MainWindow::findMatch(bool forward, bool wrap, bool activatePanel)
 {
     const QString find = ui->plainFind->toPlainText();
-    if (find.isEmpty())
+    if (find.isEmpty() || !foldInBackground())
         return false;
     const QTextCursor current = ui->textEdit->textCursor();
     const SearchEngine::Range match =
@@ -161,33 +202,78 @@ void MainWindow::on_pushReplaceAll_clicked()
 // searched again inside a replacement, each replaced as its own undo step. The engine finds
 // them all at once. Each edit is a block of its own: one undo step, and no cursor placed on a
 // laid-out line after it, which would lay its paragraph out again for every replacement.
+//
+// A million replacements take seconds: past a few thousand they go in slices behind a progress
+// dialog, whose Cancel stops after the replacement under way; those made stay, each an undo
+// step, and no box claims that the search finished.
 void MainWindow::replaceAll()
 {
     const QString find = ui->plainFind->toPlainText();
     const QString replacement = ui->plainReplace->toPlainText();
     QTextDocument *document = ui->textEdit->document();
+    // One dialog for the fold and the replacements of a large document.
+    std::unique_ptr<WorkProgress> progress;
+    if (document->characterCount() > FoldAtOnceChars)
+        progress = std::make_unique<WorkProgress>(this, tr("Replace All"), tr("Replacing..."));
+    if (!foldInBackground(progress.get()))
+        return;
+    // A million matches take a moment to find: off the GUI thread, in the fresh copy.
+    QVector<int> found;
+    if (progress && !find.isEmpty()) {
+        const QString folded = m_search->foldedText();
+        const QString foldedFind = m_search->fold(find);
+        found = progress->run<QVector<int>>([&folded, &foldedFind](const Progress &report) {
+            report(-1, 0);
+            return SearchEngine::disjointStarts(folded, foldedFind);
+        });
+    }
     int end = -1;
+    bool finished = true;
     m_search->replaceAll(find, replacement, [&](const QVector<int> &starts) {
         const int length = find.size();
+        const int total = starts.size();
+        int done = 0;
         int shift = 0;
-        for (int at : starts) {
-            QTextCursor cursor(document);
-            cursor.beginEditBlock();
-            cursor.setPosition(at + shift);
-            cursor.setPosition(at + shift + length, QTextCursor::KeepAnchor);
-            cursor.insertText(replacement);
-            cursor.endEditBlock();
-            shift += replacement.size() - length;
-            end = cursor.position();
+        QTextCharFormat format;
+        const auto replaceNext = [&](int count) {
+            for (const int stop = qMin(total, done + count); done < stop; ++done) {
+                QTextCursor cursor(document);
+                cursor.beginEditBlock();
+                cursor.setPosition(starts.at(done) + shift);
+                cursor.setPosition(starts.at(done) + shift + length, QTextCursor::KeepAnchor);
+                // A plain-text document has one character format: looked up once.
+                if (done == 0)
+                    format = cursor.charFormat();
+                cursor.insertText(replacement, format);
+                cursor.endEditBlock();
+                shift += replacement.size() - length;
+                end = cursor.position();
+            }
+            return done == total;
+        };
+        if (total <= ReplaceAtOnce) {
+            replaceNext(total);
+        } else {
+            const TextEditor::Busy busy(ui->textEdit);
+            if (!progress)
+                progress = std::make_unique<WorkProgress>(this, tr("Replace All"), tr("Replacing..."));
+            finished = progress->runInSlices([&](const Progress &report) {
+                const bool last = replaceNext(ReplaceSlice);
+                report(done, total);
+                return last;
+            });
         }
-    });
+        return done;
+    }, progress ? &found : nullptr);
+    progress.reset();
     if (end >= 0) {
         QTextCursor after(document);
         after.setPosition(end);
         ui->textEdit->setTextCursor(after);
     }
     m_matches->recount();
-    showSearchFinished(true);
+    if (finished)
+        showSearchFinished(true);
 }
 
 void MainWindow::on_pushNext_clicked()

@@ -9,6 +9,7 @@
 #include "gui/editor/layoutmode.h"
 #include "gui/editor/paragraphdirection.h"
 #include "gui/editor/plaintextlayout.h"
+#include "gui/editor/texteditor.h"
 #include "gui/widgets/documentstatus.h"
 #include "gui/recovery/journalkeeper.h"
 #include "gui/widgets/matchhighlights.h"
@@ -53,12 +54,7 @@ MainWindow::MainWindow(QWidget *parent)
         part.setPosition(to, QTextCursor::KeepAnchor);
         // Spelled as the plain text of the whole document spells it.
         QString text = part.selectedText();
-        for (QChar &c : text) {
-            if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator)
-                c = QLatin1Char('\n');
-            else if (c == QChar::Nbsp)
-                c = QLatin1Char(' ');
-        }
+        spellAsPlainText(&text);
         return text;
     });
     adoptDocument(ui->textEdit->document());
@@ -66,6 +62,9 @@ MainWindow::MainWindow(QWidget *parent)
     // The count and the highlights live while the panel shows.
     m_matches = new MatchHighlights(ui->textEdit, m_search, ui->labelCount, this);
     connect(ui->dockWidget_2, &QDockWidget::visibilityChanged, m_matches, &MatchHighlights::setActive);
+    connect(ui->textEdit, &TextEditor::busyChanged, m_matches, &MatchHighlights::setPaused);
+    // Once the edit is done: the offer may take it back.
+    connect(ui->textEdit, &TextEditor::textInserted, this, &MainWindow::offerToBreakArrivedLines, Qt::QueuedConnection);
 
     m_status = new DocumentStatus(ui->textEdit, this);
     setStatusBar(m_status);
@@ -95,7 +94,17 @@ void MainWindow::adoptDocument(QTextDocument *document)
         document->setDefaultFont(previous->defaultFont());
         document->setDefaultTextOption(previous->defaultTextOption());
         document->setDocumentMargin(previous->documentMargin());
+        document->setPageSize(previous->pageSize());
         document->setDefaultCursorMoveStyle(previous->defaultCursorMoveStyle());
+    }
+    // The layout measures fonts on the viewport, and keeps the view's position through it. It
+    // comes before the editor takes the document, which would lay a large one out with Qt's
+    // own layout first, and with the page size of the view, so its first estimates hold.
+    auto *layout = new PlainTextLayout(document);
+    layout->setPaintDevice(ui->textEdit->viewport());
+    layout->setInvisiblesShown(invisibles);
+    document->setDocumentLayout(layout);
+    if (document != previous) {
         document->setParent(ui->textEdit);
         // Nothing may hold a cursor into a document when it goes: the editor would ask the
         // highlights' cursors for their place in freed memory.
@@ -108,11 +117,6 @@ void MainWindow::adoptDocument(QTextDocument *document)
         on_textEdit_undoAvailable(document->isUndoAvailable());
         on_textEdit_redoAvailable(document->isRedoAvailable());
     }
-    // The layout measures fonts on the viewport, and keeps the view's position through it.
-    auto *layout = new PlainTextLayout(document);
-    layout->setPaintDevice(ui->textEdit->viewport());
-    layout->setInvisiblesShown(invisibles);
-    document->setDocumentLayout(layout);
     // Every change of the text, typed, loaded or replaced, is told to the folded copy.
     connect(document, &QTextDocument::contentsChange, m_search, [this, document](int from, int removed, int added) {
         m_search->documentEdited(from, removed, added, document->characterCount() - 1);

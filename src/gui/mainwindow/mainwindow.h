@@ -3,6 +3,7 @@
 #define MAINWINDOW_H
 
 #include "core/filestate.h"
+#include "core/safesave.h"
 
 #include <QMainWindow>
 #include <QUrl>
@@ -18,6 +19,7 @@ struct LoadResult;
 class DocumentStatus;
 class EditorFont;
 class FadingNote;
+class WorkProgress;
 class InlineSpellCheck;
 class DocumentPrinter;
 struct PrintSource;
@@ -155,6 +157,12 @@ private:
     // Asks whether to break lines too long to edit; the number of breaks made, or -1 when the
     // user chose not to open the file.
     int offerToBreakLongLines(const QString &path, QString *text);
+    // The same offer for lines that a paste or typing made in [from, to); No keeps them, and
+    // where a line may not be kept Cancel takes the edit back.
+    void offerToBreakArrivedLines(int from, int to);
+    // The question, with what a line that may not be kept adds to it (`mustBreak`, empty for a
+    // line that may); the button chosen.
+    int askToBreakLines(const QString &title, QString question, const QString &mustBreak, double keyMs);
     // The folder a file dialog starts in for a file path (or a folder path).
     static QString dialogFolder(const QString &path);
     // Gives the editor a document, with the layout and the connections every document needs;
@@ -171,12 +179,20 @@ private:
     // The texts that the form does not hold, and what follows the interface's direction.
     void retranslate();
     bool saveAs();
+    // Writes a large document off the GUI thread behind a progress dialog; empty when the user
+    // cancelled before anything was written. *saving gets the raw text written.
+    std::optional<SaveResult> writeInBackground(const QString &path, QString *saving);
     // Asks before a save writes over a change that another program made since the last load
     // or save; true when the save may go ahead.
     bool confirmOverwriteOfChangedFile();
     void checkExternalChange();
+    // What a check found: the question of a changed or deleted file, and the stamp recorded.
+    void answerExternalChange(bool unchanged, const FileStamp &onDisk);
     void sendUpdateRequest();
     void replaceAll();
+    // Folds a large document for a search off the GUI thread when the engine would fold it
+    // whole, behind the given progress dialog or one of its own; false when cancelled.
+    bool foldInBackground(WorkProgress *progress = nullptr);
     void selectRange(int start, int end);
     void showSearchFinished(bool activatePanel);
     // Puts the floating find panel beside or below the window, at its form's size.
@@ -211,6 +227,11 @@ private:
     bool m_interactive = false;
     bool m_requestSent = false;
     bool m_modified = false;
+    // A large file's checksum is being read off the GUI thread for checkExternalChange().
+    bool m_stampChecking = false;
+    // The user chose to keep this document's long lines: only a line that may not be kept is
+    // offered a break again.
+    bool m_keepLongLines = false;
     Ui::MainWindow *ui;
     FileState m_file;
     QUrl m_updateUrl;

@@ -139,8 +139,6 @@ void MainWindow::goToLine(int line)
     const QRect view = ui->textEdit->viewport()->rect();
     const bool inSight = view.contains(ui->textEdit->cursorRect(cursor));
     ui->textEdit->setTextCursor(cursor);
-    if (!inSight) {
-        QScrollBar *bar = ui->textEdit->verticalScrollBar();
-        bar->setValue(bar->value() + ui->textEdit->cursorRect().center().y() - view.height() / 2);
-    }
+    if (!inSight)
+        ui->textEdit->centerCursor();
 }

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/widgets/matchhighlights.h"
 #include "core/searchengine.h"
+#include "gui/editor/documenttext.h"
 #include "gui/language.h"
 
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QFutureWatcher>
+#include <QtConcurrent>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -23,6 +27,11 @@ constexpr int RecountDelayMs = 300;
 constexpr int Slack = 4000;
 // Overlapping matches of a single letter could otherwise make one per character in view.
 constexpr int MaxHighlights = 10000;
+// A document this long is counted off the GUI thread: folding it and finding ten million
+// matches would take more than a second on it.
+constexpr int BackgroundChars = 1 << 22;
+// The text for a fresh fold is taken for this long per turn of the event loop.
+constexpr int TakeBudgetMs = 20;
 
 }
 
@@ -38,6 +47,8 @@ MatchHighlights::MatchHighlights(QTextEdit *editor, SearchEngine *engine, QLabel
     m_visible.setSingleShot(true);
     m_visible.setInterval(0);
     connect(&m_visible, &QTimer::timeout, this, &MatchHighlights::highlightVisible);
+    m_take.setInterval(0);
+    connect(&m_take, &QTimer::timeout, this, &MatchHighlights::takeText);
 
     // contentsChange, not contentsChanged: the editor reports its moved cursor between the two,
     // and by then the starts must be known to be old.
@@ -47,6 +58,11 @@ MatchHighlights::MatchHighlights(QTextEdit *editor, SearchEngine *engine, QLabel
     for (QScrollBar *bar : {editor->verticalScrollBar(), editor->horizontalScrollBar()})
         connect(bar, &QScrollBar::valueChanged, &m_visible, qOverload<>(&QTimer::start));
     editor->viewport()->installEventFilter(this);
+}
+
+MatchHighlights::~MatchHighlights()
+{
+    stopCount();
 }
 
 void MatchHighlights::followDocument()
@@ -72,27 +88,133 @@ void MatchHighlights::setActive(bool active)
     } else {
         m_recount.stop();
         m_visible.stop();
+        stopCount();
         clear();
+    }
+}
+
+void MatchHighlights::setPaused(bool paused)
+{
+    m_paused = paused;
+    if (!paused && m_recountDue) {
+        m_recountDue = false;
+        m_recount.start();
     }
 }
 
 void MatchHighlights::recount()
 {
     m_recount.stop();
+    stopCount();
+    ++m_generation;
     if (!m_active || m_findText.isEmpty()) {
         clear();
         return;
     }
-    m_starts = m_engine->findAll(m_findText);
+    if (m_paused) {
+        m_recountDue = true;
+        return;
+    }
+    if (m_editor->document()->characterCount() <= BackgroundChars) {
+        m_starts = m_engine->findAll(m_findText);
+        m_length = m_findText.size();
+        m_countedText = m_findText;
+        m_current = selectedMatch();
+        showCount();
+        highlightVisible();
+        return;
+    }
+    // The highlights of another find text go at once; those of this one follow the edits
+    // until the new count replaces them.
+    if (m_countedText != m_findText) {
+        m_starts.clear();
+        m_current = -1;
+        m_editor->setExtraSelections({});
+    }
+    m_counting = true;
+    m_label->setText(tr("Counting..."));
+    if (!m_engine->needsFullFold()) {
+        countInBackground(m_engine->foldedText(), false);
+    } else {
+        QTextDocument *document = m_editor->document();
+        m_taker = std::make_unique<TextTaker>(document, 0, document->characterCount() - 1);
+        m_take.start();
+    }
+}
+
+void MatchHighlights::takeText()
+{
+    QElapsedTimer budget;
+    budget.start();
+    bool done = false;
+    while (!done && budget.elapsed() < TakeBudgetMs)
+        done = m_taker->step(Progress());
+    if (!done)
+        return;
+    m_take.stop();
+    const QString text = m_taker->take();
+    m_taker.reset();
+    countInBackground(text, true);
+}
+
+void MatchHighlights::countInBackground(const QString &text, bool fold)
+{
+    const auto stop = std::make_shared<std::atomic<bool>>(false);
+    m_stop = stop;
+    const int generation = m_generation;
+    const QString foldedFind = m_engine->fold(m_findText);
+    const bool matchCase = m_engine->matchCase();
+    const bool matchLetters = m_engine->matchLetters();
+    auto *watcher = new QFutureWatcher<Count>(this);
+    connect(watcher, &QFutureWatcher<Count>::finished, this, [this, watcher, generation, stop, fold] {
+        watcher->deleteLater();
+        if (generation == m_generation && !*stop)
+            countFinished(watcher->result(), fold);
+    });
+    watcher->setFuture(QtConcurrent::run([text, fold, foldedFind, matchCase, matchLetters, stop] {
+        Count count;
+        if (fold)
+            count.folded = SearchEngine::foldDocumentText(text, matchCase, matchLetters);
+        else
+            count.folded = text;
+        if (!*stop)
+            count.starts = SearchEngine::findAllIn(count.folded, foldedFind, stop.get());
+        return count;
+    }));
+}
+
+void MatchHighlights::countFinished(const Count &count, bool folded)
+{
+    m_counting = false;
+    m_stop.reset();
+    // Nothing changed since the text was taken: the fold saves Find Next folding it again.
+    if (folded)
+        m_engine->adoptFold(count.folded);
+    m_starts = count.starts;
     m_length = m_findText.size();
+    m_countedText = m_findText;
     m_current = selectedMatch();
     showCount();
     highlightVisible();
 }
 
+void MatchHighlights::stopCount()
+{
+    m_take.stop();
+    m_taker.reset();
+    if (m_stop)
+        *m_stop = true;
+    m_stop.reset();
+    m_counting = false;
+}
+
 void MatchHighlights::documentChanged()
 {
     // The highlights are cursors and move with the edit; the count waits for a pause.
+    if (m_counting) {
+        stopCount();
+        ++m_generation;
+    }
     if (m_active && !m_findText.isEmpty())
         m_recount.start();
 }
@@ -100,7 +222,7 @@ void MatchHighlights::documentChanged()
 void MatchHighlights::selectionMoved()
 {
     // While a recount is due the starts are those of an older text.
-    if (!m_active || m_findText.isEmpty() || m_recount.isActive())
+    if (!m_active || m_findText.isEmpty() || m_recount.isActive() || m_counting)
         return;
     const int current = selectedMatch();
     if (current == m_current)
@@ -133,7 +255,7 @@ void MatchHighlights::showCount()
 
 void MatchHighlights::highlightVisible()
 {
-    if (!m_active || m_recount.isActive())
+    if (!m_active || m_recount.isActive() || m_counting)
         return;
     QList<QTextEdit::ExtraSelection> selections;
     if (!m_starts.isEmpty()) {
@@ -180,6 +302,7 @@ void MatchHighlights::highlightVisible()
 void MatchHighlights::clear()
 {
     m_starts.clear();
+    m_countedText.clear();
     m_current = -1;
     m_label->clear();
     m_editor->setExtraSelections({});

@@ -5,21 +5,27 @@
 #include <QObject>
 #include <QTimer>
 #include <QVector>
+#include <atomic>
+#include <memory>
 
 class QLabel;
 class QTextEdit;
 class SearchEngine;
+class TextTaker;
 
 // The find panel's count ("3 of 17") and the highlights of the matches in the editor, while
 // the panel shows. The engine counts over its folded copy, so the count follows the same
 // folding and options as Find Next. Only the matches near the view are highlighted: a large
-// document can hold a hundred thousand.
+// document can hold a hundred thousand. In a large document the count is made off the GUI
+// thread, and the document's text for a fresh fold is taken in slices while the editor stays
+// free to type in; an edit meanwhile starts it again once typing pauses.
 class MatchHighlights : public QObject
 {
     Q_OBJECT
 
 public:
     MatchHighlights(QTextEdit *editor, SearchEngine *engine, QLabel *label, QObject *parent);
+    ~MatchHighlights() override;
 
     // Counts again at once; call after a change of the find text or the options, or an edit
     // by the engine itself.
@@ -33,6 +39,8 @@ public:
     void setActive(bool active);
     // The editor was given another document: follow its edits and count in it.
     void followDocument();
+    // While paused (a sliced edit of the whole document), a count that falls due waits.
+    void setPaused(bool paused);
 
     int count() const { return m_starts.size(); }
     // The index of the match that is the editor's selection, or -1.
@@ -48,6 +56,15 @@ private:
     void showCount();
     void highlightVisible();
     void clear();
+    void stopCount();
+    void takeText();
+    void countInBackground(const QString &text, bool fold);
+
+    struct Count {
+        QString folded;
+        QVector<int> starts;
+    };
+    void countFinished(const Count &count, bool folded);
 
     QTextEdit *m_editor;
     SearchEngine *m_engine;
@@ -62,6 +79,17 @@ private:
     QTimer m_recount;
     // Scrolling and resizing come in bursts; the highlights are redone once per burst.
     QTimer m_visible;
+
+    bool m_paused = false;
+    bool m_recountDue = false;
+    // Counts in the background belong to the generation they started in: an edit or a new
+    // count makes their result old.
+    int m_generation = 0;
+    bool m_counting = false;
+    QString m_countedText;
+    std::unique_ptr<TextTaker> m_taker;
+    QTimer m_take;
+    std::shared_ptr<std::atomic<bool>> m_stop;
 };
 
 #endif

@@ -22,6 +22,12 @@ void clearSettings();
 
 QTextEdit *editorOf(MainWindow &window);
 
+// A name as the window shows it: between U+2068 and U+2069.
+inline QString isolated(const QString &name)
+{
+    return QChar(0x2068) + name + QChar(0x2069);
+}
+
 // Answers the modal windows that open while it lives, in order, by polling for them (never by
 // sleeping). A modal window nobody planned for is recorded and rejected, so the test fails
 // instead of hanging.

@@ -13,7 +13,9 @@
 #include <QScrollBar>
 #include <QRandomGenerator>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextEdit>
+#include <QTextLayout>
 
 namespace {
 
@@ -73,6 +75,8 @@ private slots:
     void findCommandSeedsFromTheSelection();
     void findCommandKeepsThePreviousText();
     void findNextWithEmptyBoxOpensThePanel();
+    void boxesAlignEachParagraphByItsDirection_data();
+    void boxesAlignEachParagraphByItsDirection();
     void keysInTheBoxes_data();
     void keysInTheBoxes();
     void escapeHidesThePanelAndKeepsTheTexts();
@@ -350,6 +354,40 @@ void tst_Find::findNextWithEmptyBoxOpensThePanel()
     w.findChild<QAction *>(QStringLiteral("actionFind_Previous"))->trigger();
     QVERIFY(p.dock->isVisible());
     QVERIFY(bot.seen.isEmpty());
+}
+
+void tst_Find::boxesAlignEachParagraphByItsDirection_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("sides");
+    QTest::newRow("find box") << "en" << "find" << QStringLiteral("کتاب\nbook") << "right left";
+    QTest::newRow("replace box, latin first") << "fa" << "replace" << QStringLiteral("book\nکتاب") << "left right";
+    // A line with no letter of either direction waits at the side the interface reads from.
+    QTest::newRow("digits, persian interface") << "fa" << "find" << QStringLiteral("۱۲۳\n") << "right right";
+    QTest::newRow("digits, english interface") << "en" << "find" << QStringLiteral("۱۲۳\n") << "left left";
+}
+
+void tst_Find::boxesAlignEachParagraphByItsDirection()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    QFETCH(QString, sides);
+    Language::apply(language);
+    MainWindow w;
+    w.show();
+    Panel p(w);
+    p.dock->show();
+    QPlainTextEdit *target = box == QLatin1String("find") ? p.find : p.replace;
+    target->setPlainText(text);
+    target->viewport()->repaint();
+    QStringList shown;
+    for (QTextBlock block = target->document()->firstBlock(); block.isValid(); block = block.next())
+        shown << ((block.layout()->textOption().alignment() & Qt::AlignRight) ? QStringLiteral("right") : QStringLiteral("left"));
+    Language::apply(QStringLiteral("en"));
+    QCOMPARE(shown.join(QLatin1Char(' ')), sides);
 }
 
 void tst_Find::keysInTheBoxes_data()

@@ -375,7 +375,7 @@ void tst_Recovery::startUpOffersWhatWasLeft()
         }
         texts << Persian + kind;
         boxTexts << (untitled ? QStringLiteral("Tavlo was closed without saving the changes to an untitled document. Recover them?")
-                              : QStringLiteral("Tavlo was closed without saving the changes to '%1'. Recover them?").arg(path));
+                              : QStringLiteral("Tavlo was closed without saving the changes to '%1'. Recover them?").arg(isolated(path)));
     }
     const QString damagedFolder = RecoveryJournal::damagedFolder();
     const QString journalPath = RecoveryJournal::folder() + QLatin1Char('/') + journalsLeft().value(0);
@@ -387,11 +387,11 @@ void tst_Recovery::startUpOffersWhatWasLeft()
         texts[0] = Persian;
         boxTexts[0] += QStringLiteral("\n\nPart of what Tavlo kept could not be read back: the text is what could be "
                                       "rebuilt. The journal's bytes are kept in '%1'.")
-                           .arg(damagedFolder + QLatin1Char('/') + QFileInfo(journalPath).fileName());
+                           .arg(isolated(damagedFolder + QLatin1Char('/') + QFileInfo(journalPath).fileName()));
     } else if (journals.contains(QStringLiteral("unreadable"))) {
         writeFile(journalPath, "TAVLOJNL and then nothing sound");
         boxTexts[0] = QStringLiteral("A recovery journal could not be read. Its bytes are kept in '%1'.")
-                          .arg(damagedFolder + QLatin1Char('/') + QFileInfo(journalPath).fileName());
+                          .arg(isolated(damagedFolder + QLatin1Char('/') + QFileInfo(journalPath).fileName()));
     }
 
     {
@@ -418,7 +418,7 @@ void tst_Recovery::startUpOffersWhatWasLeft()
             const bool untitled = boxTexts[recovered].contains(QLatin1String("untitled"));
             QCOMPARE(documentText(w), texts[recovered]);
             QVERIFY(w.isModified());
-            QCOMPARE(w.windowTitle(), untitled ? QStringLiteral("*Untitled - Tavlo") : QStringLiteral("*kept.txt - Tavlo"));
+            QCOMPARE(w.windowTitle(), untitled ? QStringLiteral("*Untitled - Tavlo") : QStringLiteral("*") + isolated(QStringLiteral("kept.txt")) + QStringLiteral(" - Tavlo"));
             QCOMPARE(w.currentFile(), untitled ? QString() : path);
             QCOMPARE(w.sourceEncoding(), untitled ? 106 : 2256);
             QCOMPARE(readFile(path), onDisk);
@@ -457,7 +457,7 @@ void tst_Recovery::fileChangedSinceIsShownAndSaveAsks()
     bot.answer(QMessageBox::Yes);
     w.findChild<QAction *>(QStringLiteral("actionSave"))->trigger();
     QCOMPARE(bot.seen.size(), 2);
-    QVERIFY(bot.seen[1].text.startsWith(QStringLiteral("'%1' was changed by another program").arg(path)));
+    QVERIFY(bot.seen[1].text.startsWith(QStringLiteral("'%1' was changed by another program").arg(isolated(path))));
     QCOMPARE(readFile(path), (Persian + QStringLiteral("mine")).toUtf8());
     QTRY_VERIFY_WITH_TIMEOUT(journalsLeft().isEmpty(), DiskMs);
     QVERIFY(!bot.sawUnexpected());
@@ -579,11 +579,11 @@ void tst_Recovery::killDuringAnInPlaceSaveBringsBothBack()
     MainWindow w;
     w.startUp({QStringLiteral("tavlo")});
     QCOMPARE(bot.seen.size(), 1);
-    QCOMPARE(bot.seen[0].text, QStringLiteral("Tavlo was closed without saving the changes to '%1'. Recover them?").arg(path));
+    QCOMPARE(bot.seen[0].text, QStringLiteral("Tavlo was closed without saving the changes to '%1'. Recover them?").arg(isolated(path)));
     QCOMPARE(readFile(path), old);
     QCOMPARE(readFile(second), old);
     QCOMPARE(documentText(w), typed);
-    QCOMPARE(w.windowTitle(), QStringLiteral("*linked.txt - Tavlo"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("*") + isolated(QStringLiteral("linked.txt")) + QStringLiteral(" - Tavlo"));
     // Nothing is left behind.
     QVERIFY(kept.entryList(QDir::Files).isEmpty());
     bot.answer(QMessageBox::Ok);
@@ -614,11 +614,11 @@ void tst_Recovery::readOnlyDataFolderWarnsOnce()
         w.startUp({QStringLiteral("tavlo"), path});
         QCOMPARE(bot.seen.size(), 1);
         QCOMPARE(bot.seen[0].icon, QMessageBox::Warning);
-        QVERIFY(bot.seen[0].text.startsWith(QStringLiteral("Recovery is off: Tavlo cannot keep its recovery journal in '%1'.").arg(RecoveryJournal::folder())));
+        QVERIFY(bot.seen[0].text.startsWith(QStringLiteral("Recovery is off: Tavlo cannot keep its recovery journal in '%1'.").arg(isolated(RecoveryJournal::folder()))));
         // The editor still works, and says nothing more about it.
         editorOf(w)->textCursor().insertText(QStringLiteral("نو"));
         QTest::qWait(JournalKeeper::QuietMs + 500);
-        QCOMPARE(w.windowTitle(), QStringLiteral("*works.txt - Tavlo"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("*") + isolated(QStringLiteral("works.txt")) + QStringLiteral(" - Tavlo"));
         QVERIFY(w.findChild<QAction *>(QStringLiteral("actionSave"))->isEnabled());
         QMetaObject::invokeMethod(w.findChild<QAction *>(QStringLiteral("actionSave")), "trigger");
         QCOMPARE(readFile(path), (QStringLiteral("نو") + Persian).toUtf8());

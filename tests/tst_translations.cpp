@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/mnemonic.h"
 #include "gui/dialogs/fileinfo.h"
 #include "gui/dialogs/gotoline.h"
 #include "gui/dialogs/newver.h"
@@ -13,13 +14,21 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QDockWidget>
 #include <QFile>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 #include <QXmlStreamReader>
 #include <functional>
 #include <memory>
@@ -80,6 +89,30 @@ bool joinsNext(QChar c)
     return joining == QChar::Joining_Dual || joining == QChar::Joining_Causing;
 }
 
+// Every finished translation of a .ts file, keyed by its context and source; plural forms are
+// joined.
+QList<std::pair<QString, QString>> translationsOf(const QString &file)
+{
+    QList<std::pair<QString, QString>> found;
+    QFile ts(file);
+    if (!ts.open(QIODevice::ReadOnly))
+        return found;
+    QXmlStreamReader xml(&ts);
+    QString context, source;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (xml.name() == QLatin1String("source"))
+            source = xml.readElementText();
+        else if (xml.name() == QLatin1String("translation"))
+            found.append({context + QStringLiteral(": ") + source, xml.readElementText(QXmlStreamReader::IncludeChildElements)});
+    }
+    return found;
+}
+
 // Builds each window of the program once, ready to be walked. The dialogs are modal and made
 // for one use, so the language never changes under them; the main window must follow a change.
 QList<std::pair<QString, std::function<QWidget *()>>> windows()
@@ -112,6 +145,14 @@ private slots:
     void persianIsRightToLeft();
     void menuMnemonics_data();
     void menuMnemonics();
+    void translatedTextsFollowTheRules_data();
+    void translatedTextsFollowTheRules();
+    void contextMenusSayWhatTheEditMenuSays_data();
+    void contextMenusSayWhatTheEditMenuSays();
+    void everyPlaceIsolatesAName_data();
+    void everyPlaceIsolatesAName();
+    void versionAndBuildInOneScript_data();
+    void versionAndBuildInOneScript();
 };
 
 void tst_Translations::initTestCase()
@@ -214,6 +255,11 @@ void tst_Translations::persianIsRightToLeft()
     QCOMPARE(w.findChild<QWidget *>(QStringLiteral("textEdit"))->layoutDirection(), Qt::LeftToRight);
     QCOMPARE(w.windowTitle(), QStringLiteral("بی‌نام - Tavlo"));
     QCOMPARE(w.findChild<QMenu *>(QStringLiteral("menuFile"))->title(), QStringLiteral("پروند&ه"));
+    // The labels that name two shortcuts read like the rest of the shortcut column.
+    const QString ctrl = QCoreApplication::translate("QShortcut", "Ctrl");
+    QVERIFY(ctrl != QLatin1String("Ctrl"));
+    for (const char *action : {"actionExit", "actionFind"})
+        QVERIFY(w.findChild<QAction *>(QString::fromLatin1(action))->text().section(QLatin1Char('\t'), 1).contains(ctrl + QLatin1Char('+')));
 }
 
 void tst_Translations::menuMnemonics_data()
@@ -258,6 +304,168 @@ void tst_Translations::menuMnemonics()
         }
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+void tst_Translations::translatedTextsFollowTheRules_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::newRow("persian") << QStringLiteral(TAVLO_SOURCE_DIR "/translations/tavlo_fa.ts");
+    QTest::newRow("arabic") << QStringLiteral(TAVLO_SOURCE_DIR "/translations/tavlo_ar.ts");
+}
+
+// No mnemonic cuts a letter off the one before it, and no translation wraps an argument in
+// direction marks: the code isolates every name it passes, and marks around it would only
+// reorder a Persian path.
+void tst_Translations::translatedTextsFollowTheRules()
+{
+    QFETCH(QString, file);
+    const QList<std::pair<QString, QString>> translations = translationsOf(file);
+    QVERIFY(translations.size() > 100);
+    static const QRegularExpression markedArgument(
+        QStringLiteral("[\\x{200E}\\x{200F}\\x{202A}-\\x{202E}\\x{2066}-\\x{2069}]%L?\\d|%L?\\d[\\x{200E}\\x{200F}\\x{202A}-\\x{202E}\\x{2066}-\\x{2069}]"));
+    QStringList faults;
+    for (const auto &entry : translations) {
+        int marked = -1;
+        const QString shown = Mnemonic::shownText(entry.second, &marked);
+        if (Mnemonic::joinsPrevious(shown, marked))
+            faults << QStringLiteral("mnemonic joins the letter before: ") + entry.first + QStringLiteral(" -> ") + entry.second;
+        if (entry.second.contains(markedArgument))
+            faults << QStringLiteral("argument wrapped in marks: ") + entry.first;
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+void tst_Translations::contextMenusSayWhatTheEditMenuSays_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("persian") << "fa";
+    QTest::newRow("arabic") << "ar";
+}
+
+// Tavlo's translator, installed after Qt's, is asked first: the text boxes' context menus name
+// the commands as the Edit menu does, and Qt's button texts keep the mnemonic rule too.
+void tst_Translations::contextMenusSayWhatTheEditMenuSays()
+{
+    QFETCH(QString, language);
+    Language::apply(language);
+    QStringList faults;
+    for (const char *command : {"&Undo", "&Redo", "Cu&t", "&Copy", "&Paste"}) {
+        const QString menu = QCoreApplication::translate("MainWindow", command);
+        for (const char *context : {"QWidgetTextControl", "QLineEdit"})
+            if (QCoreApplication::translate(context, command) != menu)
+                faults << QString::fromLatin1(context) + QStringLiteral(": ") + QCoreApplication::translate(context, command)
+                        + QStringLiteral(" != ") + menu;
+    }
+    for (const char *button : {"&Yes", "&No", "OK", "Cancel"}) {
+        const QString text = QCoreApplication::translate("QPlatformTheme", button);
+        int marked = -1;
+        const QString shown = Mnemonic::shownText(text, &marked);
+        if (text == QLatin1String(button) || Mnemonic::joinsPrevious(shown, marked))
+            faults << QStringLiteral("QPlatformTheme: ") + text;
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+void tst_Translations::everyPlaceIsolatesAName_data()
+{
+    QTest::addColumn<QString>("place");
+    QTest::newRow("title") << "title";
+    QTest::newRow("title with the full address") << "full address";
+    QTest::newRow("recent files menu") << "recent";
+    QTest::newRow("file information, name") << "info name";
+    QTest::newRow("file information, address") << "info address";
+    QTest::newRow("message naming the path") << "message";
+}
+
+// A Persian name with a right-to-left override and a TAB, in a Persian folder, shown in the
+// Persian interface: isolated, its controls visible, wherever it is shown.
+void tst_Translations::everyPlaceIsolatesAName()
+{
+    QFETCH(QString, place);
+    Language::apply(QStringLiteral("fa"));
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QStringLiteral("/نامه‌ها");
+    const QString name = QStringLiteral("گزارش ۲\t\u202Etxt.exe");
+    const QString shownName = QStringLiteral("گزارش ۲\u2409[U+202E]txt.exe");
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = folder + QLatin1Char('/') + name;
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("x");
+    }
+    MainWindow w;
+    w.startUp({QStringLiteral("tavlo"), path});
+    QString shown, expected = isolated(folder + QLatin1Char('/') + shownName);
+    if (place == QLatin1String("title")) {
+        shown = w.windowTitle();
+        expected = isolated(shownName);
+    } else if (place == QLatin1String("full address")) {
+        w.findChild<QAction *>(QStringLiteral("actionFull_Address"))->trigger();
+        shown = w.windowTitle();
+    } else if (place == QLatin1String("recent")) {
+        for (QAction *a : w.findChild<QMenu *>(QStringLiteral("menuFile"))->actions())
+            if (a->data().toString() == path)
+                shown = a->text();
+    } else if (place == QLatin1String("message")) {
+        QVERIFY(QFile::remove(path));
+        ModalBot bot;
+        bot.answer(QMessageBox::Ok);
+        QVERIFY(!w.loadFile(path));
+        QCOMPARE(bot.seen.size(), 1);
+        shown = bot.seen.first().text;
+    } else {
+        QString infoPath = path;
+        QTextEdit edit;
+        FileInfo dialog;
+        ModalBot bot;
+        const bool address = place == QLatin1String("info address");
+        bot.act([&](QWidget *box) {
+            shown = box->findChild<QPlainTextEdit *>(address ? QStringLiteral("plainTextEdit") : QStringLiteral("plainTextEditName"))
+                        ->toPlainText();
+            box->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        });
+        dialog.exec(&infoPath, &edit);
+        expected = isolated(address ? folder : shownName);
+    }
+    QVERIFY2(shown.contains(expected), qPrintable(shown));
+    QVERIFY(!shown.contains(QLatin1Char('\t')) && !shown.contains(QChar(0x202E)));
+}
+
+void tst_Translations::versionAndBuildInOneScript_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("place");
+    QTest::newRow("persian about box") << "fa" << "about";
+    QTest::newRow("persian new version") << "fa" << "new version";
+    QTest::newRow("arabic about box") << "ar" << "about";
+    QTest::newRow("arabic new version") << "ar" << "new version";
+}
+
+// "1.1.6" beside a build number in Persian digits would read as two scripts in one line.
+void tst_Translations::versionAndBuildInOneScript()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, place);
+    Language::apply(language);
+    QString shown;
+    if (place == QLatin1String("about")) {
+        shown = MainWindow::aboutText();
+    } else {
+        MainWindow w;
+        NewVer dialog;
+        ModalBot bot;
+        bot.act([&](QWidget *box) {
+            shown = box->findChild<QLabel *>(QStringLiteral("label"))->text();
+            box->close();
+        });
+        QString log;
+        dialog.exec(&log, &w);
+    }
+    const QString version = shown.section(QStringLiteral("<br>"), 0, 0);
+    const QChar one(ushort(QLocale(language).zeroDigit().unicode() + 1));
+    QVERIFY2(version.contains(one), qPrintable(version));
+    QVERIFY2(!version.contains(QRegularExpression(QStringLiteral("[0-9]"))), qPrintable(version));
 }
 
 QTEST_MAIN(tst_Translations)

@@ -5,7 +5,7 @@
     <name>DocumentPrinter</name>
     <message>
         <source>Cancel</source>
-        <translation>إلغاء</translation>
+        <translation>ألغِ</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
@@ -21,15 +21,15 @@
     </message>
     <message>
         <source>Preparing the preview of &apos;%1&apos;...</source>
-        <translation>جارٍ تحضير معاينة «⁨%1⁩»...</translation>
+        <translation>جارٍ تحضير معاينة «%1»...</translation>
     </message>
     <message>
         <source>Printing &apos;%1&apos;...</source>
-        <translation>جارٍ طباعة «⁨%1⁩»...</translation>
+        <translation>جارٍ طباعة «%1»...</translation>
     </message>
     <message>
         <source>Unable to print &apos;%1&apos;.</source>
-        <translation>تعذّرت طباعة «⁨%1⁩».</translation>
+        <translation>تعذّرت طباعة «%1».</translation>
     </message>
     <message>
         <source>Export as PDF</source>
@@ -41,11 +41,11 @@
     </message>
     <message>
         <source>Exporting &apos;%1&apos;...</source>
-        <translation>جارٍ تصدير «⁨%1⁩»...</translation>
+        <translation>جارٍ تصدير «%1»...</translation>
     </message>
     <message>
         <source>Unable to export &apos;%1&apos;.</source>
-        <translation>تعذّر تصدير «⁨%1⁩».</translation>
+        <translation>تعذّر تصدير «%1».</translation>
     </message>
 </context>
 <context>
@@ -171,7 +171,7 @@
     </message>
     <message>
         <source>Recovery is off: Tavlo cannot keep its recovery journal in &apos;%1&apos;. Changes not yet saved will be lost if Tavlo or the computer stops.</source>
-        <translation>الاستعادة معطّلة: لا يستطيع Tavlo الاحتفاظ بسجل الاستعادة في «⁨%1⁩». ستضيع التغييرات التي لم تُحفظ بعد إذا توقف Tavlo أو الحاسوب.</translation>
+        <translation>الاستعادة معطّلة: لا يستطيع Tavlo الاحتفاظ بسجل الاستعادة في «%1». ستضيع التغييرات التي لم تُحفظ بعد إذا توقف Tavlo أو الحاسوب.</translation>
     </message>
 </context>
 <context>
@@ -190,23 +190,23 @@
     </message>
     <message>
         <source>Find Previous (Shift+Enter)</source>
-        <translation>بحث عن السابق (Shift+Enter)</translation>
+        <translation>ابحث عن السابق (Shift+Enter)</translation>
     </message>
     <message>
         <source>Find ˄</source>
-        <translation>بحث ˄</translation>
+        <translation>ابحث ˄</translation>
     </message>
     <message>
         <source>Find Next (Enter)</source>
-        <translation>بحث عن التالي (Enter)</translation>
+        <translation>ابحث عن التالي (Enter)</translation>
     </message>
     <message>
         <source>Find ˅</source>
-        <translation>بحث ˅</translation>
+        <translation>ابحث ˅</translation>
     </message>
     <message>
         <source>Find All</source>
-        <translation>بحث عن الكل</translation>
+        <translation>ابحث عن الكل</translation>
     </message>
     <message>
         <source>Match...</source>
@@ -214,15 +214,15 @@
     </message>
     <message>
         <source>Replace ˄</source>
-        <translation>استبدال ˄</translation>
+        <translation>استبدل ˄</translation>
     </message>
     <message>
         <source>Replace ˅</source>
-        <translation>استبدال ˅</translation>
+        <translation>استبدل ˅</translation>
     </message>
     <message>
         <source>Replace All</source>
-        <translation>استبدال الكل</translation>
+        <translation>استبدل الكل</translation>
     </message>
     <message>
         <source>Find what:</source>
@@ -242,11 +242,11 @@
     </message>
     <message>
         <source>Open...</source>
-        <translation>فتح...</translation>
+        <translation>افتح...</translation>
     </message>
     <message>
         <source>Save As UTF-8...</source>
-        <translation>حفظ باسم بترميز UTF-8...</translation>
+        <translation>احفظ باسم بترميز UTF-8...</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -254,7 +254,7 @@
     </message>
     <message>
         <source>Reload</source>
-        <translation>إعادة التحميل</translation>
+        <translation>أعد التحميل</translation>
     </message>
     <message>
         <source>the Tavlo developers</source>
@@ -286,7 +286,7 @@
     </message>
     <message>
         <source>Homepage: %1</source>
-        <translation>الصفحة الرئيسية: ⁨%1⁩</translation>
+        <translation>الصفحة الرئيسية: %1</translation>
     </message>
     <message>
         <source>About</source>
@@ -310,11 +310,11 @@
     </message>
     <message>
         <source>File &apos;%1&apos; was not found.</source>
-        <translation>لم يُعثر على الملف «⁨%1⁩».</translation>
+        <translation>لم يُعثر على الملف «%1».</translation>
     </message>
     <message>
         <source>File &apos;%1&apos; is too large to open.</source>
-        <translation>الملف «⁨%1⁩» كبير جدًا ولا يمكن فتحه.</translation>
+        <translation>الملف «%1» كبير جدًا ولا يمكن فتحه.</translation>
     </message>
     <message>
         <source>Only %1 of %2 bytes could be read.</source>
@@ -322,7 +322,7 @@
     </message>
     <message>
         <source>Unable to open &apos;%1&apos;.</source>
-        <translation>تعذّر فتح «⁨%1⁩».</translation>
+        <translation>تعذّر فتح «%1».</translation>
     </message>
     <message>
         <source>Text (*.txt);;All Files (*.*)</source>
@@ -330,7 +330,7 @@
     </message>
     <message>
         <source>You are trying to save a file in UTF-8 which its previous encoding was &apos;%1&apos;.&lt;br&gt;&lt;br&gt;Proceed?</source>
-        <translation>أنت على وشك حفظ الملف بترميز UTF-8، وكان ترميزه السابق «⁨%1⁩».&lt;br&gt;&lt;br&gt;هل تريد المتابعة؟</translation>
+        <translation>أنت على وشك حفظ الملف بترميز UTF-8، وكان ترميزه السابق «%1».&lt;br&gt;&lt;br&gt;هل تريد المتابعة؟</translation>
     </message>
     <message>
         <source>Save</source>
@@ -338,7 +338,7 @@
     </message>
     <message>
         <source>Unable to save &apos;%1&apos;.</source>
-        <translation>تعذّر حفظ «⁨%1⁩».</translation>
+        <translation>تعذّر حفظ «%1».</translation>
     </message>
     <message>
         <source>It is not a regular file.</source>
@@ -346,13 +346,13 @@
     </message>
     <message>
         <source>The file may be damaged. Its previous content is kept in &apos;%1&apos;.</source>
-        <translation>قد يكون الملف تالفًا. محتواه السابق محفوظ في «⁨%1⁩».</translation>
+        <translation>قد يكون الملف تالفًا. محتواه السابق محفوظ في «%1».</translation>
     </message>
     <message>
         <source>&apos;%1&apos; was changed by another program since Tavlo opened or saved it.
 
 Do you want to overwrite it?</source>
-        <translation>عدّل برنامج آخر «⁨%1⁩» بعد أن فتحه Tavlo أو حفظه.
+        <translation>عدّل برنامج آخر «%1» بعد أن فتحه Tavlo أو حفظه.
 
 هل تريد الكتابة فوقه؟</translation>
     </message>
@@ -469,15 +469,15 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>إلغاء</translation>
+        <translation>ألغِ</translation>
     </message>
     <message>
         <source>Opening &apos;%1&apos;...</source>
-        <translation>جارٍ فتح «⁨%1⁩»...</translation>
+        <translation>جارٍ فتح «%1»...</translation>
     </message>
     <message>
         <source>The longest line of &apos;%1&apos; has %2 characters. Editing a line this long is slow.</source>
-        <translation>عدد الأحرف في أطول سطر من «⁨%1⁩» هو %2، وتحرير سطر بهذا الطول بطيء.</translation>
+        <translation>عدد الأحرف في أطول سطر من «%1» هو %2، وتحرير سطر بهذا الطول بطيء.</translation>
     </message>
     <message>
         <source>Tavlo can open the file only with its lines broken.</source>
@@ -517,27 +517,27 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation>&amp;فتح...</translation>
+        <translation>&amp;افتح...</translation>
     </message>
     <message>
         <source>&amp;Save UTF-8</source>
-        <translation>&amp;حفظ بترميز UTF-8</translation>
+        <translation>ا&amp;حفظ بترميز UTF-8</translation>
     </message>
     <message>
         <source>Save &amp;As UTF-8...</source>
-        <translation>حفظ &amp;باسم بترميز UTF-8...</translation>
+        <translation>احفظ &amp;باسم بترميز UTF-8...</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation>&amp;قص</translation>
+        <translation>&amp;قصّ</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation>&amp;نسخ</translation>
+        <translation>ا&amp;نسخ</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation>&amp;لصق</translation>
+        <translation>&amp;الصق</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
@@ -545,15 +545,11 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>إعا&amp;دة</translation>
-    </message>
-    <message>
-        <source>E&amp;xit	Alt+F4, Ctrl+W</source>
-        <translation>خر&amp;وج	Alt+F4, Ctrl+W</translation>
+        <translation>&amp;أعد</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation>تحديد &amp;الكل</translation>
+        <translation>حدّ&amp;د الكل</translation>
     </message>
     <message>
         <source>&amp;About...</source>
@@ -565,19 +561,19 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>&amp;Zero width non-joiner</source>
-        <translation>فاصل غير واصل بعر&amp;ض صفري</translation>
+        <translation>&amp;فاصل منع الوصل (ZWNJ)</translation>
     </message>
     <message>
         <source>Rig&amp;ht-to-left mark</source>
-        <translation>علامة &amp;من اليمين إلى اليسار</translation>
+        <translation>علامة من اليمين إلى اليسا&amp;ر (RLM)</translation>
     </message>
     <message>
         <source>&amp;Left-to-right mark</source>
-        <translation>علامة من اليسار &amp;إلى اليمين</translation>
+        <translation>علامة من اليسار &amp;إلى اليمين (LRM)</translation>
     </message>
     <message>
         <source>&amp;Reload</source>
-        <translation>&amp;إعادة التحميل</translation>
+        <translation>&amp;أعد التحميل</translation>
     </message>
     <message>
         <source>Show &amp;Full Address in Title Bar</source>
@@ -600,12 +596,8 @@ Do you want to reload it?</source>
         <translation>دون التفاف الأسطر - من اليمين &amp;إلى اليسار</translation>
     </message>
     <message>
-        <source>&amp;Find and Replace...	Ctrl+F, Ctrl+H</source>
-        <translation>بحث &amp;واستبدال...	Ctrl+F, Ctrl+H</translation>
-    </message>
-    <message>
         <source>&amp;Date-Time</source>
-        <translation>التا&amp;ريخ والوقت</translation>
+        <translation>التاريخ &amp;والوقت</translation>
     </message>
     <message>
         <source>Check for &amp;updates...</source>
@@ -613,15 +605,15 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation>&amp;بحث عن التالي</translation>
+        <translation>ابحث &amp;عن التالي</translation>
     </message>
     <message>
         <source>Find Pre&amp;vious</source>
-        <translation>بحث &amp;عن السابق</translation>
+        <translation>ا&amp;بحث عن السابق</translation>
     </message>
     <message>
         <source>File &amp;Information...</source>
-        <translation>معلومات &amp;الملف...</translation>
+        <translation>معلومات ا&amp;لملف...</translation>
     </message>
     <message>
         <source>To &amp;Persian Letters</source>
@@ -669,7 +661,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Before it writes the file in place, Tavlo keeps a copy of the old content in &apos;%1&apos;, and could not: %2</source>
-        <translation>قبل أن يكتب Tavlo الملف في مكانه، يحتفظ بنسخة من محتواه السابق في «⁨%1⁩»، وتعذّر عليه ذلك: %2</translation>
+        <translation>قبل أن يكتب Tavlo الملف في مكانه، يحتفظ بنسخة من محتواه السابق في «%1»، وتعذّر عليه ذلك: %2</translation>
     </message>
     <message>
         <source>Tidy Persian Te&amp;xt...</source>
@@ -716,7 +708,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>&amp;طباعة...</translation>
+        <translation>ا&amp;طبع...</translation>
     </message>
     <message>
         <source>Print Pre&amp;view...</source>
@@ -724,7 +716,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>&amp;Export as PDF...</source>
-        <translation>تصد&amp;ير بصيغة PDF...</translation>
+        <translation>صدّ&amp;ر بصيغة PDF...</translation>
     </message>
     <message>
         <source>Date-Time (&amp;Solar Hijri)</source>
@@ -732,11 +724,11 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Date-Time (Hi&amp;jri)</source>
-        <translation>التاريخ والوقت (&amp;هجري)</translation>
+        <translation>التاريخ والوقت (هجر&amp;ي)</translation>
     </message>
     <message>
         <source>&amp;Go to Line...</source>
-        <translation>الانتقال إلى &amp;سطر...</translation>
+        <translation>انتقل إلى &amp;سطر...</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
@@ -764,11 +756,24 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Recovering &apos;%1&apos;...</source>
-        <translation>جارٍ استعادة «⁨%1⁩»...</translation>
+        <translation>جارٍ استعادة «%1»...</translation>
     </message>
     <message>
         <source>Recover</source>
         <translation>استعادة</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>two shortcuts of one command</comment>
+        <translation>%1، %2</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>خر&amp;وج</translation>
+    </message>
+    <message>
+        <source>&amp;Find and Replace...</source>
+        <translation>ابحث واستبد&amp;ل...</translation>
     </message>
     <message>
         <source>Convert</source>
@@ -780,7 +785,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Saving &apos;%1&apos;...</source>
-        <translation>جارٍ حفظ «⁨%1⁩»...</translation>
+        <translation>جارٍ حفظ «%1»...</translation>
     </message>
     <message>
         <source>Find</source>
@@ -885,7 +890,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Go to %1 to download!</source>
-        <translation>انتقل إلى ⁨%1⁩ لتنزيله!</translation>
+        <translation>انتقل إلى %1 لتنزيله!</translation>
     </message>
 </context>
 <context>
@@ -908,7 +913,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Central European</source>
-        <translation>وسط أوروبا</translation>
+        <translation>أوروبا الوسطى</translation>
     </message>
     <message>
         <source>Cyrillic</source>
@@ -916,7 +921,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Western European</source>
-        <translation>غرب أوروبا</translation>
+        <translation>أوروبا الغربية</translation>
     </message>
     <message>
         <source>Greek</source>
@@ -955,6 +960,52 @@ Do you want to reload it?</source>
     </message>
 </context>
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>ترا&amp;جع</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;أعد</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;قصّ</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>ا&amp;نسخ</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;الصق</translation>
+    </message>
+</context>
+<context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>ترا&amp;جع</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;أعد</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;قصّ</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>ا&amp;نسخ</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;الصق</translation>
+    </message>
+</context>
+<context>
     <name>RecoveryPrompt</name>
     <message>
         <source>Recover</source>
@@ -962,7 +1013,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>A recovery journal could not be read. Its bytes are kept in &apos;%1&apos;.</source>
-        <translation>تعذّرت قراءة أحد سجلات الاستعادة. بايتاته محفوظة في «⁨%1⁩».</translation>
+        <translation>تعذّرت قراءة أحد سجلات الاستعادة. بايتاته محفوظة في «%1».</translation>
     </message>
     <message>
         <source>Tavlo was closed without saving the changes to an untitled document. Recover them?</source>
@@ -970,11 +1021,11 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Tavlo was closed without saving the changes to &apos;%1&apos;. Recover them?</source>
-        <translation>أُغلق Tavlo دون حفظ التغييرات في «⁨%1⁩». هل تريد استعادتها؟</translation>
+        <translation>أُغلق Tavlo دون حفظ التغييرات في «%1». هل تريد استعادتها؟</translation>
     </message>
     <message>
         <source>Part of what Tavlo kept could not be read back: the text is what could be rebuilt. The journal&apos;s bytes are kept in &apos;%1&apos;.</source>
-        <translation>تعذّرت قراءة جزء مما احتفظ به Tavlo: النص هو ما أمكن إعادة بنائه. بايتات سجل الاستعادة محفوظة في «⁨%1⁩».</translation>
+        <translation>تعذّرت قراءة جزء مما احتفظ به Tavlo: النص هو ما أمكن إعادة بنائه. بايتات سجل الاستعادة محفوظة في «%1».</translation>
     </message>
 </context>
 <context>
@@ -1110,7 +1161,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Match Alef Hamza YehKeh</source>
-        <translation>مطابقة أشكال الألف والهمزة والياء والكاف</translation>
+        <translation>التمييز بين أشكال الألف والهمزة والياء والكاف</translation>
     </message>
 </context>
 </TS>

@@ -5,7 +5,7 @@
     <name>DocumentPrinter</name>
     <message>
         <source>Cancel</source>
-        <translation>لغو</translation>
+        <translation>انصراف</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
@@ -21,15 +21,15 @@
     </message>
     <message>
         <source>Preparing the preview of &apos;%1&apos;...</source>
-        <translation>در حال آماده کردن پیش‌نمایش «‎%1‎»...</translation>
+        <translation>در حال آماده کردن پیش‌نمایش «%1»...</translation>
     </message>
     <message>
         <source>Printing &apos;%1&apos;...</source>
-        <translation>در حال چاپ «‎%1‎»...</translation>
+        <translation>در حال چاپ «%1»...</translation>
     </message>
     <message>
         <source>Unable to print &apos;%1&apos;.</source>
-        <translation>نمی‌توان «‎%1‎» را چاپ کرد.</translation>
+        <translation>نمی‌توان «%1» را چاپ کرد.</translation>
     </message>
     <message>
         <source>Export as PDF</source>
@@ -41,11 +41,11 @@
     </message>
     <message>
         <source>Exporting &apos;%1&apos;...</source>
-        <translation>در حال برون‌بری «‎%1‎»...</translation>
+        <translation>در حال برون‌بری «%1»...</translation>
     </message>
     <message>
         <source>Unable to export &apos;%1&apos;.</source>
-        <translation>نمی‌توان «‎%1‎» را برون‌بری کرد.</translation>
+        <translation>نمی‌توان «%1» را برون‌بری کرد.</translation>
     </message>
 </context>
 <context>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>Recovery is off: Tavlo cannot keep its recovery journal in &apos;%1&apos;. Changes not yet saved will be lost if Tavlo or the computer stops.</source>
-        <translation>بازیابی خاموش است: Tavlo نمی‌تواند پروندهٔ بازیابی‌اش را در «‎%1‎» نگه دارد. اگر Tavlo یا رایانه از کار بیفتد، تغییراتی که هنوز ذخیره نشده‌اند از دست می‌روند.</translation>
+        <translation>بازیابی خاموش است: Tavlo نمی‌تواند پروندهٔ بازیابی‌اش را در «%1» نگه دارد. اگر Tavlo یا رایانه از کار بیفتد، تغییراتی که هنوز ذخیره نشده‌اند از دست می‌روند.</translation>
     </message>
 </context>
 <context>
@@ -271,7 +271,7 @@
     </message>
     <message>
         <source>Homepage: %1</source>
-        <translation>صفحه‌ی خانگی: %1‎</translation>
+        <translation>صفحه‌ی خانگی: %1</translation>
     </message>
     <message>
         <source>About</source>
@@ -295,11 +295,11 @@
     </message>
     <message>
         <source>File &apos;%1&apos; was not found.</source>
-        <translation>پرونده‌ی «‎%1‎» پیدا نشد.</translation>
+        <translation>پرونده‌ی «%1» پیدا نشد.</translation>
     </message>
     <message>
         <source>File &apos;%1&apos; is too large to open.</source>
-        <translation>پرونده‌ی «‎%1‎» بزرگ‌تر از آن است که باز شود.</translation>
+        <translation>پرونده‌ی «%1» بزرگ‌تر از آن است که باز شود.</translation>
     </message>
     <message>
         <source>Only %1 of %2 bytes could be read.</source>
@@ -307,15 +307,15 @@
     </message>
     <message>
         <source>Unable to open &apos;%1&apos;.</source>
-        <translation>نمی‌توان «‎%1‎» را باز کرد.</translation>
+        <translation>نمی‌توان «%1» را باز کرد.</translation>
     </message>
     <message>
         <source>Text (*.txt);;All Files (*.*)</source>
-        <translation>متن (*.txt);;همه‌ی پرونده‌ها (*.*)</translation>
+        <translation>پرونده‌های متنی (*.txt);;همه‌ی پرونده‌ها (*.*)</translation>
     </message>
     <message>
         <source>You are trying to save a file in UTF-8 which its previous encoding was &apos;%1&apos;.&lt;br&gt;&lt;br&gt;Proceed?</source>
-        <translation>رمزگذاری پیشین این پرونده «‎%1‎» بوده است و اکنون با UTF-8 ذخیره می‌شود.&lt;br&gt;&lt;br&gt;می‌خواهید ادامه دهید؟</translation>
+        <translation>کدگذاری پیشین این پرونده «%1» بوده است و اکنون با UTF-8 ذخیره می‌شود.&lt;br&gt;&lt;br&gt;می‌خواهید ادامه دهید؟</translation>
     </message>
     <message>
         <source>Save</source>
@@ -323,7 +323,7 @@
     </message>
     <message>
         <source>Unable to save &apos;%1&apos;.</source>
-        <translation>نمی‌توان «‎%1‎» را ذخیره کرد.</translation>
+        <translation>نمی‌توان «%1» را ذخیره کرد.</translation>
     </message>
     <message>
         <source>It is not a regular file.</source>
@@ -331,13 +331,13 @@
     </message>
     <message>
         <source>The file may be damaged. Its previous content is kept in &apos;%1&apos;.</source>
-        <translation>ممکن است پرونده آسیب دیده باشد. محتوای پیشین آن در «‎%1‎» نگه داشته شده است.</translation>
+        <translation>ممکن است پرونده آسیب دیده باشد. محتوای پیشین آن در «%1» نگه داشته شده است.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; was changed by another program since Tavlo opened or saved it.
 
 Do you want to overwrite it?</source>
-        <translation>پرونده‌ی «‎%1‎» پس از آنکه Tavlo آن را باز یا ذخیره کرد، در برنامه‌ی دیگری تغییر کرده است.
+        <translation>پرونده‌ی «%1» پس از آنکه Tavlo آن را باز یا ذخیره کرد، در برنامه‌ی دیگری تغییر کرده است.
 
 می‌خواهید آن را بازنویسی کنید؟</translation>
     </message>
@@ -439,15 +439,15 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>لغو</translation>
+        <translation>انصراف</translation>
     </message>
     <message>
         <source>Opening &apos;%1&apos;...</source>
-        <translation>در حال باز کردن «‎%1‎»...</translation>
+        <translation>در حال باز کردن «%1»...</translation>
     </message>
     <message>
         <source>The longest line of &apos;%1&apos; has %2 characters. Editing a line this long is slow.</source>
-        <translation>بلندترین خط پرونده‌ی «‎%1‎» دارای %2 نویسه است. ویرایش خطی به این بلندی کند است.</translation>
+        <translation>بلندترین خط پرونده‌ی «%1» دارای %2 نویسه است. ویرایش خطی به این بلندی کند است.</translation>
     </message>
     <message>
         <source>Tavlo can open the file only with its lines broken.</source>
@@ -518,10 +518,6 @@ Do you want to reload it?</source>
         <translation>انجام &amp;دوباره</translation>
     </message>
     <message>
-        <source>E&amp;xit	Alt+F4, Ctrl+W</source>
-        <translation>خر&amp;وج	Alt+F4, Ctrl+W</translation>
-    </message>
-    <message>
         <source>Select &amp;All</source>
         <translation>&amp;انتخاب همه</translation>
     </message>
@@ -570,10 +566,6 @@ Do you want to reload it?</source>
         <translation>بدون شکستن خط - &amp;راست‌به‌چپ</translation>
     </message>
     <message>
-        <source>&amp;Find and Replace...	Ctrl+F, Ctrl+H</source>
-        <translation>&amp;جست‌وجو و جایگزینی...	Ctrl+F, Ctrl+H</translation>
-    </message>
-    <message>
         <source>&amp;Date-Time</source>
         <translation>تاریخ و &amp;ساعت</translation>
     </message>
@@ -603,19 +595,19 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Persian &amp;Digits</source>
-        <translation>ارقا&amp;م فارسی</translation>
+        <translation>به ارقا&amp;م فارسی (۰۱۲۳)</translation>
     </message>
     <message>
         <source>Arabic-&amp;Indic Digits</source>
-        <translation>&amp;ارقام عربی</translation>
+        <translation>به &amp;ارقام عربی (٠١٢٣)</translation>
     </message>
     <message>
         <source>&amp;Latin Digits</source>
-        <translation>ا&amp;رقام لاتین</translation>
+        <translation>به ا&amp;رقام لاتین (0123)</translation>
     </message>
     <message>
         <source>Final &amp;Yeh as Alef Maksura</source>
-        <translation>&amp;ی پایانی به شکل الف مقصوره</translation>
+        <translation>یا&amp;ی پایانی به شکل الف مقصوره</translation>
     </message>
     <message>
         <source>&amp;Language</source>
@@ -639,7 +631,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Before it writes the file in place, Tavlo keeps a copy of the old content in &apos;%1&apos;, and could not: %2</source>
-        <translation>پیش از آنکه Tavlo پرونده را در جای خودش بنویسد، نسخه‌ای از محتوای پیشین را در «‎%1‎» نگه می‌دارد و این کار ممکن نشد: %2</translation>
+        <translation>پیش از آنکه Tavlo پرونده را در جای خودش بنویسد، نسخه‌ای از محتوای پیشین را در «%1» نگه می‌دارد و این کار ممکن نشد: %2</translation>
     </message>
     <message>
         <source>Tidy Persian Te&amp;xt...</source>
@@ -729,11 +721,24 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Recovering &apos;%1&apos;...</source>
-        <translation>در حال بازیابی «‎%1‎»...</translation>
+        <translation>در حال بازیابی «%1»...</translation>
     </message>
     <message>
         <source>Recover</source>
         <translation>بازیابی</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>two shortcuts of one command</comment>
+        <translation>%1، %2</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>خر&amp;وج</translation>
+    </message>
+    <message>
+        <source>&amp;Find and Replace...</source>
+        <translation>&amp;جست‌وجو و جایگزینی...</translation>
     </message>
     <message>
         <source>Convert</source>
@@ -745,7 +750,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Saving &apos;%1&apos;...</source>
-        <translation>در حال ذخیرهٔ «‎%1‎»...</translation>
+        <translation>در حال ذخیرهٔ «%1»...</translation>
     </message>
     <message>
         <source>Find</source>
@@ -788,7 +793,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation>%L1 از %L2</translation>
+        <translation>%1 از %2</translation>
     </message>
     <message numerus="yes">
         <source>%n matches</source>
@@ -813,11 +818,11 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Remind me for:</source>
-        <translation>یادآوری دوباره پس از:</translation>
+        <translation>یادآوری پس از:</translation>
     </message>
     <message>
         <source>Download now!</source>
-        <translation>همین حالا بارگیری کنید!</translation>
+        <translation>بارگیری</translation>
     </message>
     <message>
         <source>1 Day</source>
@@ -845,7 +850,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Go to %1 to download!</source>
-        <translation>برای بارگیری به %1‎ بروید!</translation>
+        <translation>برای بارگیری به %1 بروید!</translation>
     </message>
 </context>
 <context>
@@ -856,7 +861,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Select an encoding.</source>
-        <translation>یک رمزگذاری انتخاب کنید.</translation>
+        <translation>یک کدگذاری انتخاب کنید.</translation>
     </message>
     <message>
         <source># Error.</source>
@@ -904,7 +909,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>&amp;Suggested: %1</source>
-        <translation>&amp;پیشنهاد: %1</translation>
+        <translation>پیشنها&amp;د: %1</translation>
     </message>
 </context>
 <context>
@@ -915,6 +920,52 @@ Do you want to reload it?</source>
     </message>
 </context>
 <context>
+    <name>QLineEdit</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;واگرد</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>انجام &amp;دوباره</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>بر&amp;ش</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;کپی</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>چسباند&amp;ن</translation>
+    </message>
+</context>
+<context>
+    <name>QWidgetTextControl</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;واگرد</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>انجام &amp;دوباره</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>بر&amp;ش</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;کپی</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>چسباند&amp;ن</translation>
+    </message>
+</context>
+<context>
     <name>RecoveryPrompt</name>
     <message>
         <source>Recover</source>
@@ -922,7 +973,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>A recovery journal could not be read. Its bytes are kept in &apos;%1&apos;.</source>
-        <translation>یک پروندهٔ بازیابی خوانده نشد. بایت‌های آن در «‎%1‎» نگه داشته شده است.</translation>
+        <translation>یک پروندهٔ بازیابی خوانده نشد. بایت‌های آن در «%1» نگه داشته شده است.</translation>
     </message>
     <message>
         <source>Tavlo was closed without saving the changes to an untitled document. Recover them?</source>
@@ -930,11 +981,11 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Tavlo was closed without saving the changes to &apos;%1&apos;. Recover them?</source>
-        <translation>Tavlo بسته شد و تغییرات «‎%1‎» ذخیره نشد. آن‌ها را بازیابی می‌کنید؟</translation>
+        <translation>Tavlo بسته شد و تغییرات «%1» ذخیره نشد. آن‌ها را بازیابی می‌کنید؟</translation>
     </message>
     <message>
         <source>Part of what Tavlo kept could not be read back: the text is what could be rebuilt. The journal&apos;s bytes are kept in &apos;%1&apos;.</source>
-        <translation>بخشی از آنچه Tavlo نگه داشته بود خوانده نشد: این متن همان است که می‌شد بازسازی کرد. بایت‌های پروندهٔ بازیابی در «‎%1‎» نگه داشته شده است.</translation>
+        <translation>بخشی از آنچه Tavlo نگه داشته بود خوانده نشد: این متن همان است که می‌شد بازسازی کرد. بایت‌های پروندهٔ بازیابی در «%1» نگه داشته شده است.</translation>
     </message>
 </context>
 <context>

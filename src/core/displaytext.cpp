@@ -24,15 +24,13 @@ bool isControl(ushort c)
 
 }
 
-QString displayText(const QString &name)
+QString displayName(const QString &name)
 {
-    bool unsafe = false;
-    for (const QChar c : name)
-        unsafe = unsafe || isBidiControl(c.unicode()) || isControl(c.unicode());
-    if (!unsafe)
+    if (name.isEmpty())
         return name;
-
-    QString shown(QChar(0x2068));
+    QString shown;
+    shown.reserve(name.size() + 2);
+    shown += QChar(0x2068);
     for (const QChar c : name) {
         const ushort u = c.unicode();
         if (u < 0x20)
@@ -45,4 +43,12 @@ QString displayText(const QString &name)
             shown += c;
     }
     return shown + QChar(0x2069);
+}
+
+QString displayText(const QString &name)
+{
+    for (const QChar c : name)
+        if (isBidiControl(c.unicode()) || isControl(c.unicode()))
+            return displayName(name);
+    return name;
 }

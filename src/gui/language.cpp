@@ -3,7 +3,6 @@
 #include "core/settings.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -37,6 +36,18 @@ void remove(QTranslator *&translator)
     delete translator;
     translator = nullptr;
 }
+
+// Qt's texts that Tavlo's translations say again over Qt's own: the context menus of the text
+// boxes name the commands as the Edit menu does (one Undo and Redo pair, the same command style),
+// and put their mnemonics on letters that do not join the letter before them. Tavlo's
+// translator, installed after Qt's, is asked first.
+[[maybe_unused]] const char *const QtTextsTranslatedAgain[] = {
+    QT_TRANSLATE_NOOP("QWidgetTextControl", "&Undo"), QT_TRANSLATE_NOOP("QWidgetTextControl", "&Redo"),
+    QT_TRANSLATE_NOOP("QWidgetTextControl", "Cu&t"),  QT_TRANSLATE_NOOP("QWidgetTextControl", "&Copy"),
+    QT_TRANSLATE_NOOP("QWidgetTextControl", "&Paste"), QT_TRANSLATE_NOOP("QLineEdit", "&Undo"),
+    QT_TRANSLATE_NOOP("QLineEdit", "&Redo"),          QT_TRANSLATE_NOOP("QLineEdit", "Cu&t"),
+    QT_TRANSLATE_NOOP("QLineEdit", "&Copy"),          QT_TRANSLATE_NOOP("QLineEdit", "&Paste"),
+};
 
 // Only the translations Tavlo ships count; any other language shows the English texts.
 QString supported(const QString &locale)
@@ -115,16 +126,21 @@ QString localNumber(qint64 number)
     return QLocale(Language::current()).toString(number);
 }
 
+QString localDigits(const QString &text)
+{
+    if (Language::current() == QLatin1String("en"))
+        return text;
+    const ushort zero = QLocale(Language::current()).zeroDigit().unicode();
+    QString local = text;
+    for (QChar &c : local)
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            c = QChar(ushort(zero + (c.unicode() - '0')));
+    return local;
+}
+
 QLocale interfaceLocale()
 {
     if (Language::current() == QLatin1String("en"))
         return QLocale(QLocale::English, QLocale::UnitedStates);
     return QLocale(Language::current());
-}
-
-QString leftToRightPath(const QString &path)
-{
-    if (QGuiApplication::layoutDirection() != Qt::RightToLeft || path.isEmpty())
-        return path;
-    return QChar(0x2066) + path + QChar(0x2069);
 }

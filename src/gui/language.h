@@ -31,12 +31,12 @@ QString current();
 // exactly as QString::number() writes it.
 QString localNumber(qint64 number);
 
+// A text's Latin digits in the digits of the interface's language, so that a version such as
+// "1.1.6" reads in the digits of the build number beside it; in English the text as it is.
+QString localDigits(const QString &text);
+
 // The locale whose digits the interface's figures take: Persian or Arabic in those interfaces,
 // and Latin digits grouped as in English in the English one, whatever the system's locale.
 QLocale interfaceLocale();
-
-// A path as a right-to-left interface shows it: kept left to right, so that "/tmp/a.txt" does not
-// read "tmp/a.txt/". In a left-to-right interface the path is returned as it is.
-QString leftToRightPath(const QString &path);
 
 #endif

@@ -18,7 +18,7 @@ QString saveFailureDetails(const SaveResult &saved)
     case SaveResult::NoKeptCopy:
         text = QCoreApplication::translate("MainWindow", "Before it writes the file in place, Tavlo keeps a copy of the old content in '%1', "
                                                          "and could not: %2")
-                   .arg(displayText(saved.keptCopy), saved.reason);
+                   .arg(displayName(saved.keptCopy), saved.reason);
         break;
     case SaveResult::Failed:
         text = saved.reason;
@@ -26,7 +26,7 @@ QString saveFailureDetails(const SaveResult &saved)
     case SaveResult::Damaged:
         text = saved.reason + QLatin1Char('\n')
             + QCoreApplication::translate("MainWindow", "The file may be damaged. Its previous content is kept in '%1'.")
-                  .arg(displayText(saved.keptCopy));
+                  .arg(displayName(saved.keptCopy));
         break;
     }
     return text;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/dialogs/fileinfo.h"
 #include "ui_fileinfo.h"
+#include "core/displaytext.h"
 #include "gui/language.h"
 
 #include <QClipboard>
@@ -43,8 +44,8 @@ int FileInfo::exec(QString *mFileName, QTextEdit *te)
     QString name = tr("(Untitled)");
     if (!mFileName->isEmpty()) {
         const QFileInfo info(*mFileName);
-        address = QDir::toNativeSeparators(info.absolutePath());
-        name = info.fileName();
+        address = displayName(QDir::toNativeSeparators(info.absolutePath()));
+        name = displayName(info.fileName());
     }
     ui->pushCopy->setEnabled(!mFileName->isEmpty());
     m_fileName = mFileName;

@@ -2,6 +2,7 @@
 #include "gui/dialogs/newver.h"
 #include "ui_newver.h"
 #include "core/appinfo.h"
+#include "core/displaytext.h"
 #include "core/settings.h"
 #include "gui/mainwindow/mainwindow.h"
 #include "gui/language.h"
@@ -45,9 +46,9 @@ int NewVer::exec(QString *newLog, MainWindow *mw)
 {
     m_mainWindow = mw;
     const QString page = AppInfo::productPage();
-    const QString link = QStringLiteral("<a href=\"") + page + QStringLiteral("\">") + page + QStringLiteral("</a>");
+    const QString link = QStringLiteral("<a href=\"") + page + QStringLiteral("\">") + displayName(page) + QStringLiteral("</a>");
     ui->label->setText(QStringLiteral("<b>") + tr("New version available!") + QStringLiteral("</b> ")
-                       + tr("Your Version: %1 Build %2").arg(QLatin1String(AppInfo::versionString()), localNumber(AppInfo::buildNumber))
+                       + tr("Your Version: %1 Build %2").arg(localDigits(QLatin1String(AppInfo::versionString())), localNumber(AppInfo::buildNumber))
                        + QStringLiteral("<br><br> ") + tr("Go to %1 to download!").arg(link) + QStringLiteral("<br>"));
     ui->plainTextEdit->setPlainText(*newLog);
     return QDialog::exec();

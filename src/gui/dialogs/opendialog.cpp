@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSet>
 #include <QTextBoundaryFinder>
 #include <QTextCodec>
@@ -28,14 +29,16 @@ OpenDialog::OpenDialog(QWidget *parent)
     ui->setupUi(this);
     ui->buttonBox->button(QDialogButtonBox::Ok)->setDefault(true);
     // Each paragraph of the preview takes the direction of its own text, as in the editor.
-    auto *preview = new QTextDocument(ui->plainTextEdit);
-    preview->setDocumentLayout(new ParagraphDirectionLayout(preview));
-    preview->setDefaultFont(ui->plainTextEdit->font());
     QTextOption option = textOptionFor(WrappedAuto);
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    preview->setDefaultTextOption(option);
-    ui->plainTextEdit->setDocument(preview);
+    ParagraphDirectionLayout::install(ui->plainTextEdit, option);
     ui->listWidget->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Alt+S takes the suggestion in every language, whatever letter its mnemonic marks there.
+    m_suggestionKey = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_S), this);
+    connect(m_suggestionKey, &QShortcut::activated, this, [this] {
+        if (ui->pushSuggested->isVisible())
+            ui->pushSuggested->animateClick();
+    });
 }
 
 OpenDialog::~OpenDialog()
@@ -228,6 +231,8 @@ void OpenDialog::fillList(const QList<int> &cleanMibs, const QList<int> &suggest
     ui->pushSuggested->setVisible(suggestion != nullptr);
     if (suggestion) {
         ui->pushSuggested->setText(tr("&Suggested: %1").arg(suggestion->text()));
+        // Where the mnemonic is Alt+S itself, two shortcuts of one key would take neither.
+        m_suggestionKey->setEnabled(ui->pushSuggested->shortcut() != m_suggestionKey->key());
         disconnect(ui->pushSuggested, &QPushButton::clicked, nullptr, nullptr);
         connect(ui->pushSuggested, &QPushButton::clicked, this, [this, suggestion] {
             ui->listWidget->clearSelection();

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QModelIndex;
+class QShortcut;
 
 namespace Ui {
 class OpenDialog;
@@ -41,6 +42,7 @@ private:
     Ui::OpenDialog *ui;
     int *m_ret = nullptr;
     QByteArray *m_data = nullptr;
+    QShortcut *m_suggestionKey = nullptr;
 };
 
 #endif

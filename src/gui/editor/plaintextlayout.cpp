@@ -541,6 +541,7 @@ void PlainTextLayout::draw(QPainter *painter, const PaintContext &context)
                 const QSignalBlocker blocker(bar);
                 bar->setValue(target);
             }
+            m_anchorValue = target;
             painter->translate(0, -m_scrollDelta);
             clip.translate(0, m_scrollDelta);
             m_scrollDelta = 0;
@@ -648,6 +649,7 @@ void PlainTextLayout::geometryChanged(bool contentReplaced)
             const QTextBlock top = blockAt(viewTop);
             m_anchorPosition = top.position();
             m_anchorOffset = viewTop - blockTop(top);
+            m_anchorValue = viewTop;
             m_anchorShare = -1;
             if (isLaidOut(top)) {
                 const QTextLayout *layout = top.layout();
@@ -788,16 +790,27 @@ void PlainTextLayout::flush(bool fromEventLoop) const
     }
     const QSizeF size = documentSize();
     if (size != m_reportedSize) {
-        // Lines that end at the right edge all move with it.
-        if (endsAtRightEdge() && size.width() != m_reportedSize.width())
+        // Lines that end at the right edge all move with it, and a view that showed their
+        // starts keeps showing them.
+        if (endsAtRightEdge() && size.width() != m_reportedSize.width()) {
             emit self->update(QRectF(0, 0, farAway, farAway));
+            QScrollBar *horizontal = view() ? view()->horizontalScrollBar() : nullptr;
+            if (horizontal && horizontal->value() == horizontal->maximum() && !m_showRightEnd) {
+                m_showRightEnd = true;
+                requestFlush();
+            }
+        }
         m_reportedSize = size;
         emit self->documentSizeChanged(size);
     }
     if (bar) {
         // The anchor waits for the event loop: a resize sets the scroll range only after the
         // page size, and a value set before then would be clamped to the old range.
-        if (m_anchorPosition >= 0 && fromEventLoop) {
+        // A view scrolled since by someone else (the reader, a file opening at its top) stays
+        // where it was put; one only clamped to the old, shorter range goes back to the anchor.
+        if (m_anchorPosition >= 0 && fromEventLoop && bar->value() != m_anchorValue && bar->value() != bar->maximum()) {
+            m_anchorPosition = -1;
+        } else if (m_anchorPosition >= 0 && fromEventLoop) {
             const QTextBlock block = document()->findBlock(m_anchorPosition);
             if (m_anchorShare < 0) {
                 bar->setValue(blockTop(block) + qMin(m_anchorOffset, block.lineCount() - 1));

@@ -130,6 +130,8 @@ private:
     // height; or, for a paragraph that was never laid out, its start and a distance in pixels.
     mutable int m_anchorPosition = -1;
     mutable int m_anchorOffset = 0;
+    // The scroll value the anchor was taken at, or the layout itself moved it to since.
+    mutable int m_anchorValue = 0;
     mutable qreal m_anchorShare = -1;
     // Unwrapped right-to-left lines start at the right: after new text or a new format the
     // view shows their starts.

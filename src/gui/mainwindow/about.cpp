@@ -2,6 +2,7 @@
 // The About box, the toolkit's About box and the file information command.
 #include "gui/mainwindow/mainwindow.h"
 #include "core/appinfo.h"
+#include "core/displaytext.h"
 #include "gui/dialogs/fileinfo.h"
 #include "ui_mainwindow.h"
 #include "gui/language.h"
@@ -23,10 +24,10 @@ QString MainWindow::aboutText()
         + tr("the Tavlo developers") + QStringLiteral("</a>");
     const QString icons = QStringLiteral("<a href=http://tango.freedesktop.org/Tango_Icon_Library>")
         + tr("Tango Icon Library") + QStringLiteral("</a>");
-    const QString homepage = QStringLiteral("<a href=\"") + page + QStringLiteral("\">") + page + QStringLiteral("</a>");
+    const QString homepage = QStringLiteral("<a href=\"") + page + QStringLiteral("\">") + displayName(page) + QStringLiteral("</a>");
 
     return QStringLiteral("<b><center>")
-        + tr("Tavlo ver %1 build %2").arg(QLatin1String(AppInfo::versionString()), localNumber(AppInfo::buildNumber))
+        + tr("Tavlo ver %1 build %2").arg(localDigits(QLatin1String(AppInfo::versionString())), localNumber(AppInfo::buildNumber))
         + QStringLiteral("</center></b><br>") + tr("Tavlo is a simple and useful plain text program for bidirectional texts:")
         + QStringLiteral("<br><br>") + picture + QLatin1Char(' ')
         + tr("Start your paragraph with a Right-to-left mark to make it right-aligned!") + QStringLiteral("<br><br>")

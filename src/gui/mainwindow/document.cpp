@@ -26,9 +26,9 @@ void MainWindow::refreshTitle(bool modified)
     if (m_file.isUntitled())
         name = tr("Untitled");
     else if (ui->actionFull_Address->isChecked())
-        name = leftToRightPath(displayText(QDir::toNativeSeparators(QFileInfo(m_file.path).filePath())));
+        name = displayName(QDir::toNativeSeparators(QFileInfo(m_file.path).filePath()));
     else
-        name = displayText(QFileInfo(m_file.path).fileName());
+        name = displayName(QFileInfo(m_file.path).fileName());
 
     const QString prefix = hasUnsavedChanges() ? QStringLiteral("*") : QString();
     setWindowTitle(tr("%1 - Tavlo").arg(prefix + name));

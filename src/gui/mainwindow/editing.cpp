@@ -70,7 +70,11 @@ void MainWindow::setWrapMode(int mode)
     ui->actionLeft_To_Right->setChecked(mode == NoWrapLeftToRight);
     ui->actionRight_To_Left->setChecked(mode == NoWrapRightToLeft);
 
-    ui->textEdit->document()->setDefaultTextOption(textOptionFor(mode));
+    const QTextOption option = textOptionFor(mode);
+    ui->textEdit->document()->setDefaultTextOption(option);
+    // The editor puts its own wrap mode on every document it takes: a large one, built off
+    // the GUI thread and taken whole, would come up wrapped whatever the mode.
+    ui->textEdit->setWordWrapMode(option.wrapMode());
 }
 
 int MainWindow::layoutMode() const

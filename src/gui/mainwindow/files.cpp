@@ -38,7 +38,7 @@ void MainWindow::warn(const QString &title, const QString &text)
 void MainWindow::warnLoadFailure(const QString &path, const LoadResult &result)
 {
     const QString open = tr("Open");
-    const QString shown = displayText(path);
+    const QString shown = displayName(path);
     switch (result.status) {
     case LoadResult::NotFound:
         warn(open, tr("File '%1' was not found.").arg(shown));
@@ -68,7 +68,7 @@ void MainWindow::warnLoadFailure(const QString &path, const LoadResult &result)
 
 void MainWindow::warnUndecodableName(const QString &path, bool saving)
 {
-    const QString shown = displayText(path);
+    const QString shown = displayName(path);
     warn(saving ? tr("Save") : tr("Open"),
          (saving ? tr("Unable to save '%1'.") : tr("Unable to open '%1'.")).arg(shown) + QLatin1Char('\n')
              + tr("The name is not valid UTF-8, so Tavlo could reach another file by it."));
@@ -130,7 +130,7 @@ bool MainWindow::loadFile(const QString &path)
         return false;
     }
     const bool large = QFileInfo(path).size() > BackgroundBytes;
-    const QString reading = tr("Opening '%1'...").arg(displayText(QFileInfo(path).fileName()));
+    const QString reading = tr("Opening '%1'...").arg(displayName(QFileInfo(path).fileName()));
     LoadResult result = large ? runWithProgress<LoadResult>(this, reading, [&path](const Progress &progress) {
                                     return readDocument(path, progress);
                                 })
@@ -215,7 +215,7 @@ bool MainWindow::showRecoveredText(const FileState &file, const QString &text)
     if (qint64(text.size()) * 2 > BackgroundBytes) {
         QThread *gui = thread();
         const QString name = file.isUntitled() ? tr("Untitled") : QFileInfo(file.path).fileName();
-        const QString label = tr("Recovering '%1'...").arg(displayText(name));
+        const QString label = tr("Recovering '%1'...").arg(displayName(name));
         document = runWithProgress<QTextDocument *>(this, label, [&text, gui](const Progress &progress) {
             return buildDocument(text, gui, progress);
         }, tr("Recover"));
@@ -297,7 +297,7 @@ bool MainWindow::on_actionSave_triggered()
         saved = writeDocument(path, saving);
     }
     if (saved.status != SaveResult::Ok) {
-        warn(tr("Save"), tr("Unable to save '%1'.").arg(displayText(path)) + QLatin1Char('\n') + saveFailureDetails(saved));
+        warn(tr("Save"), tr("Unable to save '%1'.").arg(displayName(path)) + QLatin1Char('\n') + saveFailureDetails(saved));
         return false;
     }
     // Only now, with every byte on disk, does the document count as saved.
@@ -312,7 +312,7 @@ bool MainWindow::on_actionSave_triggered()
 std::optional<SaveResult> MainWindow::writeInBackground(const QString &path, QString *saving)
 {
     QTextDocument *document = ui->textEdit->document();
-    WorkProgress progress(this, tr("Save"), tr("Saving '%1'...").arg(displayText(QFileInfo(path).fileName())));
+    WorkProgress progress(this, tr("Save"), tr("Saving '%1'...").arg(displayName(QFileInfo(path).fileName())));
     // The text is taken between turns of the event loop, and counts as saved only as it was
     // taken: nothing may change it until the save is done.
     const TextEditor::Busy busy(ui->textEdit);
@@ -352,7 +352,7 @@ bool MainWindow::confirmOverwriteOfChangedFile()
     QMessageBox box(QMessageBox::Warning, tr("Save"),
                     tr("'%1' was changed by another program since Tavlo opened or saved it.\n\n"
                        "Do you want to overwrite it?")
-                        .arg(displayText(m_file.path)),
+                        .arg(displayName(m_file.path)),
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::No);

@@ -3,13 +3,23 @@
 #include "gui/mainwindow/mainwindow.h"
 #include "ui_mainwindow.h"
 #include "gui/language.h"
+#include "gui/editor/paragraphdirection.h"
 #include "gui/widgets/matchhighlights.h"
 
 #include <QActionGroup>
 #include <QApplication>
 #include <QEvent>
+#include <QKeySequence>
 
 namespace {
+
+// Two shortcuts as the shortcut column of a menu names them, in the words Qt names the others.
+QString twoShortcuts(const QKeySequence &first, const QKeySequence &second)
+{
+    return MainWindow::tr("%1, %2", "two shortcuts of one command")
+        .arg(first.toString(QKeySequence::NativeText), second.toString(QKeySequence::NativeText));
+}
+
 // Qt's own translations carry this string; it is repeated here so that Tavlo's decide the
 // direction even where Qt's are missing.
 const char *const LayoutDirection = QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
@@ -65,6 +75,11 @@ void MainWindow::retranslate()
     m_languageMenu->setTitle(tr("&Language"));
     m_systemLanguageAction->setText(tr("&System"));
     m_clearRecentAction->setText(tr("(&Clear Recent Files List)"));
+    // A menu shows one shortcut of its own for a command; these two name both of theirs.
+    ui->actionExit->setText(tr("E&xit") + QLatin1Char('\t')
+                            + twoShortcuts(QKeySequence(Qt::ALT | Qt::Key_F4), QKeySequence(Qt::CTRL | Qt::Key_W)));
+    ui->actionFind->setText(tr("&Find and Replace...") + QLatin1Char('\t')
+                            + twoShortcuts(QKeySequence(Qt::CTRL | Qt::Key_F), QKeySequence(Qt::CTRL | Qt::Key_H)));
     retranslateSpelling();
     retranslateViewActions();
     // The form's texts came back with the language: the count is shown again in the new one.
@@ -78,4 +93,10 @@ void MainWindow::retranslate()
     ui->mainToolBar->setLayoutDirection(QApplication::layoutDirection());
     // The text area keeps its own layout modes whatever the interface's direction.
     ui->textEdit->setLayoutDirection(Qt::LeftToRight);
+    // An empty find box waits at the side the interface reads from.
+    for (QPlainTextEdit *box : {ui->plainFind, ui->plainReplace}) {
+        if (auto *layout = qobject_cast<ParagraphDirectionLayout *>(box->document()->documentLayout()))
+            layout->setNeutralDirection(QApplication::layoutDirection());
+        box->viewport()->update();
+    }
 }

@@ -55,7 +55,7 @@ int MainWindow::offerToBreakLongLines(const QString &path, QString *text)
     double keyMs = 0;
     const bool mustBreak = LineBreaker::mustBreak(*text, wraps(ui->textEdit->document()), &keyMs);
     const QString question = tr("The longest line of '%1' has %2 characters. Editing a line this long is slow.")
-                                 .arg(displayText(QFileInfo(path).fileName()), localNumber(longest));
+                                 .arg(displayName(QFileInfo(path).fileName()), localNumber(longest));
     const int answer = askToBreakLines(tr("Open"), question,
                                        mustBreak ? tr("Tavlo can open the file only with its lines broken.") : QString(), keyMs);
     if (answer == QMessageBox::Yes)

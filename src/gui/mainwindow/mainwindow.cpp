@@ -6,6 +6,8 @@
 #include "core/searchengine.h"
 #include "gui/editor/inlinespellcheck.h"
 #include "gui/editor/editorfont.h"
+#include "gui/editor/layoutmode.h"
+#include "gui/editor/paragraphdirection.h"
 #include "gui/editor/plaintextlayout.h"
 #include "gui/editor/texteditor.h"
 #include "gui/widgets/documentstatus.h"
@@ -33,6 +35,12 @@ MainWindow::MainWindow(QWidget *parent)
     ui->pushFindAll->setEnabled(false);
     ui->dockWidget_2->setAllowedAreas(Qt::NoDockWidgetArea);
 
+    // Persian typed into a find box stands at its right edge, English at its left.
+    for (QPlainTextEdit *box : {ui->plainFind, ui->plainReplace}) {
+        QTextOption option = textOptionFor(WrappedAuto);
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        ParagraphDirectionLayout::install(box, option);
+    }
     ui->plainFind->installEventFilter(this);
     ui->plainReplace->installEventFilter(this);
     ui->dockWidget_2->installEventFilter(this);

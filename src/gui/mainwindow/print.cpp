@@ -25,7 +25,9 @@ PrintSource MainWindow::printSource() const
     // The same Arabic-script face as on screen, not the zoom.
     source.font = EditorFont::withArabicFallback(editorFont());
     source.option = textOptionFor(layoutMode());
-    source.title = m_file.isUntitled() ? tr("Untitled") : displayText(QFileInfo(m_file.path).fileName());
+    const QString name = QFileInfo(m_file.path).fileName();
+    source.title = m_file.isUntitled() ? tr("Untitled") : displayText(name);
+    source.shownName = m_file.isUntitled() ? tr("Untitled") : displayName(name);
     return source;
 }
 

@@ -2,8 +2,8 @@
 // The recent files list of the File menu.
 #include "gui/mainwindow/mainwindow.h"
 #include "ui_mainwindow.h"
+#include "core/displaytext.h"
 #include "core/recentfiles.h"
-#include "gui/language.h"
 
 void MainWindow::createRecentActions()
 {
@@ -27,9 +27,9 @@ void MainWindow::refreshRecentMenu()
     for (int i = 0; i < shown; ++i) {
         QAction *action = m_recentActions[i];
         // A menu reads "&" as the mark of a shortcut letter; the path shows as it is.
-        QString shown = shortenPath(files.at(i));
+        QString shown = displayName(shortenPath(files.at(i)));
         shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        action->setText(tr("&%1: %2").arg(i + 1).arg(leftToRightPath(shown)));
+        action->setText(tr("&%1: %2").arg(i + 1).arg(shown));
         action->setData(files.at(i));
         action->setToolTip(files.at(i));
         action->setVisible(true);

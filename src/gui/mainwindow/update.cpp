@@ -106,7 +106,7 @@ void MainWindow::httpFinished()
         if (m_interactive)
             QMessageBox::information(this, tr("Update"),
                                      tr("Your Tavlo is up-to-date!<br>Current version: %1 build %2")
-                                         .arg(QLatin1String(AppInfo::versionString()), localNumber(AppInfo::buildNumber)),
+                                         .arg(localDigits(QLatin1String(AppInfo::versionString())), localNumber(AppInfo::buildNumber)),
                                      QMessageBox::Ok);
     } else if (answer.build == 0) {
         if (m_interactive)

@@ -167,8 +167,8 @@ bool DocumentPrinter::printTo(QPrinter *printer, const PrintSource &source)
     // The preview records the pages as pictures.
     const bool preview = printer->paintEngine() && printer->paintEngine()->type() == QPaintEngine::Picture;
     PrintProgress progress(preview ? tr("Print Preview") : tr("Print"),
-                           preview ? tr("Preparing the preview of '%1'...").arg(source.title)
-                                   : tr("Printing '%1'...").arg(source.title),
+                           preview ? tr("Preparing the preview of '%1'...").arg(source.shownName)
+                                   : tr("Printing '%1'...").arg(source.shownName),
                            m_window);
     const PageSetup setup = PageSetup::measure(source, printer->pageLayout(), printer);
     PageLayout layout(source, setup, printer);
@@ -188,7 +188,7 @@ bool DocumentPrinter::printTo(QPrinter *printer, const PrintSource &source)
 
     QPainter painter;
     if (!painter.begin(printer)) {
-        warn(tr("Print"), tr("Unable to print '%1'.").arg(source.title));
+        warn(tr("Print"), tr("Unable to print '%1'.").arg(source.shownName));
         return false;
     }
     // Pages are laid out from the paper's corner; the printer's origin may lie at its margins.
@@ -227,7 +227,7 @@ bool DocumentPrinter::exportPdfTo(const QString &path, const PrintSource &source
         PdfResult pdf;
         SaveResult saved;
     };
-    PrintProgress progress(tr("Export as PDF"), tr("Exporting '%1'...").arg(source.title), m_window);
+    PrintProgress progress(tr("Export as PDF"), tr("Exporting '%1'...").arg(source.shownName), m_window);
     // Laying out, drawing and writing all happen off the GUI thread.
     const Exported exported = progress.runOffThread<Exported>([&](const Progress &report) {
         Exported result;
@@ -239,7 +239,7 @@ bool DocumentPrinter::exportPdfTo(const QString &path, const PrintSource &source
     });
 
     const QString title = tr("Export as PDF");
-    QString text = tr("Unable to export '%1'.").arg(displayText(path)) + QLatin1Char('\n');
+    QString text = tr("Unable to export '%1'.").arg(displayName(path)) + QLatin1Char('\n');
     switch (exported.pdf.status) {
     case PdfResult::Cancelled:
         return false;

@@ -18,6 +18,7 @@ struct PrintSource {
     QFont font;         // the user's font, not zoomed
     QTextOption option; // the layout mode's: its directions and alignment
     QString title;      // the header: the file name
+    QString shownName;  // the file name as the messages name it
 };
 
 // A printed page, in points from the paper's top left corner, with the lines of its fonts as

@@ -136,7 +136,7 @@ void JournalKeeper::warn(const QString &reason)
     if (m_warned)
         return;
     m_warned = true;
-    const QString folder = displayText(QDir::toNativeSeparators(RecoveryJournal::folder()));
+    const QString folder = displayName(QDir::toNativeSeparators(RecoveryJournal::folder()));
     QMessageBox box(QMessageBox::Warning, tr("Recovery"),
                     tr("Recovery is off: Tavlo cannot keep its recovery journal in '%1'. Changes not yet "
                        "saved will be lost if Tavlo or the computer stops.")

@@ -49,7 +49,7 @@ std::optional<RecoveryPrompt::Recovered> RecoveryPrompt::ask()
                 continue;
             QMessageBox box(QMessageBox::Warning, tr("Recover"),
                             tr("A recovery journal could not be read. Its bytes are kept in '%1'.")
-                                .arg(displayText(QDir::toNativeSeparators(kept))),
+                                .arg(displayName(QDir::toNativeSeparators(kept))),
                             QMessageBox::Ok, m_window);
             box.setTextFormat(Qt::PlainText);
             box.exec();
@@ -79,12 +79,12 @@ bool RecoveryPrompt::offer(const FileState &file, const QString &keptBytes)
     QString text = file.isUntitled()
         ? tr("Tavlo was closed without saving the changes to an untitled document. Recover them?")
         : tr("Tavlo was closed without saving the changes to '%1'. Recover them?")
-              .arg(displayText(QDir::toNativeSeparators(file.path)));
+              .arg(displayName(QDir::toNativeSeparators(file.path)));
     if (!keptBytes.isEmpty())
         text += QStringLiteral("\n\n")
             + tr("Part of what Tavlo kept could not be read back: the text is what could be rebuilt. The "
                  "journal's bytes are kept in '%1'.")
-                  .arg(displayText(QDir::toNativeSeparators(keptBytes)));
+                  .arg(displayName(QDir::toNativeSeparators(keptBytes)));
     QMessageBox box(QMessageBox::Question, tr("Recover"), text, QMessageBox::Yes | QMessageBox::No, m_window);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);

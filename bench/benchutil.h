@@ -68,6 +68,17 @@ private:
     qint64 m_longest = 0;
 };
 
+// Accepts whatever message box goes modal while it lives, so a case can time a command that
+// ends with one.
+class BoxCloser
+{
+public:
+    BoxCloser();
+
+private:
+    QTimer m_poll;
+};
+
 // Each area's file adds its cases to the run: `static const BenchCases cases(40, benchFoo);`.
 // Lower orders run first; the cases of tavlo-bench.cpp run before all of them.
 using BenchCasesFunction = void (*)(const QTemporaryDir &dir);

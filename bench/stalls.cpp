@@ -44,23 +44,6 @@ QByteArray caseName(const char *format)
     return QString::fromUtf8(format).arg(megabytes()).toUtf8();
 }
 
-// Accepts whatever message box goes modal, so a command that ends with one can be timed.
-class BoxCloser
-{
-public:
-    BoxCloser()
-    {
-        QObject::connect(&m_poll, &QTimer::timeout, [] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
-                box->accept();
-        });
-        m_poll.start(5);
-    }
-
-private:
-    QTimer m_poll;
-};
-
 // Answers No to the offer to break a long line.
 class KeepLongLines
 {

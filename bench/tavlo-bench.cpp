@@ -128,23 +128,6 @@ void benchOpenHuge(const QTemporaryDir &dir)
     report(key.constData(), keyOurs, keySmall);
 }
 
-// Closes whatever message box goes modal, so a case can run a command that ends with one.
-class BoxCloser
-{
-public:
-    BoxCloser()
-    {
-        QObject::connect(&m_poll, &QTimer::timeout, [] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
-                box->accept();
-        });
-        m_poll.start(5);
-    }
-
-private:
-    QTimer m_poll;
-};
-
 // The fourteen whole-string passes, in place in a buffer of the caller's like ours.
 void foldByPassesInto(const QString &text, QString *out)
 {

@@ -138,6 +138,12 @@ void tst_SpellChecker::languageFollowsTheScriptAndTheParagraph_data()
                                                          << QStringList();
     QTest::newRow("persian letters win over an arabic form") << QStringLiteral("این مسأله مهم است و گفتنی")
                                                               << QStringList();
+    // Persian writes vowel marks on Arabic loans, and legacy files Alef Maksura for Yeh: the
+    // words, not these, tell such a paragraph's language.
+    QTest::newRow("vowel marks in persian without persian letters") << QStringLiteral("اصلاً اين را از او نخواستم.")
+                                                                   << QStringList();
+    QTest::newRow("alef maksura in persian without persian letters") << QStringLiteral("سرد است و باد مى‌آيد.")
+                                                                    << QStringList();
     QTest::newRow("latin typo in persian text") << QStringLiteral("او گفت helo و رفت") << QStringList{QStringLiteral("helo")};
     QTest::newRow("stray non-joiner after a letter that joins") << QStringLiteral("این کت\u200Cاپ است")
                                                                << QStringList{QStringLiteral("کت\u200Cاپ")};

@@ -31,7 +31,13 @@ const Layer layers[] = {
     {"ترین", "ی م ت ش مان تان شان"},
     {"تر", "ی م ت ش مان تان شان"},
 };
+// The derivational suffixes of trades and places (تعمیرکار, وبگاه, آهنگر, هنرمند) are written
+// on too.
 const Layer joinedLayers[] = {
+    {"کار", "ی ان ها"},
+    {"گاه", "ی ها"},
+    {"گر", "ی ان ها"},
+    {"مند", "ی ان ها"},
     {"یان", "ی م ت ش مان تان شان"},
     {"ان", "ی م ت ش مان تان شان"},
     {"", "م ت ش ست"},
@@ -108,6 +114,14 @@ QStringList hamzaVariants(const QString &word)
     return yeh == alef ? QStringList{yeh} : QStringList{yeh, alef};
 }
 
+bool isObjectPronoun(QStringView tail)
+{
+    for (const char *pronoun : {"ش", "ت", "مان", "تان", "شان"})
+        if (tail == QString::fromUtf8(pronoun))
+            return true;
+    return false;
+}
+
 bool endsInVowel(const QString &word)
 {
     const QChar last = word.at(word.size() - 1);
@@ -166,7 +180,7 @@ QStringList PersianWords::supplement()
                                                             : number + QStringLiteral("م");
             all << ordinal << ordinal + QStringLiteral("ین");
         }
-        all << words("نیستم نیستی نیست نیستیم نیستید نیستند ایمیل پیامک وبسایت وب‌سایت وبلاگ تئاتر آنلاین "
+        all << words("برای نیستم نیستی نیست نیستیم نیستید نیستند ایمیل پیامک وبسایت وب‌سایت وبلاگ تئاتر آنلاین "
                      "ویدئو ویدیو");
         return all;
     }();
@@ -198,12 +212,16 @@ bool PersianWords::forms(const QString &word) const
     int first = 0;
     if (parts.size() > 1 && isPrefixPart(parts.constFirst()))
         first = 1;
-    if (!part(parts.at(first)))
+    // After می‌ and نمی‌ a verb, and nothing else.
+    if (first == 1 ? !takesMi(parts.at(1)) : !part(parts.at(0)))
         return false;
     // A later part is a word of its own or suffixes; a particle such as ای takes none.
-    for (int i = first + 1; i < parts.size(); ++i)
+    for (int i = first + 1; i < parts.size(); ++i) {
+        if (isSuffixChain(parts.at(i)) && !isObjectPronoun(parts.at(i)) && isConjugatedPast(parts.at(i - 1)))
+            return false;
         if (!isSuffixChain(parts.at(i)) && !(parts.at(i).size() > 3 ? part(parts.at(i)) : m_lookup(parts.at(i))))
             return false;
+    }
     return true;
 }
 
@@ -212,8 +230,9 @@ bool PersianWords::part(const QString &word) const
 {
     if (stem(word))
         return true;
+    // می and نمی go before verbs alone: a typo that starts with them (میدر) is no word.
     for (const QString &prefix : prefixes())
-        if (word.size() - prefix.size() >= 2 && word.startsWith(prefix) && stem(word.mid(prefix.size())))
+        if (word.size() - prefix.size() >= 2 && word.startsWith(prefix) && takesMi(word.mid(prefix.size())))
             return true;
     // The negative and the subjunctive before a verb: ندارم, بگو; before Alef-Madda the Alef
     // takes a Yeh: نیامد, بیاورد.
@@ -258,6 +277,10 @@ bool PersianWords::withEnding(const QString &word) const
             continue;
         if (tail.endsWith(QStringView(u"ست")) && tail.size() == 2 && !endsInVowel(base))
             continue;
+        // A conjugated verb takes an object pronoun (دیدمش) but neither the copula nor the
+        // indefinite ی: ساختمام is a typo, not ساختم and ام.
+        if (!isObjectPronoun(tail) && isConjugatedPast(base))
+            continue;
         if (m_lookup(base))
             return true;
         // A final Heh becomes Gaf before the plural ان and the ی of abstract nouns: پرنده,
@@ -269,20 +292,56 @@ bool PersianWords::withEnding(const QString &word) const
     return false;
 }
 
-// Whether the dictionary conjugates this word or its stem: most of the six persons are there.
-bool PersianWords::isVerb(const QString &word) const
+// A past stem, whose infinitive the dictionary holds, and the first person's ending: ساختم,
+// گفتم. The other persons' endings make adjectives as often (شدید, بلند).
+bool PersianWords::isConjugatedPast(const QString &word) const
 {
-    if (!stem(word))
-        return false;
+    return word.size() >= 3 && word.endsWith(QChar(0x0645)) && m_lookup(word.left(word.size() - 1) + QStringLiteral("ن"));
+}
+
+// Whether this can follow می: a present stem that the dictionary writes after می in three
+// persons or more, or a past stem, whose infinitive it holds, in most of its persons.
+bool PersianWords::takesMi(const QString &word) const
+{
     QStringList bases{word};
-    for (const QString &person : words("یم ید ند م ی د ن ه"))
+    for (const QString &person : words("یم ید ند م ی د"))
         if (word.size() - person.size() >= 2 && word.endsWith(person))
             bases << word.left(word.size() - person.size());
+    const QString mi = QStringLiteral("می");
+    for (const QString &base : qAsConst(bases)) {
+        const QStringList persons = endsInVowel(base) ? words("یم یی ید ییم یید یند") : words("م ی د یم ید ند");
+        int present = 0;
+        for (const QString &person : persons)
+            present += m_lookup(mi + base + person) || m_lookup(mi + Zwnj + base + person) ? 1 : 0;
+        if (present >= 3)
+            return true;
+        if (!m_lookup(base + QStringLiteral("ن")))
+            continue;
+        int past = m_lookup(base) ? 1 : 0;
+        for (const QString &person : words("م ی یم ید ند"))
+            past += m_lookup(base + person) ? 1 : 0;
+        if (past >= 4)
+            return true;
+    }
+    return false;
+}
+
+// Whether the dictionary conjugates this word or its stem: most of the six persons are there,
+// bare or after می. A present stem alone (شور, آ) is a verb too: the imperative writes it so.
+bool PersianWords::isVerb(const QString &word) const
+{
+    QStringList bases{word};
+    if (stem(word)) {
+        for (const QString &person : words("یم ید ند م ی د ن ه"))
+            if (word.size() - person.size() >= 2 && word.endsWith(person))
+                bases << word.left(word.size() - person.size());
+    }
+    const QString mi = QStringLiteral("می");
     for (const QString &base : qAsConst(bases)) {
         const QStringList persons = endsInVowel(base) ? words("یم یی ید ییم یید یند") : words("م ی د یم ید ند");
         int found = 0;
         for (const QString &person : persons)
-            found += m_lookup(base + person) ? 1 : 0;
+            found += m_lookup(base + person) || m_lookup(mi + base + person) || m_lookup(mi + Zwnj + base + person) ? 1 : 0;
         if (found >= 4)
             return true;
     }

@@ -25,7 +25,7 @@ public:
     static QString fold(const QString &word);
 
     // Common words that the system's Persian dictionary lacks: the numbers and their ordinals,
-    // the negative copula, and a few words of today.
+    // برای, the negative copula, and a few words of today.
     static QStringList supplement();
 
     // Whether a zero width non-joiner between these two would set a verb prefix or suffixes
@@ -42,6 +42,8 @@ private:
     bool stem(const QString &word) const;
     bool withEnding(const QString &word) const;
     bool isVerb(const QString &word) const;
+    bool takesMi(const QString &word) const;
+    bool isConjugatedPast(const QString &word) const;
 
     Lookup m_lookup;
 };

@@ -15,6 +15,7 @@
 #include <QTextBoundaryFinder>
 #include <QTextCodec>
 #include <algorithm>
+#include <functional>
 #include <hunspell.hxx>
 
 namespace {
@@ -36,16 +37,24 @@ bool isPersianOnly(ushort u)
     return u == 0x067E || u == 0x0686 || u == 0x0698 || u == 0x06AF || u == 0x06A9 || u == 0x06CC;
 }
 
-// Teh Marbuta, Alef Maksura, the Hamza forms and the vowel marks.
+// Teh Marbuta and the Hamza forms.
 bool isArabicOnly(ushort u)
 {
-    return u == 0x0629 || u == 0x0649 || u == 0x0623 || u == 0x0625 || u == 0x0624 || u == 0x0626
-        || (u >= 0x064B && u <= 0x0652) || u == 0x0670;
+    return u == 0x0629 || u == 0x0623 || u == 0x0625 || u == 0x0624 || u == 0x0626;
+}
+
+// The vowel marks and Alef Maksura: Arabic writes them, and Persian too, the marks on the Arabic
+// words it uses (حتماً, لطفاً) and the Alef Maksura for Yeh in files typed on an Arabic keyboard,
+// so they tell the language only where nothing else does.
+bool isWeakArabicSign(ushort u)
+{
+    return (u >= 0x064B && u <= 0x0652) || u == 0x0670 || u == 0x0649;
 }
 
 struct Signs {
     int persian = 0;
     int arabic = 0;
+    int weak = 0;
 };
 
 Signs signsOf(QStringView text)
@@ -59,6 +68,8 @@ Signs signsOf(QStringView text)
             ++signs.persian;
         else if (isArabicOnly(u))
             ++signs.arabic;
+        else if (isWeakArabicSign(u))
+            ++signs.weak;
     }
     return signs;
 }
@@ -67,7 +78,11 @@ enum class Language { Persian, Arabic, English };
 // Which dictionaries judge a word: one, or either Arabic-script one.
 enum class Judge { Persian, Arabic, English, EitherArabicScript, Nobody };
 
-Judge judgeFor(QStringView word, const Signs &paragraph)
+// `undecided` judges the words of a paragraph whose letters give no sign either way: the
+// language its other words speak, where they tell.
+using Undecided = std::function<Judge()>;
+
+Judge judgeFor(QStringView word, const Signs &paragraph, const Undecided &undecided = {})
 {
     for (const QChar c : word) {
         if (c.isLetter()) {
@@ -89,7 +104,11 @@ Judge judgeFor(QStringView word, const Signs &paragraph)
         return Judge::Persian;
     if (paragraph.arabic > 0 && paragraph.persian == 0)
         return Judge::Arabic;
-    return Judge::EitherArabicScript;
+    if (paragraph.persian > 0 || paragraph.arabic > 0)
+        return Judge::EitherArabicScript;
+    // Letters of neither: the words decide.
+    const Judge byWords = undecided ? undecided() : Judge::EitherArabicScript;
+    return byWords == Judge::EitherArabicScript && own.weak > 0 ? Judge::Arabic : byWords;
 }
 
 QString stripIgnorable(QStringView word)
@@ -276,6 +295,8 @@ private:
     QHash<QString, bool> m_cache;
 };
 
+const double BuiltCost = 0.4;
+
 struct Ranked {
     QString word;
     double cost;
@@ -325,11 +346,57 @@ struct SpellChecker::Private {
                     dictionary->add(word);
             }
         }
+        persianCache.clear();
     }
 
-    bool acceptsPersian(const QString &word) { return persianWords.accepts(word); }
+    // Taking a Persian word apart asks the dictionary many times; a paragraph's language asks
+    // of every word again.
+    QHash<QString, bool> persianCache;
 
-    bool acceptsArabic(const QString &word) { return arabic.spell(word); }
+    bool acceptsPersian(const QString &word)
+    {
+        const auto it = persianCache.constFind(word);
+        if (it != persianCache.constEnd())
+            return *it;
+        const bool known = persianWords.accepts(word);
+        if (persianCache.size() > 200000)
+            persianCache.clear();
+        persianCache.insert(word, known);
+        return known;
+    }
+
+    // A suffix written on after a word's final Heh set apart by a non-joiner, as Persian spells
+    // it (نویسنده‌اش, خانه‌ها): written on, the Heh joins the suffix as it never does. A word
+    // the dictionary holds whole (مهمان) stays as it is.
+    QString withSuffixApart(const QString &word)
+    {
+        if (word.contains(Zwnj) || persian.spell(word))
+            return word;
+        for (int i = 2; i + 1 < word.size(); ++i) {
+            if (word.at(i - 1) != QChar(0x0647) || !PersianWords::isAffix(QStringView(), QStringView(word).mid(i)))
+                continue;
+            const QString apart = word.left(i) + Zwnj + word.mid(i);
+            if (persian.spell(word.left(i)) && acceptsPersian(apart))
+                return apart;
+        }
+        return word;
+    }
+
+    bool acceptsArabic(const QString &word)
+    {
+        if (!arabic.spell(word))
+            return false;
+        // The article takes no pronoun after the word, so a final Heh after it is a Teh
+        // Marbuta written without its dots (المدرسه) wherever the dictionary knows that word.
+        return !(word.endsWith(QChar(0x0647)) && hasArticle(word) && arabic.spell(word.left(word.size() - 1) + QChar(0x0629)));
+    }
+
+    // ال, after the conjunctions and prepositions that join it (وال, بال, فال, كال, وبال), or لل.
+    static bool hasArticle(const QString &word)
+    {
+        static const QRegularExpression article(QStringLiteral("^(?:[وف]?[بك]?ال|[وف]?لل)..."));
+        return article.match(word).hasMatch();
+    }
 
     bool accepts(Language language, const QString &word)
     {
@@ -341,12 +408,12 @@ struct SpellChecker::Private {
         Q_UNREACHABLE();
     }
 
-    bool isCorrect(QStringView raw, const Signs &paragraph)
+    bool isCorrect(QStringView raw, const Signs &paragraph, const Undecided &undecided)
     {
         const QString word = stripIgnorable(raw);
         if (word.isEmpty() || ignored.contains(keyOf(word)) || personal.contains(keyOf(word)))
             return true;
-        switch (judgeFor(word, paragraph)) {
+        switch (judgeFor(raw, paragraph, undecided)) {
         case Judge::English:
             return isAllCapitals(word) || !english.available() || english.spell(QString(word).replace(QChar(0x2019), QLatin1Char('\'')));
         case Judge::Persian:
@@ -368,6 +435,14 @@ struct SpellChecker::Private {
     // document's majority.
     Language languageOfWords(const QString &paragraph, const SpellChecker::Misspelling &skip)
     {
+        const Judge judge = judgeOfWords(paragraph, skip);
+        return judge == Judge::Persian ? Language::Persian : judge == Judge::Arabic ? Language::Arabic : majority();
+    }
+
+    // Persian or Arabic when more of the paragraph's words are known to that language's
+    // dictionary alone, or else either.
+    Judge judgeOfWords(const QString &paragraph, const SpellChecker::Misspelling &skip = {-1, 0})
+    {
         int persianVotes = 0;
         int arabicVotes = 0;
         QTextBoundaryFinder finder(QTextBoundaryFinder::Word, paragraph);
@@ -385,8 +460,8 @@ struct SpellChecker::Private {
                 ++(inPersian ? persianVotes : arabicVotes);
         }
         if (persianVotes != arabicVotes)
-            return persianVotes > arabicVotes ? Language::Persian : Language::Arabic;
-        return majority();
+            return persianVotes > arabicVotes ? Judge::Persian : Judge::Arabic;
+        return Judge::EitherArabicScript;
     }
 
     void noteParagraph(const Signs &signs)
@@ -423,6 +498,17 @@ QVector<SpellChecker::Misspelling> SpellChecker::check(const QString &paragraph)
         }
     }
 
+    // Asked once, and only for a paragraph whose letters leave a word's language open.
+    bool voted = false;
+    Judge byWords = Judge::EitherArabicScript;
+    const Undecided undecided = [&] {
+        if (!voted) {
+            voted = true;
+            byWords = d->judgeOfWords(paragraph);
+        }
+        return byWords;
+    };
+
     QTextBoundaryFinder finder(QTextBoundaryFinder::Word, paragraph);
     int start = 0;
     while (finder.toNextBoundary() != -1) {
@@ -436,7 +522,7 @@ QVector<SpellChecker::Misspelling> SpellChecker::check(const QString &paragraph)
             continue;
         if (isJoinedToMore(paragraph, wordStart, end))
             continue;
-        if (!d->isCorrect(word, signs))
+        if (!d->isCorrect(word, signs, undecided))
             found.append({wordStart, end - wordStart});
     }
     return found;
@@ -450,7 +536,8 @@ QStringList SpellChecker::suggestions(const QString &paragraph, const Misspellin
     const Signs signs = signsOf(paragraph);
     Language language = Language::English;
     Script script = Script::Latin;
-    switch (judgeFor(word, signs)) {
+    switch (judgeFor(QStringView(paragraph).mid(misspelling.start, misspelling.length), signs,
+                     [&] { return d->judgeOfWords(paragraph, misspelling); })) {
     case Judge::Nobody: return {};
     case Judge::English: break;
     case Judge::Persian: language = Language::Persian; break;
@@ -478,22 +565,34 @@ QStringList SpellChecker::suggestions(const QString &paragraph, const Misspellin
         return left.size() > 1 && right.size() > 1 && d->accepts(language, left) && d->accepts(language, right);
     };
 
+    // A Persian word the dictionary holds as it is comes before one built from a stem and
+    // endings: the dictionary's own words are the common ones, and a typo near a stem is near
+    // many forms of it.
+    const auto built = [&](const QString &candidate) {
+        return language == Language::Persian && !d->persian.spell(candidate) ? BuiltCost : 0.0;
+    };
     QHash<QString, Ranked> ranked;
     for (const SpellRanking::Candidate &candidate : SpellRanking::oneEditAway(base, script))
         if (accepted(candidate.word))
-            ranked.insert(candidate.word, {candidate.word, candidate.cost, 0});
+            ranked.insert(candidate.word, {candidate.word, candidate.cost + built(candidate.word), 0});
     // The dictionary's own list breaks ties, and brings words that lie further away. English
     // dictionaries carry tables of common misspellings, so their order counts for more.
-    const double trust = language == Language::English ? 0.5 : 0.4;
+    const double trust = language == Language::English ? 0.3 : 0.1;
     const QStringList own = dictionary.suggest(base);
     for (int i = 0; i < own.size(); ++i) {
         const QString &candidate = own.at(i);
+        // The dictionary splits words freely; two words for one come after every single word
+        // it offers.
+        const bool split = std::any_of(candidate.cbegin(), candidate.cend(), [&](QChar c) {
+            return (c == QLatin1Char(' ') || c == QLatin1Char('-')) && !base.contains(c);
+        });
         auto it = ranked.find(candidate);
         if (it != ranked.end()) {
-            it->cost -= trust / (1 + i);
+            if (!split)
+                it->cost -= trust / (1 + i);
             it->order = i + 1;
         } else {
-            ranked.insert(candidate, {candidate, SpellRanking::fartherCost(i), i + 1});
+            ranked.insert(candidate, {candidate, SpellRanking::fartherCost(split ? i + 10 : i) + built(candidate), i + 1});
         }
     }
 
@@ -511,8 +610,9 @@ QStringList SpellChecker::suggestions(const QString &paragraph, const Misspellin
     for (const Ranked &r : list) {
         if (d->ignored.contains(Private::keyOf(r.word)))
             continue;
-        if (!out.contains(r.word) && r.word != base)
-            out.append(r.word);
+        const QString word = language == Language::Persian ? d->withSuffixApart(r.word) : r.word;
+        if (!out.contains(word) && word != base)
+            out.append(word);
         if (out.size() == 7)
             break;
     }
@@ -543,6 +643,7 @@ void SpellChecker::addToPersonalDictionary(const QString &word)
     }
     for (Dictionary *dictionary : {&d->persian, &d->arabic, &d->english})
         dictionary->add(clean);
+    d->persianCache.clear();
     QDir().mkpath(QFileInfo(file.fileName()).absolutePath());
     SafeSave::write(file.fileName(), (d->personalWords.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
 }

@@ -12,12 +12,12 @@
 //
 // Each word goes to the dictionary of its script and language: Latin to English; Arabic script
 // to Persian or Arabic by the letters only one of them uses, in the word or else in its
-// paragraph; a word that gives no sign either way is accepted by either dictionary. Persian words
-// are taken apart at their zero width non-joiners and from their common affixes, and the letter
-// forms of the Arabic keyboard (Yeh, Kaf, Alef Maksura, the Hamza forms) are folded first, so
-// that neither a correctly joined compound nor a legacy file is flagged. Harakat, tatweel and the
-// direction marks never count. Numbers, words with digits, addresses and file names are left
-// alone.
+// paragraph, or else by the dictionary that alone knows more of the paragraph's words; a word
+// that gives no sign either way is accepted by either dictionary. Persian words are taken apart
+// at their zero width non-joiners and from their common affixes, and the letter forms of the
+// Arabic keyboard (Yeh, Kaf, Alef Maksura, the Hamza forms) are folded first, so that neither a
+// correctly joined compound nor a legacy file is flagged. Harakat, tatweel and the direction
+// marks never count. Numbers, words with digits, addresses and file names are left alone.
 //
 // Not thread-safe: one thread at a time, as the dictionaries behind it are.
 class SpellChecker

@@ -3,7 +3,9 @@
 #include "core/persianwords.h"
 
 #include <QHash>
+#include <QSet>
 #include <QtMath>
+#include <algorithm>
 #include <iterator>
 
 namespace SpellRanking {
@@ -11,17 +13,24 @@ namespace SpellRanking {
 namespace {
 
 const QChar Zwnj(0x200C);
+const QChar Alef(0x0627);
 
 // The costs of the edits; lower ranks first.
 const double ConfusedCost = 1.0;
+const double DotCost = 1.25;
 const double ZwnjCost = 1.0;
 // A non-joiner between two words of their own (پنج‌رخ) rather than before a suffix.
 const double ZwnjCompoundCost = 2.75;
 const double NeighbourCost = 1.5;
 const double TransposeCost = 1.5;
-const double DoubledCost = 1.25;
+const double DoubledCost = 1.1;
 const double VowelCost = 1.75;
-const double SplitCost = 2.5;
+// Two words run together are rarer than any slip within one word, and than the first few
+// words that the dictionary finds further away.
+const double SplitCost = 4.5;
+// An Alef written out where Arabic spells the long vowel with a dagger Alef (هاذا, لاكن), or
+// left out where it is written (المعلومت).
+const double AlefCost = 1.25;
 // Writers seldom get a word's first letter wrong.
 const double FirstLetterCost = 0.5;
 const double OtherCost = 3.0;
@@ -43,7 +52,15 @@ const char *const persianConfusions[] = {
     "زذضظ", "سصث", "تط", "هح", "قغ", "اعآ", "پب", "چج", "ژز", "گک", "یئ", "اأ", "وؤ",
 };
 const char *const arabicConfusions[] = {
-    "ةه", "ىي", "اأإآ", "ءئؤأ", "يئ", "وؤ", "زذضظ", "سصث", "تط", "هح", "قغ", "ضظ",
+    "ةه", "ىي", "اأإآ", "ءئؤأ", "يئ", "وؤ", "زذضظ", "سصث", "تط", "هح", "قغ", "ضظ", "اء",
+};
+// Letters that differ by their dots alone: a dot too many, too few or misplaced, a slip of the
+// pen and of the eye more than of the ear.
+const char *const persianDotPairs[] = {
+    "بپتثنی", "جچحخ", "دذ", "رزژ", "سش", "صض", "طظ", "عغ", "فق",
+};
+const char *const arabicDotPairs[] = {
+    "بتثني", "جحخ", "دذ", "رز", "سش", "صض", "طظ", "عغ", "فق",
 };
 
 // Keyboard rows, each shifted right from the one above as the keys are. A letter on a shifted
@@ -124,17 +141,38 @@ QVector<QString> decode(const char *const *groups, int count)
     return decoded;
 }
 
+bool inOneGroup(QChar a, QChar b, const QVector<QString> &groups)
+{
+    return std::any_of(groups.cbegin(), groups.cend(), [&](const QString &group) { return group.contains(a) && group.contains(b); });
+}
+
 bool confused(QChar a, QChar b, Script script)
 {
     static const QVector<QString> persian = decode(persianConfusions, int(std::size(persianConfusions)));
     static const QVector<QString> arabic = decode(arabicConfusions, int(std::size(arabicConfusions)));
-    if (script == Script::Latin)
-        return false;
-    const QVector<QString> &groups = script == Script::Persian ? persian : arabic;
-    for (const QString &group : groups)
-        if (group.contains(a) && group.contains(b))
-            return true;
-    return false;
+    return script != Script::Latin && inOneGroup(a, b, script == Script::Persian ? persian : arabic);
+}
+
+bool dotted(QChar a, QChar b, Script script)
+{
+    static const QVector<QString> persian = decode(persianDotPairs, int(std::size(persianDotPairs)));
+    static const QVector<QString> arabic = decode(arabicDotPairs, int(std::size(arabicDotPairs)));
+    return script != Script::Latin && inOneGroup(a, b, script == Script::Persian ? persian : arabic);
+}
+
+// The words that Arabic spells with a dagger Alef over a letter, where the ear hears a long
+// Alef: those writers most often spell out.
+const QSet<QString> &daggerAlefWords()
+{
+    static const QSet<QString> words = [] {
+        QSet<QString> set;
+        for (const QString &word : QString::fromUtf8("هذا هذه هذان هذين هؤلاء ذلك ذلكم ذلكما لكن لكنه لكنها لكنهم لكني هكذا "
+                                                     "أولئك الله لله بالله والله إله الإله الرحمن السموات")
+                                       .split(QLatin1Char(' ')))
+            set.insert(word);
+        return set;
+    }();
+    return words;
 }
 
 QString alphabetFor(Script script)
@@ -177,8 +215,13 @@ double substitutionCost(QChar typed, QChar intended, Script script)
 {
     if (typed == intended)
         return 0;
+    // A Heh for a Teh Marbuta is the common slip; the other way round much less so.
+    if (script == Script::Arabic && typed == QChar(0x0629) && intended == QChar(0x0647))
+        return NeighbourCost;
     if (confused(typed, intended, script))
         return ConfusedCost;
+    if (dotted(typed, intended, script))
+        return DotCost;
     static const QString vowels = QStringLiteral("aeiouy");
     if (script == Script::Latin && vowels.contains(typed.toLower()) && vowels.contains(intended.toLower()))
         return VowelCost;
@@ -212,7 +255,10 @@ QVector<Candidate> oneEditAway(const QString &word, Script script)
     for (int i = 0; i < n; ++i) {
         QString deleted = word;
         deleted.remove(i, 1);
-        offer(deleted, word.at(i) == Zwnj ? ZwnjCost : extraLetterCost(word, i, script), i == 0);
+        double extra = word.at(i) == Zwnj ? ZwnjCost : extraLetterCost(word, i, script);
+        if (script == Script::Arabic && word.at(i) == Alef && i > 0)
+            extra = qMin(extra, daggerAlefWords().contains(deleted) ? ConfusedCost - 0.25 : AlefCost);
+        offer(deleted, extra, i == 0);
         if (i + 1 < n && word.at(i) != word.at(i + 1)) {
             QString swapped = word;
             swapped[i] = word.at(i + 1);
@@ -231,14 +277,17 @@ QVector<Candidate> oneEditAway(const QString &word, Script script)
             if (i == 0 && script == Script::Arabic && word.startsWith(QStringView(u"ال")))
                 cost = OtherCost;
             // Sound-alike letters are mixed up at the start of a word as anywhere.
-            offer(substituted, cost, i == 0 && cost != ConfusedCost);
+            offer(substituted, cost, i == 0 && cost != ConfusedCost && cost != DotCost);
         }
     }
     for (int i = 0; i <= n; ++i) {
         for (const QChar letter : alphabet) {
             QString inserted = word;
             inserted.insert(i, letter);
-            offer(inserted, missingLetterCost(word, i, letter), i == 0);
+            double missing = missingLetterCost(word, i, letter);
+            if (script == Script::Arabic && letter == Alef && i > 0)
+                missing = qMin(missing, AlefCost);
+            offer(inserted, missing, i == 0);
         }
         if (i > 0 && i < n) {
             if (script == Script::Persian && PersianWords::joinsNext(word.at(i - 1)) && word.at(i) != Zwnj) {

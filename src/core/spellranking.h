@@ -22,8 +22,10 @@ struct Candidate {
 //
 // A substitution costs least between letters that sound alike or that the other language's
 // keyboard writes in their place (Persian پ/ب, چ/ج, ژ/ز, گ/ک; Arabic ة/ه, ى/ي, the Hamza
-// forms), a little more between neighbours on the keyboard (Persian ISIRI 9147, Arabic, QWERTY),
-// and most between any other two letters.
+// forms), a little more between letters that differ by their dots alone (ب/ت/ث/ن/ی, ج/ح/خ,
+// ر/ز, س/ش, ف/ق, ...), then between neighbours on the keyboard (Persian ISIRI 9147, Arabic,
+// QWERTY), and most between any other two letters. Two words run together cost more than any
+// slip within one.
 QVector<Candidate> oneEditAway(const QString &word, Script script);
 
 // What a candidate that the dictionary offers but that lies further away costs, by its place in

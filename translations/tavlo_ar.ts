@@ -114,7 +114,7 @@
     </message>
     <message>
         <source>Copy Full Address</source>
-        <translation>نسخ المسار الكامل</translation>
+        <translation>انسخ المسار الكامل</translation>
     </message>
     <message>
         <source>Document Length: %1</source>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>&amp;Line number (%1 to %2):</source>
-        <translation>&amp;رقم السطر (%1 إلى %2):</translation>
+        <translation>&amp;رقم السطر (من %1 إلى %2):</translation>
     </message>
 </context>
 <context>
@@ -156,11 +156,11 @@
     </message>
     <message>
         <source>&amp;Add to Dictionary</source>
-        <translation>&amp;إضافة إلى القاموس</translation>
+        <translation>أ&amp;ضف إلى القاموس</translation>
     </message>
     <message>
         <source>&amp;Ignore All</source>
-        <translation>&amp;تجاهل الكل</translation>
+        <translation>تجا&amp;هل الكل</translation>
     </message>
 </context>
 <context>
@@ -238,7 +238,7 @@
     </message>
     <message>
         <source>New</source>
-        <translation>جديد</translation>
+        <translation>مستند جديد</translation>
     </message>
     <message>
         <source>Open...</source>
@@ -250,7 +250,7 @@
     </message>
     <message>
         <source>Exit</source>
-        <translation>خروج</translation>
+        <translation>اخرج</translation>
     </message>
     <message>
         <source>Reload</source>
@@ -497,7 +497,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>C&amp;onvert</source>
-        <translation>&amp;تحويل</translation>
+        <translation>&amp;حوّل</translation>
     </message>
     <message>
         <source>F&amp;ormat</source>
@@ -513,7 +513,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation>&amp;جديد</translation>
+        <translation>&amp;مستند جديد</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
@@ -525,7 +525,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Save &amp;As UTF-8...</source>
-        <translation>احفظ &amp;باسم بترميز UTF-8...</translation>
+        <translation>احفظ با&amp;سم بترميز UTF-8...</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
@@ -541,7 +541,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation>ترا&amp;جع</translation>
+        <translation>&amp;تراجع</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
@@ -565,7 +565,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Rig&amp;ht-to-left mark</source>
-        <translation>علامة من اليمين إلى اليسا&amp;ر (RLM)</translation>
+        <translation>علامة &amp;من اليمين إلى اليسار (RLM)</translation>
     </message>
     <message>
         <source>&amp;Left-to-right mark</source>
@@ -585,7 +585,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>&amp;Font...</source>
-        <translation>&amp;الخط...</translation>
+        <translation>ا&amp;لخط...</translation>
     </message>
     <message>
         <source>No Wrap - &amp;Left-to-Right</source>
@@ -597,11 +597,11 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>&amp;Date-Time</source>
-        <translation>التاريخ &amp;والوقت</translation>
+        <translation>التا&amp;ريخ والوقت</translation>
     </message>
     <message>
         <source>Check for &amp;updates...</source>
-        <translation>&amp;التحقق من وجود تحديثات...</translation>
+        <translation>تحقّق من &amp;وجود تحديثات...</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
@@ -609,7 +609,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Find Pre&amp;vious</source>
-        <translation>ا&amp;بحث عن السابق</translation>
+        <translation>ابحث عن ا&amp;لسابق</translation>
     </message>
     <message>
         <source>File &amp;Information...</source>
@@ -633,7 +633,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>&amp;Latin Digits</source>
-        <translation>إلى &amp;الأرقام اللاتينية</translation>
+        <translation>إلى الأرقام ا&amp;للاتينية</translation>
     </message>
     <message>
         <source>Final &amp;Yeh as Alef Maksura</source>
@@ -641,7 +641,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation>&amp;اللغة</translation>
+        <translation>ا&amp;للغة</translation>
     </message>
     <message>
         <source>&amp;System</source>
@@ -649,7 +649,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>(&amp;Clear Recent Files List)</source>
-        <translation>(مسح قائمة الملفا&amp;ت الأخيرة)</translation>
+        <translation>(امسح قائمة الملفا&amp;ت الأخيرة)</translation>
     </message>
     <message>
         <source>Tavlo opens files of up to %1 lines.</source>
@@ -657,7 +657,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>The name is not valid UTF-8, so Tavlo could reach another file by it.</source>
-        <translation>الاسم ليس بترميز UTF-8 صالح، فقد يصل به Tavlo إلى ملف آخر.</translation>
+        <translation>الاسم ليس نصًا صالحًا بترميز UTF-8، لذا قد يصل Tavlo من خلاله إلى ملف آخر.</translation>
     </message>
     <message>
         <source>Before it writes the file in place, Tavlo keeps a copy of the old content in &apos;%1&apos;, and could not: %2</source>
@@ -665,11 +665,11 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Tidy Persian Te&amp;xt...</source>
-        <translation>&amp;تنقيح النص الفارسي...</translation>
+        <translation>&amp;نقّح النص الفارسي...</translation>
     </message>
     <message>
         <source>Letters, digits, punctuation, quotes, spaces and zero width non-joiners, with a preview</source>
-        <translation>الحروف والأرقام وعلامات الترقيم والتنصيص والمسافات والفواصل غير الواصلة، مع معاينة</translation>
+        <translation>الحروف والأرقام وعلامات الترقيم والتنصيص والمسافات وفواصل منع الوصل، مع معاينة</translation>
     </message>
     <message>
         <source>Nothing to tidy.</source>
@@ -678,7 +678,7 @@ Do you want to reload it?</source>
     <message numerus="yes">
         <source>%n changes.</source>
         <translation>
-            <numerusform>لا تغييرات.</numerusform>
+            <numerusform>لا توجد تغييرات.</numerusform>
             <numerusform>تغيير واحد.</numerusform>
             <numerusform>تغييران.</numerusform>
             <numerusform>%Ln تغييرات.</numerusform>
@@ -692,7 +692,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Check &amp;Spelling</source>
-        <translation>التدقيق &amp;الإملائي</translation>
+        <translation>ا&amp;لتدقيق الإملائي</translation>
     </message>
     <message>
         <source>Persian is not checked: no dictionary is installed</source>
@@ -712,7 +712,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Print Pre&amp;view...</source>
-        <translation>&amp;معاينة الطباعة...</translation>
+        <translation>&amp;عاين قبل الطباعة...</translation>
     </message>
     <message>
         <source>&amp;Export as PDF...</source>
@@ -724,7 +724,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Date-Time (Hi&amp;jri)</source>
-        <translation>التاريخ والوقت (هجر&amp;ي)</translation>
+        <translation>التاريخ والوقت (&amp;هجري)</translation>
     </message>
     <message>
         <source>&amp;Go to Line...</source>
@@ -748,11 +748,11 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Show In&amp;visible Characters</source>
-        <translation>&amp;عرض المحارف غير المرئية</translation>
+        <translation>إظهار المحارف &amp;غير المرئية</translation>
     </message>
     <message>
         <source>Visual &amp;Cursor Movement</source>
-        <translation>&amp;حركة المؤشر المرئية</translation>
+        <translation>&amp;حركة المؤشر بالترتيب المرئي</translation>
     </message>
     <message>
         <source>Recovering &apos;%1&apos;...</source>
@@ -769,11 +769,11 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>خر&amp;وج</translation>
+        <translation>ا&amp;خرج</translation>
     </message>
     <message>
         <source>&amp;Find and Replace...</source>
-        <translation>ابحث واستبد&amp;ل...</translation>
+        <translation>ابحث &amp;واستبدل...</translation>
     </message>
     <message>
         <source>Convert</source>
@@ -949,7 +949,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>&amp;Suggested: %1</source>
-        <translation>&amp;المقترح: %1</translation>
+        <translation>ا&amp;لمقترح: %1</translation>
     </message>
 </context>
 <context>
@@ -963,7 +963,7 @@ Do you want to reload it?</source>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
-        <translation>ترا&amp;جع</translation>
+        <translation>&amp;تراجع</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
@@ -986,7 +986,7 @@ Do you want to reload it?</source>
     <name>QWidgetTextControl</name>
     <message>
         <source>&amp;Undo</source>
-        <translation>ترا&amp;جع</translation>
+        <translation>&amp;تراجع</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
@@ -1013,7 +1013,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>A recovery journal could not be read. Its bytes are kept in &apos;%1&apos;.</source>
-        <translation>تعذّرت قراءة أحد سجلات الاستعادة. بايتاته محفوظة في «%1».</translation>
+        <translation>تعذّرت قراءة أحد سجلات الاستعادة. محتواه محفوظ كما هو في «%1».</translation>
     </message>
     <message>
         <source>Tavlo was closed without saving the changes to an untitled document. Recover them?</source>
@@ -1025,7 +1025,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Part of what Tavlo kept could not be read back: the text is what could be rebuilt. The journal&apos;s bytes are kept in &apos;%1&apos;.</source>
-        <translation>تعذّرت قراءة جزء مما احتفظ به Tavlo: النص هو ما أمكن إعادة بنائه. بايتات سجل الاستعادة محفوظة في «%1».</translation>
+        <translation>تعذّرت قراءة جزء مما احتفظ به Tavlo: النص هو ما أمكن إعادة بنائه. محتوى سجل الاستعادة محفوظ كما هو في «%1».</translation>
     </message>
 </context>
 <context>
@@ -1107,7 +1107,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>P&amp;refixes: می and نمی joined with a zero width non-joiner</source>
-        <translation>&amp;سوابق: «می» و«نمی» تُوصلان بفاصل غير واصل</translation>
+        <translation>&amp;سوابق: «می» و«نمی» تُلحقان بكلمتهما بفاصل منع الوصل</translation>
     </message>
     <message>
         <source>&amp;Suffixes: ها، های، هایی، ترین، تری joined to their word</source>
@@ -1115,7 +1115,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Spaces and &amp;zero width non-joiners</source>
-        <translation>&amp;مسافات وفواصل غير واصلة</translation>
+        <translation>&amp;مسافات وفواصل منع الوصل</translation>
     </message>
     <message>
         <source>Line</source>
@@ -1140,7 +1140,7 @@ Do you want to reload it?</source>
     <message numerus="yes">
         <source>%n changes.</source>
         <translation>
-            <numerusform>لا تغييرات.</numerusform>
+            <numerusform>لا توجد تغييرات.</numerusform>
             <numerusform>تغيير واحد.</numerusform>
             <numerusform>تغييران.</numerusform>
             <numerusform>%Ln تغييرات.</numerusform>

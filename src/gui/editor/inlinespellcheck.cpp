@@ -3,6 +3,7 @@
 #include "gui/editor/plaintextlayout.h"
 
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -155,6 +156,8 @@ bool InlineSpellCheck::eventFilter(QObject *watched, QEvent *event)
 bool InlineSpellCheck::openMenu(int position, const QPoint &globalPosition, const QPoint &viewportPosition)
 {
     std::unique_ptr<QMenu> menu(m_editor->createStandardContextMenu(viewportPosition));
+    // The text area is left to right whatever the interface; its menu reads as the interface.
+    menu->setLayoutDirection(QGuiApplication::layoutDirection());
     menu->setObjectName(QStringLiteral("spellingMenu"));
     if (m_enabled && m_ready) {
         const QTextBlock block = m_editor->document()->findBlock(position);

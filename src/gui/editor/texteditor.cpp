@@ -399,6 +399,8 @@ void TextEditor::contextMenuEvent(QContextMenuEvent *event)
     QMenu *menu = createStandardContextMenu(event->pos());
     if (!menu)
         return;
+    // The text area is left to right whatever the interface; its menu reads as the interface.
+    menu->setLayoutDirection(QGuiApplication::layoutDirection());
     // The menu's commands go to the text control inside QTextEdit; these go through the editor.
     QObject *control = nullptr;
     for (QObject *child : children())

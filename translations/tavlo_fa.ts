@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Preparing the preview of &apos;%1&apos;...</source>
-        <translation>در حال آماده کردن پیش‌نمایش «%1»...</translation>
+        <translation>در حال آماده‌سازی پیش‌نمایش «%1»...</translation>
     </message>
     <message>
         <source>Printing &apos;%1&apos;...</source>
@@ -122,15 +122,15 @@
     <name>GoToLine</name>
     <message>
         <source>Go to Line</source>
-        <translation>رفتن به خط</translation>
+        <translation>رفتن به سطر</translation>
     </message>
     <message>
         <source>&amp;Line number:</source>
-        <translation>شماره‌ی &amp;خط:</translation>
+        <translation>شمارهٔ &amp;سطر:</translation>
     </message>
     <message>
         <source>&amp;Line number (%1 to %2):</source>
-        <translation>شماره‌ی &amp;خط (%1 تا %2):</translation>
+        <translation>شمارهٔ &amp;سطر (%1 تا %2):</translation>
     </message>
 </context>
 <context>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>&amp;Ignore All</source>
-        <translation>&amp;نادیده گرفتن همه</translation>
+        <translation>نادید&amp;ه گرفتن همه</translation>
     </message>
 </context>
 <context>
@@ -156,7 +156,7 @@
     </message>
     <message>
         <source>Recovery is off: Tavlo cannot keep its recovery journal in &apos;%1&apos;. Changes not yet saved will be lost if Tavlo or the computer stops.</source>
-        <translation>بازیابی خاموش است: Tavlo نمی‌تواند پروندهٔ بازیابی‌اش را در «%1» نگه دارد. اگر Tavlo یا رایانه از کار بیفتد، تغییراتی که هنوز ذخیره نشده‌اند از دست می‌روند.</translation>
+        <translation>بازیابی غیرفعال است: Tavlo نمی‌تواند پروندهٔ بازیابی‌اش را در «%1» نگه دارد. اگر Tavlo یا رایانه از کار بیفتد، تغییراتی که هنوز ذخیره نشده‌اند از دست می‌روند.</translation>
     </message>
 </context>
 <context>
@@ -175,7 +175,7 @@
     </message>
     <message>
         <source>Find Previous (Shift+Enter)</source>
-        <translation>جست‌وجوی قبلی (Shift+Enter)</translation>
+        <translation>جست‌وجوی قبلی (شیفت+Enter)</translation>
     </message>
     <message>
         <source>Find ˄</source>
@@ -215,7 +215,7 @@
     </message>
     <message>
         <source>Press Ctrl+Enter or Alt+Enter to make a new line.</source>
-        <translation>برای درج خط جدید، Ctrl+Enter یا Alt+Enter را بزنید.</translation>
+        <translation>برای درج سطر جدید، کنترل+Enter یا دگرساز+Enter را بزنید.</translation>
     </message>
     <message>
         <source>Replace with:</source>
@@ -247,23 +247,23 @@
     </message>
     <message>
         <source>Tango Icon Library</source>
-        <translation>کتابخانه‌ی نمادهای Tango</translation>
+        <translation>کتابخانهٔ نمادهای Tango</translation>
     </message>
     <message>
         <source>Tavlo ver %1 build %2</source>
-        <translation>ویرایشگر Tavlo، نسخه‌ی %1، ساخت %2</translation>
+        <translation>ویرایشگر Tavlo، نسخهٔ %1، ساخت %2</translation>
     </message>
     <message>
         <source>Tavlo is a simple and useful plain text program for bidirectional texts:</source>
-        <translation>برنامه‌ی Tavlo ابزاری ساده و کاربردی برای ویرایش متن خام دوسویه است:</translation>
+        <translation>برنامهٔ Tavlo ابزاری ساده و کاربردی برای ویرایش متن خام دوسویه است:</translation>
     </message>
     <message>
         <source>Start your paragraph with a Right-to-left mark to make it right-aligned!</source>
-        <translation>پاراگراف خود را با نشانه‌ی راست‌به‌چپ آغاز کنید تا راست‌چین شود!</translation>
+        <translation>پاراگراف خود را با نشانهٔ راست‌به‌چپ آغاز کنید تا راست‌چین شود!</translation>
     </message>
     <message>
         <source>Created by %1</source>
-        <translation>ساخته‌ی %1</translation>
+        <translation>ساختهٔ %1</translation>
     </message>
     <message>
         <source>Some icons provided from %1</source>
@@ -271,11 +271,11 @@
     </message>
     <message>
         <source>Homepage: %1</source>
-        <translation>صفحه‌ی خانگی: %1</translation>
+        <translation>صفحهٔ خانگی: %1</translation>
     </message>
     <message>
         <source>About</source>
-        <translation>درباره‌ی Tavlo</translation>
+        <translation>دربارهٔ Tavlo</translation>
     </message>
     <message>
         <source>Untitled</source>
@@ -295,11 +295,11 @@
     </message>
     <message>
         <source>File &apos;%1&apos; was not found.</source>
-        <translation>پرونده‌ی «%1» پیدا نشد.</translation>
+        <translation>پروندهٔ «%1» پیدا نشد.</translation>
     </message>
     <message>
         <source>File &apos;%1&apos; is too large to open.</source>
-        <translation>پرونده‌ی «%1» بزرگ‌تر از آن است که باز شود.</translation>
+        <translation>پروندهٔ «%1» بزرگ‌تر از آن است که باز شود.</translation>
     </message>
     <message>
         <source>Only %1 of %2 bytes could be read.</source>
@@ -311,7 +311,7 @@
     </message>
     <message>
         <source>Text (*.txt);;All Files (*.*)</source>
-        <translation>پرونده‌های متنی (*.txt);;همه‌ی پرونده‌ها (*.*)</translation>
+        <translation>پرونده‌های متنی (*.txt);;همهٔ پرونده‌ها (*.*)</translation>
     </message>
     <message>
         <source>You are trying to save a file in UTF-8 which its previous encoding was &apos;%1&apos;.&lt;br&gt;&lt;br&gt;Proceed?</source>
@@ -327,7 +327,7 @@
     </message>
     <message>
         <source>It is not a regular file.</source>
-        <translation>این یک پرونده‌ی معمولی نیست.</translation>
+        <translation>این یک پروندهٔ معمولی نیست.</translation>
     </message>
     <message>
         <source>The file may be damaged. Its previous content is kept in &apos;%1&apos;.</source>
@@ -337,19 +337,19 @@
         <source>&apos;%1&apos; was changed by another program since Tavlo opened or saved it.
 
 Do you want to overwrite it?</source>
-        <translation>پرونده‌ی «%1» پس از آنکه Tavlo آن را باز یا ذخیره کرد، در برنامه‌ی دیگری تغییر کرده است.
+        <translation>پروندهٔ «%1» پس از آنکه Tavlo آن را باز یا ذخیره کرد، در برنامهٔ دیگری تغییر کرده است.
 
 می‌خواهید آن را بازنویسی کنید؟</translation>
     </message>
     <message>
         <source>Keep current file</source>
-        <translation>نگه داشتن پرونده‌ی کنونی</translation>
+        <translation>نگه داشتن پروندهٔ کنونی</translation>
     </message>
     <message>
         <source>Current file doesn&apos;t exist anymore.
 
 Do you want to keep Tavlo open?</source>
-        <translation>پرونده‌ی کنونی دیگر وجود ندارد.
+        <translation>پروندهٔ کنونی دیگر وجود ندارد.
 
 می‌خواهید Tavlo باز بماند؟</translation>
     </message>
@@ -357,14 +357,14 @@ Do you want to keep Tavlo open?</source>
         <source>Current file was changed by another program.
 
 Do you want to reload it and lose the changes made in Tavlo?</source>
-        <translation>پرونده‌ی کنونی در برنامه‌ی دیگری تغییر کرده است.
+        <translation>پروندهٔ کنونی در برنامهٔ دیگری تغییر کرده است.
 
 می‌خواهید آن را دوباره بارگذاری کنید و تغییراتی را که در Tavlo داده‌اید از دست بدهید؟</translation>
     </message>
     <message>
         <source>Current file was changed by another program.
 Do you want to reload it?</source>
-        <translation>پرونده‌ی کنونی در برنامه‌ی دیگری تغییر کرده است.
+        <translation>پروندهٔ کنونی در برنامهٔ دیگری تغییر کرده است.
 می‌خواهید آن را دوباره بارگذاری کنید؟</translation>
     </message>
     <message>
@@ -399,11 +399,11 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Your Tavlo is up-to-date!&lt;br&gt;Current version: %1 build %2</source>
-        <translation>نسخه‌ی Tavlo شما به‌روز است!&lt;br&gt;نسخه‌ی کنونی: %1، ساخت %2</translation>
+        <translation>نسخهٔ Tavlo شما به‌روز است!&lt;br&gt;نسخهٔ کنونی: %1، ساخت %2</translation>
     </message>
     <message>
         <source>Unknown server error</source>
-        <translation>خطای ناشناخته‌ی سرور</translation>
+        <translation>خطای ناشناختهٔ سرور</translation>
     </message>
     <message>
         <source>Arabic Yeh, Alef Maksura and Kaf to Farsi Yeh and Keheh</source>
@@ -415,7 +415,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>To Arabic Letters writes a Farsi Yeh that ends a word as Alef Maksura</source>
-        <translation>فرمان «به حروف عربی»، یای فارسی پایان واژه را الف مقصوره می‌نویسد</translation>
+        <translation>فرمان «به حروف عربی» یای فارسی پایان واژه را به شکل الف مقصوره می‌نویسد</translation>
     </message>
     <message>
         <source>Nothing to convert.</source>
@@ -447,15 +447,15 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>The longest line of &apos;%1&apos; has %2 characters. Editing a line this long is slow.</source>
-        <translation>بلندترین خط پرونده‌ی «%1» دارای %2 نویسه است. ویرایش خطی به این بلندی کند است.</translation>
+        <translation>بلندترین سطر پروندهٔ «%1» %2 نویسه دارد. ویرایش سطری به این بلندی کند است.</translation>
     </message>
     <message>
         <source>Tavlo can open the file only with its lines broken.</source>
-        <translation>این پرونده را تنها با شکستن خط‌هایش می‌توان در Tavlo باز کرد.</translation>
+        <translation>این پرونده را تنها با شکستن سطرهایش می‌توان در Tavlo باز کرد.</translation>
     </message>
     <message>
         <source>Break the lines at %1 characters? The document then counts as changed, and saving writes the broken lines.</source>
-        <translation>می‌خواهید خط‌ها پس از هر %1 نویسه شکسته شوند؟ در این صورت سند تغییریافته به شمار می‌آید و با ذخیره، خط‌های شکسته نوشته می‌شوند.</translation>
+        <translation>می‌خواهید سطرها پس از هر %1 نویسه شکسته شوند؟ در این صورت سند تغییریافته به شمار می‌آید و با ذخیره، سطرهای شکسته نوشته می‌شوند.</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -511,7 +511,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation>&amp;واگرد</translation>
+        <translation>وا&amp;گرد</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
@@ -523,11 +523,11 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation>&amp;درباره‌ی Tavlo...</translation>
+        <translation>&amp;دربارهٔ Tavlo...</translation>
     </message>
     <message>
         <source>About &amp;Qt...</source>
-        <translation>د&amp;رباره‌ی Qt...</translation>
+        <translation>د&amp;ربارهٔ Qt...</translation>
     </message>
     <message>
         <source>&amp;Zero width non-joiner</source>
@@ -535,11 +535,11 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Rig&amp;ht-to-left mark</source>
-        <translation>نشانه‌ی &amp;راست‌به‌چپ</translation>
+        <translation>نشانهٔ &amp;راست‌به‌چپ</translation>
     </message>
     <message>
         <source>&amp;Left-to-right mark</source>
-        <translation>نشانه‌ی &amp;چپ‌به‌راست</translation>
+        <translation>نشانهٔ &amp;چپ‌به‌راست</translation>
     </message>
     <message>
         <source>&amp;Reload</source>
@@ -567,7 +567,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>&amp;Date-Time</source>
-        <translation>تاریخ و &amp;ساعت</translation>
+        <translation>تاریخ و سا&amp;عت</translation>
     </message>
     <message>
         <source>Check for &amp;updates...</source>
@@ -575,7 +575,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation>جست‌وجوی &amp;بعدی</translation>
+        <translation>جست‌&amp;وجوی بعدی</translation>
     </message>
     <message>
         <source>Find Pre&amp;vious</source>
@@ -599,7 +599,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Arabic-&amp;Indic Digits</source>
-        <translation>به &amp;ارقام عربی (٠١٢٣)</translation>
+        <translation>به ارقام &amp;عربی (٠١٢٣)</translation>
     </message>
     <message>
         <source>&amp;Latin Digits</source>
@@ -635,7 +635,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Tidy Persian Te&amp;xt...</source>
-        <translation>&amp;پیرایش متن فارسی...</translation>
+        <translation>پیر&amp;ایش متن فارسی...</translation>
     </message>
     <message>
         <source>Letters, digits, punctuation, quotes, spaces and zero width non-joiners, with a preview</source>
@@ -677,11 +677,11 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Print Pre&amp;view...</source>
-        <translation>پیش‌نمایش چا&amp;پ...</translation>
+        <translation>پیش‌&amp;نمایش چاپ...</translation>
     </message>
     <message>
         <source>&amp;Export as PDF...</source>
-        <translation>&amp;برون‌بری به PDF...</translation>
+        <translation>برون‌بر&amp;ی به PDF...</translation>
     </message>
     <message>
         <source>Date-Time (&amp;Solar Hijri)</source>
@@ -689,11 +689,11 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Date-Time (Hi&amp;jri)</source>
-        <translation>تاریخ و سا&amp;عت (هجری قمری)</translation>
+        <translation>تاریخ و ساعت (هجری &amp;قمری)</translation>
     </message>
     <message>
         <source>&amp;Go to Line...</source>
-        <translation>رفتن به &amp;خط...</translation>
+        <translation>رفتن به &amp;سطر...</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
@@ -701,7 +701,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation>&amp;بزرگ‌نمایی</translation>
+        <translation>بز&amp;رگ‌نمایی</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
@@ -709,11 +709,11 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>&amp;Reset Zoom</source>
-        <translation>اندازه‌ی &amp;عادی</translation>
+        <translation>اندازهٔ &amp;عادی</translation>
     </message>
     <message>
         <source>Show In&amp;visible Characters</source>
-        <translation>نمایش نویسه‌های &amp;پنهان</translation>
+        <translation>نمایش نویسه‌&amp;های پنهان</translation>
     </message>
     <message>
         <source>Visual &amp;Cursor Movement</source>
@@ -770,19 +770,19 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>A line of %1 characters was pasted or typed. Editing a line this long is slow.</source>
-        <translation>خطی با %1 نویسه چسبانده یا تایپ شد. ویرایش خطی به این بلندی کند است.</translation>
+        <translation>سطری با %1 نویسه چسبانده یا تایپ شد. ویرایش سطری به این بلندی کند است.</translation>
     </message>
     <message>
         <source>Long line</source>
-        <translation>خط بلند</translation>
+        <translation>سطر بلند</translation>
     </message>
     <message>
         <source>Tavlo can keep it only with its lines broken.</source>
-        <translation>این خط را تنها با شکستن آن می‌توان در Tavlo نگه داشت.</translation>
+        <translation>این سطر را تنها با شکستن آن می‌توان در Tavlo نگه داشت.</translation>
     </message>
     <message>
         <source>Breaking lines...</source>
-        <translation>در حال شکستن خط‌ها...</translation>
+        <translation>در حال شکستن سطرها...</translation>
     </message>
 </context>
 <context>
@@ -810,7 +810,7 @@ Do you want to reload it?</source>
     <name>NewVer</name>
     <message>
         <source>New Version</source>
-        <translation>نسخه‌ی جدید</translation>
+        <translation>نسخهٔ جدید</translation>
     </message>
     <message>
         <source>Latest Changes:</source>
@@ -842,11 +842,11 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>New version available!</source>
-        <translation>نسخه‌ی جدیدی منتشر شده است!</translation>
+        <translation>نسخهٔ جدیدی منتشر شده است!</translation>
     </message>
     <message>
         <source>Your Version: %1 Build %2</source>
-        <translation>نسخه‌ی شما: %1، ساخت %2</translation>
+        <translation>نسخهٔ شما: %1، ساخت %2</translation>
     </message>
     <message>
         <source>Go to %1 to download!</source>
@@ -923,7 +923,7 @@ Do you want to reload it?</source>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
-        <translation>&amp;واگرد</translation>
+        <translation>وا&amp;گرد</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
@@ -946,7 +946,7 @@ Do you want to reload it?</source>
     <name>QWidgetTextControl</name>
     <message>
         <source>&amp;Undo</source>
-        <translation>&amp;واگرد</translation>
+        <translation>وا&amp;گرد</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
@@ -977,11 +977,11 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Tavlo was closed without saving the changes to an untitled document. Recover them?</source>
-        <translation>Tavlo بسته شد و تغییرات یک سند بی‌نام ذخیره نشد. آن‌ها را بازیابی می‌کنید؟</translation>
+        <translation>برنامهٔ Tavlo بسته شد و تغییرات یک سند بی‌نام ذخیره نشد. آن‌ها را بازیابی می‌کنید؟</translation>
     </message>
     <message>
         <source>Tavlo was closed without saving the changes to &apos;%1&apos;. Recover them?</source>
-        <translation>Tavlo بسته شد و تغییرات «%1» ذخیره نشد. آن‌ها را بازیابی می‌کنید؟</translation>
+        <translation>برنامهٔ Tavlo بسته شد و تغییرات «%1» ذخیره نشد. آن‌ها را بازیابی می‌کنید؟</translation>
     </message>
     <message>
         <source>Part of what Tavlo kept could not be read back: the text is what could be rebuilt. The journal&apos;s bytes are kept in &apos;%1&apos;.</source>
@@ -1051,7 +1051,7 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>&amp;Digits in Persian text as Persian digits</source>
-        <translation>&amp;ارقام متن فارسی با رقم‌های فارسی</translation>
+        <translation>&amp;ارقام: رقم‌های فارسی در متن فارسی</translation>
     </message>
     <message>
         <source>&amp;Ellipsis: three dots as one character</source>
@@ -1059,19 +1059,19 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>&amp;Punctuation: Persian marks, and the spaces around marks</source>
-        <translation>&amp;نشانه‌گذاری: نشانه‌های فارسی و فاصله‌های پیرامون نشانه‌ها</translation>
+        <translation>نشانه‌گذا&amp;ری: نشانه‌های فارسی و فاصله‌های پیرامون نشانه‌ها</translation>
     </message>
     <message>
         <source>&amp;Quotes: « » for straight quotes around Persian text</source>
-        <translation>&amp;گیومه: « » به‌جای نشانهٔ نقل‌قول راست پیرامون متن فارسی</translation>
+        <translation>&amp;گیومه: « » به‌جای نشانه‌های نقل‌قول صاف پیرامون متن فارسی</translation>
     </message>
     <message>
         <source>P&amp;refixes: می and نمی joined with a zero width non-joiner</source>
-        <translation>&amp;پیشوندها: «می» و «نمی» با نیم‌فاصله می‌چسبند</translation>
+        <translation>پیشوند&amp;ها: «می» و «نمی» با نیم‌فاصله می‌چسبند</translation>
     </message>
     <message>
         <source>&amp;Suffixes: ها، های، هایی، ترین، تری joined to their word</source>
-        <translation>پسوند&amp;ها: ها، های، هایی، ترین، تری به واژهٔ خود می‌چسبند</translation>
+        <translation>پسو&amp;ندها: ها، های، هایی، ترین، تری به واژهٔ خود می‌چسبند</translation>
     </message>
     <message>
         <source>Spaces and &amp;zero width non-joiners</source>
@@ -1083,15 +1083,15 @@ Do you want to reload it?</source>
     </message>
     <message>
         <source>Before</source>
-        <translation>پیش از</translation>
+        <translation>پیش از پیرایش</translation>
     </message>
     <message>
         <source>After</source>
-        <translation>پس از</translation>
+        <translation>پس از پیرایش</translation>
     </message>
     <message>
         <source>Looking for changes...</source>
-        <translation>در جست‌وجوی تغییرها...</translation>
+        <translation>در جست‌وجوی تغییرات...</translation>
     </message>
     <message>
         <source>Nothing to tidy.</source>

@@ -356,6 +356,22 @@ void tst_Translations::contextMenusSayWhatTheEditMenuSays()
                 faults << QString::fromLatin1(context) + QStringLiteral(": ") + QCoreApplication::translate(context, command)
                         + QStringLiteral(" != ") + menu;
     }
+    // A spin box's menu holds a line edit's commands and its own: one letter each.
+    QMap<QChar, QString> letters;
+    const QList<QPair<const char *, const char *>> spinBoxMenu = {
+        {"QLineEdit", "&Undo"}, {"QLineEdit", "&Redo"}, {"QLineEdit", "Cu&t"}, {"QLineEdit", "&Copy"},
+        {"QLineEdit", "&Paste"}, {"QAbstractSpinBox", "&Select All"}, {"QAbstractSpinBox", "&Step up"},
+        {"QAbstractSpinBox", "Step &down"}};
+    for (const auto &entry : spinBoxMenu) {
+        const QString text = QCoreApplication::translate(entry.first, entry.second);
+        int marked = -1;
+        const QString shown = Mnemonic::shownText(text, &marked);
+        if (marked < 0)
+            continue;
+        if (letters.contains(shown.at(marked)))
+            faults << QStringLiteral("spin box menu: ") + text + QStringLiteral(" and ") + letters.value(shown.at(marked));
+        letters.insert(shown.at(marked), text);
+    }
     for (const char *button : {"&Yes", "&No", "OK", "Cancel"}) {
         const QString text = QCoreApplication::translate("QPlatformTheme", button);
         int marked = -1;

@@ -953,6 +953,21 @@ Do you want to reload it?</source>
     </message>
 </context>
 <context>
+    <name>QAbstractSpinBox</name>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>&amp;حدّد الكلّ</translation>
+    </message>
+    <message>
+        <source>&amp;Step up</source>
+        <translation>خطوة لأ&amp;على</translation>
+    </message>
+    <message>
+        <source>Step &amp;down</source>
+        <translation>خطوة لأ&amp;سفل</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>

@@ -913,6 +913,21 @@ Do you want to reload it?</source>
     </message>
 </context>
 <context>
+    <name>QAbstractSpinBox</name>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>انتخا&amp;ب همه</translation>
+    </message>
+    <message>
+        <source>&amp;Step up</source>
+        <translation>&amp;افزایش</translation>
+    </message>
+    <message>
+        <source>Step &amp;down</source>
+        <translation>کا&amp;هش</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>

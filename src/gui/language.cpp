@@ -47,6 +47,9 @@ void remove(QTranslator *&translator)
     QT_TRANSLATE_NOOP("QWidgetTextControl", "&Paste"), QT_TRANSLATE_NOOP("QLineEdit", "&Undo"),
     QT_TRANSLATE_NOOP("QLineEdit", "&Redo"),          QT_TRANSLATE_NOOP("QLineEdit", "Cu&t"),
     QT_TRANSLATE_NOOP("QLineEdit", "&Copy"),          QT_TRANSLATE_NOOP("QLineEdit", "&Paste"),
+    // A spin box's menu adds these to a line edit's: their letters must differ from the ones above.
+    QT_TRANSLATE_NOOP("QAbstractSpinBox", "&Select All"), QT_TRANSLATE_NOOP("QAbstractSpinBox", "&Step up"),
+    QT_TRANSLATE_NOOP("QAbstractSpinBox", "Step &down"),
 };
 
 // Only the translations Tavlo ships count; any other language shows the English texts.

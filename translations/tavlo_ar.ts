@@ -819,6 +819,14 @@ Do you want to reload it?</source>
         <source>Breaking lines...</source>
         <translation>جارٍ تقسيم الأسطر...</translation>
     </message>
+    <message>
+        <source>Tidy Persian Text</source>
+        <translation>تنقيح النص الفارسي</translation>
+    </message>
+    <message>
+        <source>Tidying...</source>
+        <translation>جارٍ التنقيح...</translation>
+    </message>
 </context>
 <context>
     <name>MatchHighlights</name>

@@ -784,6 +784,14 @@ Do you want to reload it?</source>
         <source>Breaking lines...</source>
         <translation>در حال شکستن سطرها...</translation>
     </message>
+    <message>
+        <source>Tidy Persian Text</source>
+        <translation>پیرایش متن فارسی</translation>
+    </message>
+    <message>
+        <source>Tidying...</source>
+        <translation>در حال پیرایش...</translation>
+    </message>
 </context>
 <context>
     <name>MatchHighlights</name>

@@ -3,11 +3,20 @@
 #include "gui/mainwindow/mainwindow.h"
 #include "ui_mainwindow.h"
 #include "gui/dialogs/tidydialog.h"
+#include "gui/editor/texteditor.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QElapsedTimer>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
+
+namespace {
+
+// Each slice of the changes stays well under a frame.
+constexpr qint64 TidySliceMs = 8;
+
+}
 
 // The selection with the rest of its first and last paragraphs, which decide what its edges are
 // (the end of a word, of a line), or the whole document; the changes go in as one undo step,
@@ -50,18 +59,32 @@ void MainWindow::tidyPersianText()
     const int topNumber = top.blockNumber();
     const int intoTop = vertical->value() - int(layout->blockBoundingRect(top).top());
 
-    QTextCursor cursor(document);
-    cursor.beginEditBlock();
-    cursor.setPosition(base + outcome.edits.constFirst().start + 1);
-    const QTextCharFormat format = cursor.charFormat();
+    // A whole document's changes go in a slice at a time, behind a progress dialog once they
+    // take long, as one undo step; Cancel takes back those made.
+    QTextCharFormat format;
+    int next = 0;
     int shift = 0;
-    for (const TidyOutcome::Edit &edit : qAsConst(outcome.edits)) {
-        cursor.setPosition(base + shift + edit.start);
-        cursor.setPosition(base + shift + edit.start + edit.length, QTextCursor::KeepAnchor);
-        cursor.insertText(edit.text, format);
-        shift += edit.text.size() - edit.length;
-    }
-    cursor.endEditBlock();
+    const int count = outcome.edits.size();
+    const bool tidied = ui->textEdit->editInSlices(tr("Tidy Persian Text"), tr("Tidying..."), [&](QTextCursor &cursor, const Progress &report) {
+        if (next == 0) {
+            cursor.setPosition(base + outcome.edits.constFirst().start + 1);
+            format = cursor.charFormat();
+        }
+        QElapsedTimer slice;
+        slice.start();
+        while (next < count && slice.elapsed() < TidySliceMs) {
+            const TidyOutcome::Edit &edit = outcome.edits.at(next++);
+            cursor.setPosition(base + shift + edit.start);
+            cursor.setPosition(base + shift + edit.start + edit.length, QTextCursor::KeepAnchor);
+            cursor.insertText(edit.text, format);
+            shift += edit.text.size() - edit.length;
+        }
+        if (report)
+            report(next, count);
+        return next == count;
+    });
+    if (!tidied)
+        return;
 
     // The tidied selection stays selected, the same way round; a lone cursor keeps its place
     // in the text.

@@ -8,6 +8,14 @@ namespace Tidy {
 
 namespace {
 
+// Where the run of spaces from `from` ends.
+int endOfSpaces(const QString &text, int from)
+{
+    while (from < text.size() && text.at(from) == QLatin1Char(' '))
+        ++from;
+    return from;
+}
+
 // Whether parts of a line stand in Persian text: the nearest letter before a part is
 // Arabic-script or, with no letter before it on the line, the nearest one after it. One pass over
 // the line for all its parts, asked for in order.
@@ -201,9 +209,7 @@ int spaceAroundMarks(QString &text, QVector<int> &tracked)
     Editor edit(text, tracked);
     const int size = text.size();
     for (int i = text.indexOf(QLatin1Char(' ')); i >= 0; i = text.indexOf(QLatin1Char(' '), i)) {
-        int end = i;
-        while (end < size && text.at(end) == QLatin1Char(' '))
-            ++end;
+        int end = endOfSpaces(text, i);
         // Neither the indent at a line's start nor the spaces at its end (the spaces rule's).
         if (i > 0 && end < size) {
             const ushort before = text.at(i - 1).unicode();
@@ -301,9 +307,7 @@ int tidySpaces(QString &text, QVector<int> &tracked)
     Editor edit(text, tracked);
     const int size = text.size();
     for (int i = text.indexOf(QLatin1Char(' ')); i >= 0; i = text.indexOf(QLatin1Char(' '), i)) {
-        int end = i;
-        while (end < size && text.at(end) == QLatin1Char(' '))
-            ++end;
+        int end = endOfSpaces(text, i);
         // A line's indent stays; so do the columns of text in other scripts.
         if (i > 0 && end == size)
             edit.replace(i, end, nothing());
@@ -471,9 +475,7 @@ int joinPrefixes(QString &text, QVector<int> &tracked)
         const int yeh = meem + 1;
         if (yeh + 1 >= size || !isYeh(text.at(yeh).unicode()) || text.at(yeh + 1) != QLatin1Char(' '))
             continue;
-        int end = yeh + 1;
-        while (end < size && text.at(end) == QLatin1Char(' '))
-            ++end;
+        int end = endOfSpaces(text, yeh + 1);
         if (end < size && isArabicLetter(text.at(end)))
             edit.replace(yeh + 1, end, zwnj());
         m = end - 1;
@@ -486,9 +488,7 @@ int joinSuffixes(QString &text, QVector<int> &tracked)
     Editor edit(text, tracked);
     const int size = text.size();
     for (int i = text.indexOf(QLatin1Char(' ')); i >= 0; i = text.indexOf(QLatin1Char(' '), i)) {
-        int end = i;
-        while (end < size && text.at(end) == QLatin1Char(' '))
-            ++end;
+        int end = endOfSpaces(text, i);
         // Every suffix starts with Heh or Teh.
         const bool suffix = end < size && (text.at(end).unicode() == 0x0647 || text.at(end).unicode() == 0x062A);
         int letter = i - 1;
